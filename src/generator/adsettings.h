@@ -1,0 +1,27 @@
+#pragma once
+
+#include "generator/adtype.h"
+
+#include <QString>
+
+// Everything the generators read from the main window: the selected type and
+// the settings fields' texts exactly as typed (nothing trimmed or checked).
+struct AdSettings
+{
+    AdType type = AdType::None;
+    QString height;     // Text1
+    QString width;      // Text2
+    QString horizontal; // Text3
+    QString vertical;   // Text4
+    QString caption;    // Text5; the receiving address for Force Emailer
+    QString body;       // Txtbody, body HTML
+    QString colour;     // Text14, six hex digits without '#'
+
+    bool operator==(const AdSettings &o) const
+    {
+        return type == o.type && height == o.height && width == o.width
+            && horizontal == o.horizontal && vertical == o.vertical && caption == o.caption
+            && body == o.body && colour == o.colour;
+    }
+    bool operator!=(const AdSettings &o) const { return !(*this == o); }
+};

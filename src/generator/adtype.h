@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The five kinds of ad box. The numbers are those of the option buttons
+// Option1..Option5 and of the support scripts popup1.js..popup5.js.
+enum class AdType {
+    None = 0,
+    StickMeNote = 1,
+    WindowAd = 2,
+    JumpyAd = 3,
+    ForceEmailer = 4,
+    TimerAd = 5,
+};
+
+// One row of the ad type catalogue. The paths are file names in the
+// application folder.
+struct AdTypeInfo
+{
+    AdType type;
+    const char *caption;      // option button caption, e.g. "StickME note"
+    const char *description;  // text shown under the catalogue
+    const char *snapshot;     // e.g. "sticky.gif"
+    const char *demoPage;     // e.g. "sticky.html"
+    const char *supportScript; // e.g. "popup1.js"
+};
+
+// Catalogue row of a type; type must not be AdType::None.
+const AdTypeInfo &adTypeInfo(AdType type);
