@@ -1,1 +1,75 @@
 #include "generator/encoder.h"
+
+namespace Decoder {
+const QString head
+    = QStringLiteral("<script>function u( s ) { var sRet=\"\"; for(i=0; i< s.length; i++ ){ var n= "
+                     "s.charCodeAt(i);sRet += String.fromCharCode( n -3 ); } return( sRet ); } ");
+const QString literalOpen = QStringLiteral("md = \"");
+const QString literalClose = QStringLiteral("\"");
+const QString tail = QStringLiteral("; var s= u(md);document.write (s);</script>");
+} // namespace Decoder
+
+namespace {
+
+void appendUnicodeEscape(QString &out, char16_t unit)
+{
+    out += QLatin1String("\\u");
+    out += QStringLiteral("%1").arg(unit, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+bool startsAt(const QString &text, qsizetype i, QLatin1String needle)
+{
+    return QStringView(text).mid(i).startsWith(needle, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString shiftEncode(const QString &text, int count)
+{
+    const qsizetype n = qBound(qsizetype(0), qsizetype(count), text.size());
+    QString out(n, Qt::Uninitialized);
+    for (qsizetype i = 0; i < n; ++i) {
+        // char16_t arithmetic wraps at 65536, which fromCharCode(n - 3) undoes.
+        out[i] = QChar(static_cast<char16_t>(text.at(i).unicode() + 3));
+    }
+    return out;
+}
+
+QString scriptLiteralText(const QString &shifted)
+{
+    QString out;
+    out.reserve(shifted.size());
+    for (qsizetype i = 0; i < shifted.size(); ++i) {
+        const char16_t unit = shifted.at(i).unicode();
+        if (unit == u'\\') {
+            out += QLatin1String("\\\\");
+        } else if (unit == u'"') {
+            out += QLatin1String("\\\"");
+        } else if (unit == u'\r') {
+            out += QLatin1String("\\r");
+        } else if (unit == u'\n') {
+            out += QLatin1String("\\n");
+        } else if (unit < 0x20 || unit >= 0x7F) {
+            // Per code unit, so lone surrogates survive, and the output stays
+            // ASCII whatever the page's character set.
+            appendUnicodeEscape(out, unit);
+        } else if (unit == u'<'
+                   && (startsAt(shifted, i, QLatin1String("</script"))
+                       || startsAt(shifted, i, QLatin1String("<!--")))) {
+            out += QLatin1String("\\x3C");
+        } else {
+            out += QChar(unit);
+        }
+    }
+    return out;
+}
+
+QString encodedBodySection(AdType type, const QString &rawBody)
+{
+    // Window AD's body section is already a script and goes out as it is.
+    if (type == AdType::WindowAd)
+        return rawBody;
+    return Decoder::head + Decoder::literalOpen
+        + scriptLiteralText(shiftEncode(rawBody, int(rawBody.size()))) + Decoder::literalClose
+        + Decoder::tail;
+}
