@@ -1,1 +1,75 @@
 #include "generator/headsection.h"
+
+QStringList scriptLines(const QByteArray &fileContents)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < fileContents.size()) {
+        qsizetype end = fileContents.indexOf('\n', start);
+        const qsizetype next = end < 0 ? fileContents.size() : end + 1;
+        if (end < 0)
+            end = fileContents.size();
+        else if (end > start && fileContents.at(end - 1) == '\r')
+            --end;
+        lines.append(QString::fromUtf8(fileContents.constData() + start, end - start));
+        start = next;
+    }
+    return lines;
+}
+
+QString styleElement(const AdSettings &s)
+{
+    switch (s.type) {
+    case AdType::StickMeNote:
+        return QLatin1String("<style type='text/css'>#fadeinbox{position:absolute;width:") + s.width
+            + QLatin1String("px;height:") + s.height
+            + QLatin1String("px;left: 0;top: -400px;border: 2px solid black;background-color:")
+            + s.colour + QLatin1String(";padding: 4px;z-index: 100;visibility:hidden;}</style>");
+    case AdType::ForceEmailer:
+        return QLatin1String("<style media=screen>#msg {top:") + s.vertical
+            + QLatin1String("px;border:1px solid black;width:") + s.width
+            + QLatin1String("px;background-color:") + s.colour
+            + QLatin1String(";padding:6px;position:absolute;left: ") + s.horizontal
+            + QLatin1String("px;}</style>");
+    case AdType::TimerAd:
+        // Only the width carries a unit; the others are bare numbers as designed.
+        return QLatin1String("<style type='text/css'>#sponsorAdDiv {position:absolute; height:")
+            + s.height + QLatin1String("; width:") + s.width + QLatin1String("px; top:")
+            + s.vertical + QLatin1String("; left:") + s.horizontal + QLatin1String(";}</style>");
+    case AdType::WindowAd:
+    case AdType::JumpyAd:
+    case AdType::None:
+        break;
+    }
+    return {};
+}
+
+QString headSection(const AdSettings &settings, const QStringList &lines)
+{
+    if (settings.type == AdType::None)
+        return QString();
+    QString out;
+    for (const QString &line : lines) {
+        out += line;
+        out += QLatin1String("\r\n");
+    }
+    out += styleElement(settings);
+    return out;
+}
+
+bool headCopyRuns(AdType type, int lineCount)
+{
+    switch (type) {
+    case AdType::WindowAd:
+    case AdType::JumpyAd:
+        // These copy once per line read, so an empty script never copies.
+        return lineCount > 0;
+    case AdType::StickMeNote:
+    case AdType::ForceEmailer:
+    case AdType::TimerAd:
+        return true;
+    case AdType::None:
+        break;
+    }
+    return false;
+}

@@ -16,7 +16,8 @@ QStringList scriptLines(const QByteArray &fileContents);
 QString styleElement(const AdSettings &settings);
 
 // The head section of settings.type: every script line followed by CR LF,
-// then the type's style element (not followed by a line break).
+// then the type's style element (not followed by a line break). A null
+// QString for AdType::None.
 QString headSection(const AdSettings &settings, const QStringList &lines);
 
 // Whether the head copy to the clipboard runs after generating a head section

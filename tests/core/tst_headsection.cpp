@@ -1,0 +1,204 @@
+#include "generator/headsection.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(AdSettings)
+Q_DECLARE_METATYPE(AdType)
+
+namespace {
+
+AdSettings settings(AdType type)
+{
+    AdSettings s;
+    s.type = type;
+    s.height = QStringLiteral("180");
+    s.width = QStringLiteral("280");
+    s.horizontal = QStringLiteral("210");
+    s.vertical = QStringLiteral("120");
+    s.caption = QStringLiteral("Cap");
+    s.body = QStringLiteral("<B>Hi</B>");
+    s.colour = QStringLiteral("FFFFFF");
+    return s;
+}
+
+const QString stickMeStyle = QStringLiteral(
+    "<style type='text/css'>#fadeinbox{position:absolute;width:280px;height:180px;left: 0;top: "
+    "-400px;border: 2px solid black;background-color:FFFFFF;padding: 4px;z-index: "
+    "100;visibility:hidden;}</style>");
+
+} // namespace
+
+class TestHeadSection : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void scriptLines_splitsAtLineEnds_data();
+    void scriptLines_splitsAtLineEnds();
+    void headSection_linesThenStyle_data();
+    void headSection_linesThenStyle();
+    void styleElement_matchesTemplate_data();
+    void styleElement_matchesTemplate();
+    void headSection_ignoresFieldsForScriptOnlyTypes_data();
+    void headSection_ignoresFieldsForScriptOnlyTypes();
+    void headSection_noTypeIsNull();
+    void headCopyRuns_dependsOnTypeAndLines_data();
+    void headCopyRuns_dependsOnTypeAndLines();
+};
+
+void TestHeadSection::scriptLines_splitsAtLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("LF line ends") << QByteArray("a\nb\n") << QStringList {"a", "b"};
+    QTest::newRow("CR LF line ends") << QByteArray("a\r\nb\r\n") << QStringList {"a", "b"};
+    QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QStringList {"a", "b"};
+    QTest::newRow("single line without line end") << QByteArray("x") << QStringList {"x"};
+    QTest::newRow("blank lines kept") << QByteArray("\n\r\n\n") << QStringList {"", "", ""};
+    QTest::newRow("lone CR stays in line") << QByteArray("a\rb\n") << QStringList {"a\rb"};
+    QTest::newRow("only the CR before LF dropped") << QByteArray("a\r\r\n") << QStringList {"a\r"};
+    QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9\n\xe2\x82\xac")
+                           << QStringList {QString::fromUtf8("caf\xc3\xa9"),
+                                           QString::fromUtf8("\xe2\x82\xac")};
+}
+
+void TestHeadSection::scriptLines_splitsAtLineEnds()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, lines);
+    QCOMPARE(scriptLines(file), lines);
+}
+
+void TestHeadSection::headSection_linesThenStyle_data()
+{
+    QTest::addColumn<AdType>("type");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("stickme two lines")
+        << AdType::StickMeNote << QByteArray("<script>\r\n</script>\r\n")
+        << "<script>\r\n</script>\r\n" + stickMeStyle;
+    QTest::newRow("stickme empty script") << AdType::StickMeNote << QByteArray() << stickMeStyle;
+    QTest::newRow("window empty script") << AdType::WindowAd << QByteArray() << "";
+    QTest::newRow("LF file gets CR LF")
+        << AdType::JumpyAd << QByteArray("one\ntwo\n") << "one\r\ntwo\r\n";
+    QTest::newRow("last line gets CR LF")
+        << AdType::WindowAd << QByteArray("one\r\ntwo") << "one\r\ntwo\r\n";
+    QTest::newRow("timer style after last line")
+        << AdType::TimerAd << QByteArray("s")
+        << "s\r\n<style type='text/css'>#sponsorAdDiv {position:absolute; height:180; "
+           "width:280px; top:120; left:210;}</style>";
+}
+
+void TestHeadSection::headSection_linesThenStyle()
+{
+    QFETCH(AdType, type);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+    QCOMPARE(headSection(settings(type), scriptLines(file)), expected);
+}
+
+void TestHeadSection::styleElement_matchesTemplate_data()
+{
+    QTest::addColumn<AdSettings>("settings");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("stickme note") << settings(AdType::StickMeNote) << stickMeStyle;
+
+    AdSettings s = settings(AdType::ForceEmailer);
+    s.colour = "C0C0C0";
+    QTest::newRow("force emailer")
+        << s
+        << "<style media=screen>#msg {top:120px;border:1px solid black;width:280px;"
+           "background-color:C0C0C0;padding:6px;position:absolute;left: 210px;}</style>";
+    s.height = "999";
+    QTest::newRow("force emailer ignores height")
+        << s
+        << "<style media=screen>#msg {top:120px;border:1px solid black;width:280px;"
+           "background-color:C0C0C0;padding:6px;position:absolute;left: 210px;}</style>";
+
+    s = settings(AdType::TimerAd);
+    s.horizontal = s.vertical = "200";
+    s.colour = "000000";
+    QTest::newRow("timer ad")
+        << s
+        << "<style type='text/css'>#sponsorAdDiv {position:absolute; height:180; width:280px; "
+           "top:200; left:200;}</style>";
+
+    s = settings(AdType::StickMeNote);
+    s.width = s.height = s.colour = "";
+    s.horizontal = "<Center>";
+    QTest::newRow("stickme empty fields")
+        << s
+        << "<style type='text/css'>#fadeinbox{position:absolute;width:px;height:px;left: 0;top: "
+           "-400px;border: 2px solid black;background-color:;padding: 4px;z-index: "
+           "100;visibility:hidden;}</style>";
+
+    QTest::newRow("window ad") << settings(AdType::WindowAd) << "";
+    QTest::newRow("jumpy ad") << settings(AdType::JumpyAd) << "";
+    QTest::newRow("no type") << settings(AdType::None) << "";
+}
+
+void TestHeadSection::styleElement_matchesTemplate()
+{
+    QFETCH(AdSettings, settings);
+    QFETCH(QString, expected);
+    QCOMPARE(styleElement(settings), expected);
+}
+
+void TestHeadSection::headSection_ignoresFieldsForScriptOnlyTypes_data()
+{
+    QTest::addColumn<AdType>("type");
+    QTest::newRow("window ad") << AdType::WindowAd;
+    QTest::newRow("jumpy ad") << AdType::JumpyAd;
+}
+
+void TestHeadSection::headSection_ignoresFieldsForScriptOnlyTypes()
+{
+    QFETCH(AdType, type);
+    const QStringList lines {"<script>", "</script>"};
+    AdSettings changed;
+    changed.type = type;
+    changed.height = "1";
+    changed.width = "2";
+    changed.horizontal = "3";
+    changed.vertical = "4";
+    changed.colour = "000000";
+    QCOMPARE(headSection(changed, lines), QStringLiteral("<script>\r\n</script>\r\n"));
+    QCOMPARE(headSection(settings(type), lines), headSection(changed, lines));
+}
+
+void TestHeadSection::headSection_noTypeIsNull()
+{
+    QVERIFY(headSection(settings(AdType::None), {"line"}).isNull());
+}
+
+void TestHeadSection::headCopyRuns_dependsOnTypeAndLines_data()
+{
+    QTest::addColumn<AdType>("type");
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<bool>("runs");
+
+    QTest::newRow("window empty script") << AdType::WindowAd << 0 << false;
+    QTest::newRow("window one line") << AdType::WindowAd << 1 << true;
+    QTest::newRow("jumpy empty script") << AdType::JumpyAd << 0 << false;
+    QTest::newRow("jumpy many lines") << AdType::JumpyAd << 40 << true;
+    QTest::newRow("stickme empty script") << AdType::StickMeNote << 0 << true;
+    QTest::newRow("emailer empty script") << AdType::ForceEmailer << 0 << true;
+    QTest::newRow("timer empty script") << AdType::TimerAd << 0 << true;
+    QTest::newRow("timer lines") << AdType::TimerAd << 3 << true;
+    QTest::newRow("no type") << AdType::None << 3 << false;
+}
+
+void TestHeadSection::headCopyRuns_dependsOnTypeAndLines()
+{
+    QFETCH(AdType, type);
+    QFETCH(int, lineCount);
+    QFETCH(bool, runs);
+    QCOMPARE(headCopyRuns(type, lineCount), runs);
+}
+
+QTEST_GUILESS_MAIN(TestHeadSection)
+#include "tst_headsection.moc"
