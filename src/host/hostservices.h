@@ -28,8 +28,9 @@ public:
     // Shows the file-open dialog. filters are Qt name filters in order;
     // selectedFilter is the index shown first. Returns the chosen path, or
     // currentFileName unchanged when the user cancels.
-    virtual QString chooseOpenFile(QWidget *parent, const QStringList &filters,
-                                   int selectedFilter, const QString &currentFileName) = 0;
+    virtual QString chooseOpenFile(QWidget *parent, const QStringList &filters, int selectedFilter,
+                                   const QString &currentFileName)
+        = 0;
 
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(const QString &text) = 0;

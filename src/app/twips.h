@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+// Window layouts are given in twips: 1440 an inch, 15 a pixel at 96 dpi.
+constexpr int twipsToPixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+// Places widget at a rectangle given in twips, relative to its parent.
+void placeTwips(QWidget *widget, int left, int top, int width, int height);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button whose caption wraps onto several lines inside the button,
+// keeping its text, access key and default-button behaviour.
+class WrapButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "host/hostservices.h"
+
+// The host services provided by Qt and the desktop.
+class QtHostServices : public HostServices
+{
+public:
+    QString applicationFolder() const override;
+    void showMessage(QWidget *parent, const QString &text) override;
+    bool chooseColour(QWidget *parent, const QColor &initial, QColor *chosen) override;
+    QString chooseOpenFile(QWidget *parent, const QStringList &filters, int selectedFilter,
+                           const QString &currentFileName) override;
+    void clearClipboard() override;
+    void setClipboardText(const QString &text) override;
+    void openUrl(const QString &address) override;
+    void openFile(const QString &path) override;
+    void showWindow(QWidget *window) override;
+    ReadResult readFile(const QString &path) override;
+    QString writeFile(const QString &path, const QByteArray &contents) override;
+};
