@@ -201,11 +201,11 @@ ReadResult readWholeFile(const QString &path)
         result.error = readFailure(path, systemReason(errno));
         return result;
     }
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const QString reason
-            = S_ISREG(status.st_mode) ? systemReason(errno) : notRegularReason(status.st_mode);
+    const QString openedReason
+        = ::fstat(fd, &status) != 0 ? systemReason(errno) : notRegularReason(status.st_mode);
+    if (!openedReason.isEmpty()) {
         ::close(fd);
-        result.error = readFailure(path, reason);
+        result.error = readFailure(path, openedReason);
         return result;
     }
 

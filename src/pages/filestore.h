@@ -22,5 +22,8 @@ ReadResult readWholeFile(const QString &path);
 // the target only once completely written and flushed. The file's permissions
 // are kept; a symbolic link is followed and stays a link. Refuses targets
 // that are not regular files (or, if missing, whose folder is not writable),
-// and files with other hard links. Returns an empty string on success.
+// and files with other hard links. The owner and group are kept too; when they
+// cannot be, the page is left alone and the reason returned. A missing file is
+// created with the usual permissions (0666 less the umask). Returns an empty
+// string on success.
 QString replaceFileContents(const QString &path, const QByteArray &contents);

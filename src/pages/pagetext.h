@@ -9,28 +9,29 @@ extern const QByteArray insertionMarker;
 
 // How a page's text is stored; the block is written back the same way.
 enum class PageEncoding {
-    Bytes,    // UTF-8 (with or without BOM) or any single-byte encoding: kept byte for byte
-    Utf16LE,  // UTF-16 with a little-endian byte-order mark
-    Utf16BE,  // UTF-16 with a big-endian byte-order mark
+    Bytes, // UTF-8 (with or without BOM) or any single-byte encoding: kept byte for byte
+    Utf16LE, // UTF-16 with a little-endian byte-order mark
+    Utf16BE, // UTF-16 with a big-endian byte-order mark
 };
 
 // A page read and trimmed, ready to receive the code block.
 struct PreparedPage
 {
-    QByteArray keptText;      // page before the first marker, in the page's encoding,
-                              // every line ending CR LF
+    QByteArray keptText; // page before the first marker, in the page's encoding,
+                         // every line ending CR LF
     PageEncoding encoding = PageEncoding::Bytes;
-    QString error;            // the reason the page is refused; empty when it is usable
+    QString error; // the reason the page is refused; empty when it is usable
     bool ok() const { return error.isEmpty(); }
 };
 
 // Splits the page into lines (a line ends at LF, with a CR before it dropped;
 // a lone CR stays), ends each line with CR LF, and cuts the result at the first
 // exact occurrence of the marker. Refuses, with a reason, text that is not a
-// page: a NUL byte in the first 8000 bytes of a file without a UTF-16 BOM.
+// page: a NUL byte in the first 8000 bytes of a file without a UTF-16 BOM, or
+// a UTF-16 page with an odd number of bytes. A UTF-8 BOM stays at the front.
 PreparedPage preparePage(const QByteArray &fileContents);
 
 // The new page: keptText, then the marker, CR LF, "<body>", body,
 // "</body><head>", head, "</head>" and a final CR LF, in the page's encoding
-// (the sections as UTF-8 for a Bytes page).
+// (the sections as UTF-8 for a Bytes page). A refused page gives an empty result.
 QByteArray pageWithBlock(const PreparedPage &page, const QString &body, const QString &head);

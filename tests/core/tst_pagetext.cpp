@@ -42,7 +42,6 @@ class TestPageText : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void marker_isOneCommentWithoutSpaces();
     void preparePage_keepsTextBeforeMarker_data();
     void preparePage_keepsTextBeforeMarker();
     void preparePage_refusesWhatIsNotText_data();
@@ -54,14 +53,6 @@ private Q_SLOTS:
     void previewPage_isExactlyTheTwoSections_data();
     void previewPage_isExactlyTheTwoSections();
 };
-
-void TestPageText::marker_isOneCommentWithoutSpaces()
-{
-    QVERIFY(M.startsWith("<!--"));
-    QVERIFY(M.endsWith("-->"));
-    QVERIFY(!M.contains(' '));
-    QVERIFY(M.size() > 7);
-}
 
 void TestPageText::preparePage_keepsTextBeforeMarker_data()
 {
