@@ -214,7 +214,7 @@ void Form1::buildToolbar()
 
 static int pageHeight(QTabWidget *tabs)
 {
-    return tabs->height() - tabs->tabBar()->sizeHint().height() - 4;
+    return tabs->height() - tabs->tabBar()->sizeHint().height() - 8;
 }
 
 void Form1::buildChooseTab(QWidget *page)
@@ -315,8 +315,10 @@ void Form1::buildCreateTab(QWidget *page)
     m_settingFields[4]->setText(QStringLiteral("My CAPTION"));
 
     placer.place(makeLabel(page, "Label6", QStringLiteral("Body"), true), 840, 3360, 495, 375);
-    placer.place(makeLabel(page, "Label7", QStringLiteral("(Don't leave any space)"), false), 600,
-                 3600, 1815, 255);
+    QLabel *hint = makeLabel(page, "Label7", QStringLiteral("(Don't leave any space)"), false);
+    placer.place(hint, 600, 3600, 1815, 255);
+    // The wider fonts of today's desktops wrap this hint onto a second line.
+    hint->resize(hint->width(), qMax(hint->height(), hint->heightForWidth(hint->width())));
     m_body = makeMultiLine(page, "Txtbody", false,
                            QStringLiteral("Do not leave space in html code.<b>Message</b> is not "
                                           "the same as <b>Message here    </b>."));
@@ -392,7 +394,10 @@ void Form1::buildGenerateTab(QWidget *page)
     auto *frame = named(new QGroupBox(QStringLiteral("Advanced"), page), "Frame1");
     placer.place(frame, 240, 4155, 7815, 690);
     const PagePlacer inFrame(0, 690, placer.top(4155 + 690) - placer.top(4155));
-    inFrame.place(makeLabel(frame, "Label8", QStringLiteral("File :"), false), 120, 285, 375, 255);
+    QLabel *fileLabel = makeLabel(frame, "Label8", QStringLiteral("File :"), false);
+    fileLabel->setWordWrap(false);
+    inFrame.place(fileLabel, 120, 285, 375, 255);
+    fileLabel->resize(qMax(fileLabel->width(), fileLabel->sizeHint().width()), fileLabel->height());
     m_targetPath = named(new QLineEdit(QString::fromLatin1(noFileChosen), frame), "Text17");
     m_targetPath->setReadOnly(true);
     QPalette palette = m_targetPath->palette();

@@ -34,9 +34,9 @@ public:
         QString text6; // body section, as generated
         QString text7; // head section, as generated
         QString text8, text9, text10, text11; // the decoder's fixed pieces
-        QString text12; // raw body section
+        QString text12 = QStringLiteral("Text12"); // raw body section
         QString text14 = QStringLiteral("FFFFFF"); // background colour RRGGBB
-        QByteArray text15; // page text written to a page or the preview page
+        QByteArray text15 = "Text15"; // text written to a page or the preview page
         QByteArray text16; // the chosen page's text before the marker
         QString retMode = QStringLiteral("H");
     };

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -39,6 +40,9 @@ int main(int argc, char *argv[])
     // preview window would stay blank for root users.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+    // Past a file-size limit a write should fail with a message, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zephrin"));

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "host/hostservices.h"
+
+#include <QColor>
+#include <QStringList>
+#include <QWidget>
+
+// Stands in for the desktop: records what the windows ask for and answers
+// with pre-set values, so no test opens a dialog, a browser or the clipboard.
+// Files are real (tests point the application folder at a temporary copy).
+class FakeHost : public HostServices
+{
+public:
+    QString folder;
+    QStringList messages;
+    QStringList openedUrls;
+    QStringList openedFiles;
+    QString clipboard = QStringLiteral("(clipboard before)");
+    int clipboardWrites = 0;
+
+    // Colour dialog: the colour to pick, or cancel.
+    QColor colourAnswer;
+    bool colourCancels = false;
+    QColor colourDialogInitial;
+    int colourDialogs = 0;
+
+    // File dialog: the path to pick, or cancel (returns the current name).
+    QString fileAnswer;
+    bool fileCancels = false;
+    QStringList fileFilters;
+    int fileSelectedFilter = -1;
+
+    QString applicationFolder() const override { return folder; }
+    void showMessage(QWidget *, const QString &text) override { messages << text; }
+    bool chooseColour(QWidget *, const QColor &initial, QColor *chosen) override
+    {
+        ++colourDialogs;
+        colourDialogInitial = initial;
+        if (colourCancels)
+            return false;
+        *chosen = colourAnswer;
+        return true;
+    }
+    QString chooseOpenFile(QWidget *, const QStringList &filters, int selectedFilter,
+                           const QString &currentFileName) override
+    {
+        fileFilters = filters;
+        fileSelectedFilter = selectedFilter;
+        return fileCancels ? currentFileName : fileAnswer;
+    }
+    void clearClipboard() override { clipboard.clear(); }
+    void setClipboardText(const QString &text) override
+    {
+        clipboard = text;
+        ++clipboardWrites;
+    }
+    void openUrl(const QString &address) override { openedUrls << address; }
+    void openFile(const QString &path) override { openedFiles << path; }
+    void showWindow(QWidget *window) override { window->show(); }
+    ReadResult readFile(const QString &path) override { return readWholeFile(path); }
+    QString writeFile(const QString &path, const QByteArray &contents) override
+    {
+        return replaceFileContents(path, contents);
+    }
+};

@@ -1,0 +1,648 @@
+#include "app/form1.h"
+#include "generator/bodysection.h"
+#include "generator/encoder.h"
+#include "generator/headsection.h"
+#include "gui/fakehost.h"
+#include "pages/pagetext.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString sampleBody = QStringLiteral(
+    "<B>Company name here</B><BR><BR><u>My ad title here</u><Br>Content of my ad here.Contact us "
+    "for free html ad generation help.<BR><i>Thanks</i>");
+const QString noFileChosen = QStringLiteral("      -------Select file to add Popup-------");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startup_showsChooseTabWithStickMeNote();
+    void tabChange_showsSnapshotOnlyOnChoose_data();
+    void tabChange_showsSnapshotOnlyOnChoose();
+    void choose_showsChooseTabAndFocusesTestDrive();
+    void output_clearsBothSectionsAndFocusesBodyButton();
+    void generate_setsDefaultsOfSelectedType_data();
+    void generate_setsDefaultsOfSelectedType();
+    void generate_afterAnotherType_data();
+    void generate_afterAnotherType();
+    void selection_leavesSettingsAndOutputsAlone();
+    void selection_timerMovesSnapshotUpForGood();
+    void arrowKeys_selectInScreenOrder();
+    void colour_setsTextAndSwatch_data();
+    void colour_setsTextAndSwatch();
+    void colour_cancelKeepsColourAndSwatch();
+    void enter_activatesOutputExceptOnButtons_data();
+    void enter_activatesOutputExceptOnButtons();
+    void ctrlEnter_typesLineBreakInBody();
+    void about_opensOneWindow();
+    void close_endsEveryWindow();
+    void helpIcon_opensHelpPage();
+
+    void body_isEncodedAndCopied_data();
+    void body_isEncodedAndCopied();
+    void head_isReplacedNotAppended();
+    void head_missingScriptIsReportedAndCopiesNothing();
+    void head_emptyWindowScriptLeavesClipboard();
+
+    void selectFile_filtersAndCancel();
+    void addCode_withoutFileChangesNothing_data();
+    void addCode_withoutFileChangesNothing();
+    void addCode_appendsBlockAndOpensPage();
+    void addCode_unreadablePageChangesNothing();
+    void preview_writesPageAndOpensIt();
+    void preview_unwritableFolderReportsAndOpensNothing();
+
+private:
+    template<typename T> T *child(const char *name) const
+    {
+        T *found = m_form->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control named %s", name);
+        return found;
+    }
+    void click(const char *name) { child<QPushButton>(name)->click(); }
+    void select(int option)
+    {
+        child<QRadioButton>(qPrintable(QStringLiteral("Option%1").arg(option)))->setChecked(true);
+    }
+    QString text(const char *name) const { return child<QLineEdit>(name)->text(); }
+    bool showAndActivate();
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<FakeHost> m_host;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestForm1::init()
+{
+    // A private application folder with the real support files.
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    const QDir support(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"));
+    const QStringList names = support.entryList(QDir::Files);
+    QVERIFY(!names.isEmpty());
+    for (const QString &name : names)
+        QVERIFY(QFile::copy(support.filePath(name), m_folder->filePath(name)));
+
+    m_host = std::make_unique<FakeHost>();
+    m_host->folder = m_folder->path();
+    m_form = std::make_unique<Form1>(*m_host);
+}
+
+void TestForm1::cleanup()
+{
+    m_form.reset();
+    m_host.reset();
+    m_folder.reset();
+}
+
+bool TestForm1::showAndActivate()
+{
+    m_form->show();
+    QApplication::setActiveWindow(m_form.get());
+    return QTest::qWaitForWindowActive(m_form.get());
+}
+
+void TestForm1::startup_showsChooseTabWithStickMeNote()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Zephrin"));
+    QCOMPARE(m_form->size(), QSize(552, 369));
+    QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 0);
+    QVERIFY(child<QRadioButton>("Option1")->isChecked());
+    QCOMPARE(m_form->selectedType(), AdType::StickMeNote);
+    QVERIFY(child<QLabel>("Label14")->text().startsWith(
+        QStringLiteral("It is used as a regular post it.")));
+    QVERIFY(!child<QLabel>("Picture1")->isHidden());
+    QVERIFY(!child<QLabel>("Picture1")->pixmap().isNull());
+    for (const char *name : {"Text1", "Text2", "Text3", "Text4"})
+        QVERIFY2(text(name).isEmpty(), name);
+    QCOMPARE(text("Text5"), QStringLiteral("My CAPTION"));
+    QCOMPARE(child<QPlainTextEdit>("Txtbody")->toPlainText(), sampleBody);
+    QCOMPARE(text("Text17"), noFileChosen);
+    QVERIFY(child<QPlainTextEdit>("Text6")->toPlainText().isEmpty());
+    QVERIFY(child<QPlainTextEdit>("Text7")->toPlainText().isEmpty());
+
+    const Form1::WorkingFields &fields = m_form->working();
+    QCOMPARE(fields.text14, QStringLiteral("FFFFFF"));
+    QCOMPARE(fields.retMode, QStringLiteral("H"));
+    QCOMPARE(fields.text12, QStringLiteral("Text12"));
+    QCOMPARE(fields.text15, QByteArray("Text15"));
+    QCOMPARE(fields.text11.size(), 148);
+    QCOMPARE(fields.text10, QStringLiteral("md = \""));
+    QCOMPARE(fields.text9, QStringLiteral("\""));
+    QCOMPARE(fields.text8, QStringLiteral("; var s= u(md);document.write (s);</script>"));
+}
+
+void TestForm1::tabChange_showsSnapshotOnlyOnChoose_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("snapshotShown");
+    QTest::newRow("Create") << 1 << false;
+    QTest::newRow("Generate") << 2 << false;
+    QTest::newRow("back to Choose") << 0 << true;
+}
+
+void TestForm1::tabChange_showsSnapshotOnlyOnChoose()
+{
+    QFETCH(int, tab);
+    QFETCH(bool, snapshotShown);
+    auto *tabs = child<QTabWidget>("SSTab1");
+    tabs->setCurrentIndex(tab == 0 ? 2 : 0);
+    tabs->setCurrentIndex(tab);
+    QCOMPARE(!child<QLabel>("Picture1")->isHidden(), snapshotShown);
+    // A tab header does not run the toolbar's work: the settings stay empty.
+    QVERIFY(text("Text1").isEmpty());
+}
+
+void TestForm1::choose_showsChooseTabAndFocusesTestDrive()
+{
+    QVERIFY(showAndActivate());
+    child<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    click("Command5");
+    QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 0);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command4"));
+}
+
+void TestForm1::output_clearsBothSectionsAndFocusesBodyButton()
+{
+    QVERIFY(showAndActivate());
+    m_form->Command1_Click();
+    m_form->Command2_Click();
+    QVERIFY(!m_form->working().text6.isEmpty());
+    for (int press = 0; press < 2; ++press) {
+        click("b");
+        QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 2);
+        QVERIFY(child<QPlainTextEdit>("Text6")->toPlainText().isEmpty());
+        QVERIFY(child<QPlainTextEdit>("Text7")->toPlainText().isEmpty());
+        QVERIFY(m_form->working().text6.isEmpty());
+        QVERIFY(m_form->working().text7.isEmpty());
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command1"));
+    }
+}
+
+// Texts of Text1..Text5, then which of Label1..5 / Text1..5 are enabled as two
+// strings of 0/1, then Label5's caption.
+void TestForm1::generate_setsDefaultsOfSelectedType_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("labelsEnabled");
+    QTest::addColumn<QString>("fieldsEnabled");
+    QTest::addColumn<QString>("captionLabel");
+    QTest::newRow("StickME note") << 1
+                                  << QStringList {"180", "280", "<Center>", "<Center>",
+                                                  "<Not required>"}
+                                  << "11000"
+                                  << "11000"
+                                  << "Caption";
+    QTest::newRow("Window AD") << 2 << QStringList {"180", "280", "200", "200", ""} << "11111"
+                               << "11111"
+                               << "Caption";
+    QTest::newRow("Jumpy AD") << 3 << QStringList {"180", "280", "200", "200", "<Not required>"}
+                              << "11111"
+                              << "11110"
+                              << "Caption";
+    QTest::newRow("Force Emailer")
+        << 4 << QStringList {"180", "280", "200", "200", "you@example.com"} << "11111"
+        << "11111"
+        << "Email to:";
+    QTest::newRow("Timer AD") << 5 << QStringList {"180", "280", "200", "200", "<Not required>"}
+                              << "11111"
+                              << "11110"
+                              << "Caption";
+}
+
+void TestForm1::generate_setsDefaultsOfSelectedType()
+{
+    QFETCH(int, option);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, labelsEnabled);
+    QFETCH(QString, fieldsEnabled);
+    QFETCH(QString, captionLabel);
+    QVERIFY(showAndActivate());
+    select(option);
+    child<QLineEdit>("Text1")->setText(QStringLiteral("300"));
+    click("Command6");
+
+    QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 1);
+    QVERIFY(child<QLabel>("Picture1")->isHidden());
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command12"));
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray field = "Text" + QByteArray::number(i + 1);
+        const QByteArray label = "Label" + QByteArray::number(i + 1);
+        QCOMPARE(text(field.constData()), texts.at(i));
+        QCOMPARE(child<QLineEdit>(field.constData())->isEnabled(), fieldsEnabled.at(i) == '1');
+        QCOMPARE(child<QLabel>(label.constData())->isEnabled(), labelsEnabled.at(i) == '1');
+    }
+    QCOMPARE(child<QLabel>("Label5")->text(), captionLabel);
+}
+
+void TestForm1::generate_afterAnotherType_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::newRow("StickME then Jumpy re-enables the position") << 1 << 3;
+    QTest::newRow("Force Emailer then Timer restores the caption label") << 4 << 5;
+    QTest::newRow("StickME then Window AD enables everything") << 1 << 2;
+}
+
+void TestForm1::generate_afterAnotherType()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    select(first);
+    click("Command6");
+    select(second);
+    click("Command6");
+    QCOMPARE(text("Text3"), QStringLiteral("200"));
+    QCOMPARE(text("Text4"), QStringLiteral("200"));
+    for (const char *name : {"Label3", "Label4", "Label5"})
+        QVERIFY2(child<QLabel>(name)->isEnabled(), name);
+    QVERIFY(child<QLineEdit>("Text3")->isEnabled());
+    QCOMPARE(child<QLabel>("Label5")->text(), QStringLiteral("Caption"));
+}
+
+void TestForm1::selection_leavesSettingsAndOutputsAlone()
+{
+    click("Command6"); // StickME note
+    m_form->Command1_Click();
+    const QString body = m_form->working().text6;
+    select(3);
+    QCOMPARE(text("Text3"), QStringLiteral("<Center>"));
+    QCOMPARE(m_form->working().text6, body);
+    // The body generator takes the text as it stands.
+    m_form->Command1_Click();
+    QVERIFY(m_form->working().text12.contains(QStringLiteral("left:<Center>px;top:<Center>px")));
+}
+
+void TestForm1::selection_timerMovesSnapshotUpForGood()
+{
+    auto *snapshot = child<QLabel>("Picture1");
+    const int designTop = snapshot->y();
+    select(5);
+    const int timerTop = snapshot->y();
+    QCOMPARE(designTop - timerTop, 9); // 720 - 585 twips
+    select(3);
+    QCOMPARE(snapshot->y(), timerTop);
+    QVERIFY(child<QLabel>("Label14")->text().startsWith(
+        QStringLiteral("Jumpy ads can never be missed.")));
+    QVERIFY(!snapshot->pixmap().isNull());
+}
+
+void TestForm1::arrowKeys_selectInScreenOrder()
+{
+    QVERIFY(showAndActivate());
+    auto *first = child<QRadioButton>("Option1");
+    first->setFocus();
+    QList<AdType> types {m_form->selectedType()};
+    for (int step = 0; step < 4; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        types << m_form->selectedType();
+    }
+    QCOMPARE(types,
+             (QList<AdType> {AdType::StickMeNote, AdType::WindowAd, AdType::JumpyAd,
+                             AdType::TimerAd, AdType::ForceEmailer}));
+    QVERIFY(child<QLabel>("Label14")->text().startsWith(QStringLiteral("Simple slidein ad")));
+}
+
+void TestForm1::colour_setsTextAndSwatch_data()
+{
+    QTest::addColumn<QColor>("picked");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("red") << QColor(255, 0, 0) << "FF0000";
+    QTest::newRow("blue") << QColor(0, 0, 255) << "0000FF";
+    QTest::newRow("black") << QColor(0, 0, 0) << "000000";
+    QTest::newRow("white") << QColor(255, 255, 255) << "FFFFFF";
+    QTest::newRow("two digits below 16") << QColor(10, 11, 12) << "0A0B0C";
+}
+
+void TestForm1::colour_setsTextAndSwatch()
+{
+    QFETCH(QColor, picked);
+    QFETCH(QString, expected);
+    m_host->colourAnswer = picked;
+    click("Command12");
+    QCOMPARE(m_host->colourDialogInitial, QColor(192, 192, 192));
+    QCOMPARE(m_form->working().text14, expected);
+    auto *swatch = child<QLineEdit>("Text13");
+    QCOMPARE(swatch->palette().color(QPalette::Base), picked);
+    QCOMPARE(swatch->palette().color(QPalette::Text), picked);
+
+    // The new colour reaches the generated head section.
+    m_form->Command2_Click();
+    QVERIFY(m_form->working().text7.contains(QStringLiteral("background-color:") + expected));
+}
+
+void TestForm1::colour_cancelKeepsColourAndSwatch()
+{
+    auto *swatch = child<QLineEdit>("Text13");
+    const QColor startBase = swatch->palette().color(QPalette::Base);
+    m_host->colourCancels = true;
+    click("Command12");
+    QCOMPARE(m_form->working().text14, QStringLiteral("FFFFFF"));
+    QCOMPARE(swatch->palette().color(QPalette::Base), startBase);
+
+    m_host->colourCancels = false;
+    m_host->colourAnswer = QColor(255, 0, 0);
+    click("Command12");
+    m_host->colourCancels = true;
+    click("Command12");
+    QCOMPARE(m_host->colourDialogs, 3);
+    QCOMPARE(m_form->working().text14, QStringLiteral("FF0000"));
+    QCOMPARE(swatch->palette().color(QPalette::Base), QColor(255, 0, 0));
+}
+
+void TestForm1::enter_activatesOutputExceptOnButtons_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("tabAfter");
+    QTest::newRow("height field") << "Text1" << 1 << 2;
+    QTest::newRow("body field") << "Txtbody" << 1 << 2;
+    QTest::newRow("option button") << "Option2" << 0 << 2;
+    QTest::newRow("Choose button takes it itself") << "Command5" << 1 << 0;
+}
+
+void TestForm1::enter_activatesOutputExceptOnButtons()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, tab);
+    QFETCH(int, tabAfter);
+    QVERIFY(showAndActivate());
+    auto *tabs = child<QTabWidget>("SSTab1");
+    tabs->setCurrentIndex(tab);
+    m_form->Command1_Click();
+    auto *target = m_form->findChild<QWidget *>(focus);
+    QVERIFY(target);
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+    const QString body = child<QPlainTextEdit>("Txtbody")->toPlainText();
+
+    QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(tabs->currentIndex(), tabAfter);
+    QCOMPARE(child<QPlainTextEdit>("Txtbody")->toPlainText(), body);
+    QCOMPARE(m_form->working().text6.isEmpty(), tabAfter == 2);
+}
+
+void TestForm1::ctrlEnter_typesLineBreakInBody()
+{
+    QVERIFY(showAndActivate());
+    child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    auto *body = child<QPlainTextEdit>("Txtbody");
+    body->setFocus();
+    body->setPlainText(QStringLiteral("ab"));
+    QTextCursor cursor = body->textCursor();
+    cursor.setPosition(1);
+    body->setTextCursor(cursor);
+    QTest::keyClick(body, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(body->toPlainText(), QStringLiteral("a\nb"));
+    QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 1);
+}
+
+void TestForm1::about_opensOneWindow()
+{
+    click("Command10");
+    click("Command10");
+    QList<QWidget *> abouts;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("Form22") && w->isVisible())
+            abouts << w;
+    }
+    QCOMPARE(abouts.size(), 1);
+    QCOMPARE(abouts.first()->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 6);
+    QVERIFY(!abouts.first()->parentWidget());
+}
+
+void TestForm1::close_endsEveryWindow()
+{
+    m_form->show();
+    click("Command10");
+    QPointer<QWidget> about;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("Form22"))
+            about = w;
+    }
+    QVERIFY(about);
+    QVERIFY(m_form->close());
+    QVERIFY(!about);
+}
+
+void TestForm1::helpIcon_opensHelpPage()
+{
+    QTest::mouseClick(child<QLabel>("Picture2"), Qt::LeftButton);
+    QCOMPARE(m_host->openedUrls, QStringList {"https://www.tolvane.example/zephrin/help/"});
+}
+
+void TestForm1::body_isEncodedAndCopied_data()
+{
+    QTest::addColumn<int>("option");
+    for (int option = 1; option <= 5; ++option)
+        QTest::newRow(adTypeInfo(static_cast<AdType>(option)).caption) << option;
+}
+
+void TestForm1::body_isEncodedAndCopied()
+{
+    QFETCH(int, option);
+    select(option);
+    click("Command6");
+    child<QPlainTextEdit>("Txtbody")->setPlainText(QStringLiteral("line one\nYes \"quoted\""));
+    click("Command1");
+
+    const AdSettings settings = m_form->settings();
+    const QString raw = rawBodySection(settings);
+    QCOMPARE(m_form->working().text12, raw);
+    QCOMPARE(m_form->working().text6, encodedBodySection(settings.type, raw));
+    if (settings.type == AdType::WindowAd)
+        QCOMPARE(m_form->working().text6, raw);
+    else
+        QVERIFY(m_form->working().text6.startsWith(QStringLiteral("<script>function u( s )")));
+    QCOMPARE(m_host->clipboard, m_form->working().text6);
+
+    // A second run replaces, it does not append.
+    click("Command1");
+    QCOMPARE(m_form->working().text12, raw);
+}
+
+void TestForm1::head_isReplacedNotAppended()
+{
+    writeAll(m_folder->filePath(QStringLiteral("popup1.js")), "line 1\nline 2");
+    click("Command6");
+    click("Command2");
+    const QString expected
+        = QStringLiteral("line 1\r\nline 2\r\n") + styleElement(m_form->settings());
+    QCOMPARE(m_form->working().text7, expected);
+    QCOMPARE(m_host->clipboard, expected);
+    QCOMPARE(child<QPlainTextEdit>("Text7")->toPlainText(),
+             QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    click("Command2");
+    QCOMPARE(m_form->working().text7, expected);
+}
+
+void TestForm1::head_missingScriptIsReportedAndCopiesNothing()
+{
+    QVERIFY(QFile::remove(m_folder->filePath(QStringLiteral("popup1.js"))));
+    click("Command2");
+    QCOMPARE(m_host->messages.size(), 1);
+    QVERIFY2(m_host->messages.first().contains(m_folder->filePath(QStringLiteral("popup1.js"))),
+             qPrintable(m_host->messages.first()));
+    QVERIFY(m_form->working().text7.isEmpty());
+    QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
+}
+
+void TestForm1::head_emptyWindowScriptLeavesClipboard()
+{
+    writeAll(m_folder->filePath(QStringLiteral("popup2.js")), QByteArray());
+    select(2);
+    click("Command2");
+    QVERIFY(m_form->working().text7.isEmpty());
+    QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
+    QVERIFY(m_host->messages.isEmpty());
+}
+
+void TestForm1::selectFile_filtersAndCancel()
+{
+    m_host->fileCancels = true;
+    click("Command13");
+    QCOMPARE(
+        m_host->fileFilters,
+        (QStringList {"All Files (*.*) (*)", "Asp Files(*.asp) (*.asp)",
+                      "HTML Files (*.htm,*.html) (*.htm *.html)", "Php Files (*.php) (*.php)"}));
+    QCOMPARE(m_host->fileSelectedFilter, 2);
+    QCOMPARE(text("Text17"), QString()); // a cancelled first choice empties the path
+
+    m_host->fileCancels = false;
+    m_host->fileAnswer = QStringLiteral("/pages/index.html");
+    click("Command13");
+    QCOMPARE(text("Text17"), QStringLiteral("/pages/index.html"));
+    m_host->fileCancels = true;
+    click("Command13");
+    QCOMPARE(text("Text17"), QStringLiteral("/pages/index.html"));
+}
+
+void TestForm1::addCode_withoutFileChangesNothing_data()
+{
+    QTest::addColumn<bool>("cancelFirst");
+    QTest::newRow("placeholder") << false;
+    QTest::newRow("cancelled first choice") << true;
+}
+
+void TestForm1::addCode_withoutFileChangesNothing()
+{
+    QFETCH(bool, cancelFirst);
+    if (cancelFirst) {
+        m_host->fileCancels = true;
+        click("Command13");
+    }
+    click("Command7");
+    QCOMPARE(m_host->messages, QStringList {"Please select a file first"});
+    QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
+    QVERIFY(m_form->working().text6.isEmpty());
+    QVERIFY(m_host->openedFiles.isEmpty());
+}
+
+void TestForm1::addCode_appendsBlockAndOpensPage()
+{
+    const QString page = m_folder->filePath(QStringLiteral("my page.html"));
+    writeAll(page, "<html><body>Hello</body></html>\n");
+    m_host->fileAnswer = page;
+    click("Command13");
+    click("Command6");
+    click("Command1");
+    child<QPlainTextEdit>("Text6")->setPlainText(QStringLiteral("hand edit"));
+    click("Command7");
+
+    QVERIFY2(m_host->messages.isEmpty(), qPrintable(m_host->messages.join('\n')));
+    const Form1::WorkingFields &fields = m_form->working();
+    const QByteArray expected = "<html><body>Hello</body></html>\r\n" + insertionMarker
+        + "\r\n<body>" + fields.text6.toUtf8() + "</body><head>" + fields.text7.toUtf8()
+        + "</head>\r\n";
+    QCOMPARE(readAll(page), expected);
+    QVERIFY(!expected.contains("hand edit"));
+    QCOMPARE(m_host->clipboard, fields.text7);
+    QCOMPARE(m_host->openedFiles, QStringList {page});
+
+    // A second insertion replaces the first block.
+    click("Command7");
+    QCOMPARE(readAll(page), expected);
+}
+
+void TestForm1::addCode_unreadablePageChangesNothing()
+{
+    const QString page = m_folder->filePath(QStringLiteral("missing.html"));
+    m_host->fileAnswer = page;
+    click("Command13");
+    click("Command7");
+    QCOMPARE(m_host->messages.size(), 1);
+    QVERIFY(m_host->messages.first().contains(page));
+    QVERIFY(!QFile::exists(page));
+    QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
+    QVERIFY(m_host->openedFiles.isEmpty());
+}
+
+void TestForm1::preview_writesPageAndOpensIt()
+{
+    const QString view = m_folder->filePath(QStringLiteral("view.html"));
+    click("Command6");
+    child<QPlainTextEdit>("Text7")->setPlainText(QStringLiteral("hand edit"));
+    click("view");
+    const QByteArray first = readAll(view);
+    const Form1::WorkingFields &fields = m_form->working();
+    QCOMPARE(first,
+             "<body>" + fields.text6.toUtf8() + "</body><head>" + fields.text7.toUtf8()
+                 + "</head>\r\n");
+    QCOMPARE(m_host->openedFiles, QStringList {view});
+    QCOMPARE(m_host->clipboard, fields.text7);
+
+    select(3);
+    click("view");
+    QVERIFY(readAll(view) != first);
+    QVERIFY(readAll(view).startsWith("<body>" + m_form->working().text6.toUtf8()));
+}
+
+void TestForm1::preview_unwritableFolderReportsAndOpensNothing()
+{
+    // A folder where the preview page should be: it cannot be replaced.
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("view.html")));
+    click("view");
+    QCOMPARE(m_host->messages.size(), 1);
+    QVERIFY2(m_host->messages.first().contains(m_folder->filePath(QStringLiteral("view.html"))),
+             qPrintable(m_host->messages.first()));
+    QVERIFY(m_host->openedFiles.isEmpty());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
