@@ -1,0 +1,161 @@
+<script>
+// Window AD: popUp() opens a floating window with a title bar that can be
+// dragged and has minimise, maximise/restore and close buttons; Esc closes the
+// newest open window. The body section calls it from window.onload:
+// new popUp(top, left, width, height, idBase, html, background, textColour,
+//           titleFont, caption, titleBackground, titleColour, scrollColour,
+//           borderLight, borderDark, minimise, maximise, close, drag, resize)
+(function () {
+  'use strict';
+  var MARGIN = 8;
+  var count = 0, closable = [];
+
+  // Colours come as six hex digits without '#', or as any CSS colour.
+  function colour(c) {
+    c = String(c);
+    return /^[0-9a-f]{6}$/i.test(c) ? '#' + c : c;
+  }
+
+  function number(v, fallback) {
+    var n = parseFloat(v);
+    return isFinite(n) ? n : fallback;
+  }
+
+  function titleButton(label, text, action) {
+    var b = document.createElement('button');
+    b.type = 'button';
+    b.textContent = text;
+    b.title = label;
+    b.setAttribute('aria-label', label);
+    b.style.cssText = 'margin:0 0 0 2px;width:20px;height:18px;padding:0;font:bold 11px sans-serif;' +
+      'line-height:16px;cursor:pointer;flex:none;';
+    b.addEventListener('click', action);
+    return b;
+  }
+
+  function popUp(top, left, width, height, idBase, html, background, textColour, titleFont,
+                 caption, titleBackground, titleColour, scrollColour, borderLight, borderDark,
+                 canMinimise, canMaximise, canClose, canDrag, canResize) {
+    var self = this, id = idBase + (++count), state = 'normal', saved = null;
+    var win = document.createElement('div');
+    var bar = document.createElement('div');
+    var title = document.createElement('span');
+    var content = document.createElement('div');
+    var buttons = {};
+
+    win.id = id;
+    win.setAttribute('role', 'dialog');
+    win.setAttribute('aria-labelledby', id + '_caption');
+    win.style.cssText = 'position:absolute;z-index:1000;box-sizing:border-box;display:flex;' +
+      'flex-direction:column;border:2px solid;box-shadow:2px 2px 6px rgba(0,0,0,.4);' +
+      'background:' + colour(background) + ';border-color:' + colour(borderLight) + ' ' +
+      colour(borderDark) + ' ' + colour(borderDark) + ' ' + colour(borderLight) + ';' +
+      (canResize ? 'resize:both;overflow:hidden;' : '');
+    bar.style.cssText = 'display:flex;align-items:center;padding:2px;flex:none;user-select:none;' +
+      'touch-action:none;background:' + colour(titleBackground) + ';color:' + colour(titleColour) +
+      ';' + (canDrag ? 'cursor:move;' : '');
+    title.id = id + '_caption';
+    title.textContent = caption;
+    title.style.cssText = 'flex:1;overflow:hidden;white-space:nowrap;text-overflow:ellipsis;padding:0 4px;';
+    title.style.font = titleFont;
+    content.innerHTML = html;
+    content.style.cssText = 'flex:1;min-height:0;overflow:auto;padding:4px;color:' + colour(textColour) +
+      ';scrollbar-color:' + colour(borderLight) + ' ' + colour(scrollColour) + ';';
+
+    function place(l, t, w, h) {
+      win.style.left = l + 'px';
+      win.style.top = t + 'px';
+      win.style.width = w + 'px';
+      win.style.height = h === null ? '' : h + 'px';
+    }
+
+    // Keep the window inside the window's width, e.g. on a phone.
+    function fit(l, t, w, h) {
+      var room = document.documentElement.clientWidth - 2 * MARGIN;
+      w = Math.min(w, room);
+      place(Math.max(MARGIN, Math.min(l, room + MARGIN - w)), Math.max(0, t), w, h);
+    }
+
+    function restore() {
+      win.style.position = 'absolute';
+      content.style.display = '';
+      fit(saved.left, saved.top, saved.width, saved.height);
+      state = 'normal';
+      if (buttons.min) buttons.min.textContent = '_';
+      if (buttons.max) buttons.max.textContent = '\u25A1';
+    }
+
+    function remember() {
+      if (state === 'normal') {
+        saved = { left: win.offsetLeft, top: win.offsetTop, width: win.offsetWidth, height: win.offsetHeight };
+      }
+    }
+
+    function minimise() {
+      if (state === 'min') return restore();
+      if (state === 'max') restore();
+      remember();
+      content.style.display = 'none';
+      win.style.height = '';
+      state = 'min';
+      buttons.min.textContent = '\u25A1';
+    }
+
+    function maximise() {
+      if (state === 'max') return restore();
+      if (state === 'min') restore();
+      remember();
+      win.style.position = 'fixed';
+      place(0, 0, document.documentElement.clientWidth, window.innerHeight);
+      state = 'max';
+      buttons.max.textContent = '\u2752';
+    }
+
+    function close() {
+      win.style.display = 'none';
+      closable.splice(closable.indexOf(self), 1);
+    }
+
+    bar.appendChild(title);
+    if (canMinimise) bar.appendChild(buttons.min = titleButton('Minimise', '_', minimise));
+    if (canMaximise) bar.appendChild(buttons.max = titleButton('Maximise', '\u25A1', maximise));
+    if (canClose) bar.appendChild(titleButton('Close', '\u00D7', close));
+    win.appendChild(bar);
+    win.appendChild(content);
+
+    if (canDrag) {
+      var grab = null;
+      bar.addEventListener('pointerdown', function (e) {
+        if (state === 'max' || e.target.closest('button')) return;
+        grab = { x: e.clientX - win.offsetLeft, y: e.clientY - win.offsetTop };
+        bar.setPointerCapture(e.pointerId);
+      });
+      bar.addEventListener('pointermove', function (e) {
+        if (!grab) return;
+        // The title bar stays inside the page, so the window can always be grabbed again.
+        var l = Math.min(Math.max(0, e.clientX - grab.x), document.documentElement.clientWidth - 40);
+        win.style.left = l + 'px';
+        win.style.top = Math.max(0, e.clientY - grab.y) + 'px';
+      });
+      bar.addEventListener('pointerup', function () { grab = null; });
+      bar.addEventListener('pointercancel', function () { grab = null; });
+    }
+
+    window.addEventListener('resize', function () {
+      if (state === 'normal') fit(win.offsetLeft, win.offsetTop, width, win.offsetHeight);
+      else if (state === 'max') place(0, 0, document.documentElement.clientWidth, window.innerHeight);
+    });
+
+    fit(number(left, 0), number(top, 0), number(width, 300), number(height, null));
+    document.body.appendChild(win);
+    this.element = win;
+    this.close = close;
+    if (canClose) closable.push(this);
+  }
+
+  window.popUp = popUp;
+  document.addEventListener('keydown', function (e) {
+    if (e.key === 'Escape' && closable.length) closable[closable.length - 1].close();
+  });
+})();
+</script>
