@@ -1,0 +1,98 @@
+#pragma once
+
+// The demonstration pages of the application folder (sticky.html ...
+// timer.html). Each page is built from the same support script and the same
+// generator functions a user's page gets, so a demonstration cannot drift
+// from the generated code: zephrin_demos writes the pages, and the browser
+// test rebuilds them and compares with the committed files.
+//
+// Header-only so that the tool and the test share it without a library.
+
+#include "generator/adsettings.h"
+#include "generator/adtype.h"
+#include "generator/bodysection.h"
+#include "generator/encoder.h"
+#include "generator/headsection.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+namespace DemoPage {
+
+inline constexpr std::array<AdType, 5> allTypes = {AdType::StickMeNote, AdType::WindowAd,
+                                                   AdType::JumpyAd, AdType::ForceEmailer,
+                                                   AdType::TimerAd};
+
+// Settings that fit the preview window's browser (about 545 x 377 pixels).
+inline AdSettings sampleSettings(AdType type)
+{
+    AdSettings s;
+    s.type = type;
+    s.height = QStringLiteral("150");
+    s.width = QStringLiteral("280");
+    s.horizontal = QStringLiteral("130");
+    s.vertical = QStringLiteral("100");
+    s.colour = QStringLiteral("FFFFFF");
+    switch (type) {
+    case AdType::StickMeNote:
+        s.height = QStringLiteral("130");
+        s.colour = QStringLiteral("FFFF99");
+        s.body = QStringLiteral("<b>Note:</b> our shop closes early on Friday. "
+                                "This note stays in the middle of the window until you hide it.");
+        break;
+    case AdType::WindowAd:
+        s.height = QStringLiteral("170");
+        s.horizontal = QStringLiteral("120");
+        s.vertical = QStringLiteral("90");
+        s.caption = QStringLiteral("Spring sale");
+        s.body = QStringLiteral("<b>Spring sale!</b><br>Everything 20% off this week. "
+                                "Drag me by the title bar, or try the buttons.");
+        break;
+    case AdType::JumpyAd:
+        s.body = QStringLiteral("<b>Can't miss it!</b> Free delivery on every order today.");
+        break;
+    case AdType::ForceEmailer:
+        s.horizontal = QStringLiteral("120");
+        s.vertical = QStringLiteral("110");
+        s.colour = QStringLiteral("EEF4FF");
+        s.caption = QStringLiteral("news@tolvane.example");
+        s.body = QStringLiteral("<b>Join our newsletter</b><br>One e-mail a month, no spam.");
+        break;
+    case AdType::TimerAd:
+        s.height = QStringLiteral("120");
+        s.colour = QStringLiteral("FFFFEE");
+        s.body = QStringLiteral("<b>This page is sponsored by Tolvane.</b>");
+        break;
+    case AdType::None:
+        break;
+    }
+    return s;
+}
+
+// The page for type around the given support script file. It is a modern
+// page (doctype, UTF-8) with the head section in its head and the body
+// section in its body, as a user pastes them; line ends are LF throughout.
+inline QString pageText(AdType type, const QByteArray &supportScript)
+{
+    const AdSettings s = sampleSettings(type);
+    const AdTypeInfo &info = adTypeInfo(type);
+    const QString caption = QString::fromLatin1(info.caption);
+    QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n"
+                                  "<meta charset=\"utf-8\">\n"
+                                  "<meta name=\"viewport\" content=\"width=device-width, "
+                                  "initial-scale=1\">\n<title>Zephrin demonstration: ")
+        + caption
+        + QStringLiteral("</title>\n<style>body{font:15px/1.4 sans-serif;margin:12px 20px;"
+                         "color:#222}h1{font-size:20px;margin:0 0 6px}p{margin:0 0 8px}</style>\n")
+        + headSection(s, scriptLines(supportScript))
+        + QStringLiteral("\n</head>\n<body>\n<h1>") + caption + QStringLiteral("</h1>\n<p>")
+        + QString::fromLatin1(info.description) + QStringLiteral("</p>\n")
+        + encodedBodySection(type, rawBodySection(s))
+        + QStringLiteral("\n<p>Press \"Show again\" to watch it once more.</p>\n</body>\n</html>\n");
+    page.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return page;
+}
+
+} // namespace DemoPage
