@@ -1,0 +1,484 @@
+// The generated ads at work in a real browser engine: each support script
+// together with its body and head sections, in the order the preview page and
+// code insertion write them and in the order a user pastes them, and the
+// demonstration pages of the support folder.
+
+#include "../../tools/demopage.h"
+
+#include "generator/bodysection.h"
+#include "generator/encoder.h"
+#include "generator/headsection.h"
+
+#include <QtTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <memory>
+
+namespace {
+
+const QString marker = QStringLiteral("Marker-7Q2");
+
+// Records the page's script errors (uncaught exceptions included).
+class ConsolePage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+    QStringList errors;
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int line, const QString &source) override
+    {
+        if (level == ErrorMessageLevel)
+            errors.append(QStringLiteral("%1:%2: %3").arg(source).arg(line).arg(message));
+    }
+};
+
+enum class Order { Preview, Pasted };
+
+QString supportDir()
+{
+    return qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR");
+}
+
+QByteArray supportFile(const char *name)
+{
+    QFile f(QDir(supportDir()).filePath(QString::fromLatin1(name)));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+AdSettings testSettings(AdType type)
+{
+    AdSettings s;
+    s.type = type;
+    s.height = QStringLiteral("180");
+    s.width = QStringLiteral("280");
+    s.horizontal = QStringLiteral("200");
+    s.vertical = QStringLiteral("200");
+    s.caption = type == AdType::ForceEmailer ? QStringLiteral("ads@tolvane.example")
+                                             : QStringLiteral("My CAPTION");
+    s.body = QStringLiteral("<b>") + marker + QStringLiteral("</b> sale today");
+    s.colour = QStringLiteral("FFFFFF");
+    return s;
+}
+
+QString pageFor(AdType type, Order order)
+{
+    const AdSettings s = testSettings(type);
+    const QString body = encodedBodySection(type, rawBodySection(s));
+    const QString head
+        = headSection(s, scriptLines(supportFile(adTypeInfo(type).supportScript)));
+    if (order == Order::Preview)
+        return QStringLiteral("<body>") + body + QStringLiteral("</body><head>") + head
+            + QStringLiteral("</head>\r\n");
+    return QStringLiteral("<!DOCTYPE html>\n<html><head>") + head
+        + QStringLiteral("</head>\n<body><p>Before the ad.</p>") + body
+        + QStringLiteral("<p id='after'>After the ad.</p></body></html>\n");
+}
+
+// Script helpers every check uses. The box is found from the text inside it,
+// so the checks do not depend on how a script builds or names it.
+const QString helpers = QStringLiteral(R"(
+function zBox(text) {
+  var walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+  for (var n; (n = walker.nextNode());)
+    if (n.data.indexOf(text) >= 0 && !/^(SCRIPT|STYLE)$/.test(n.parentNode.nodeName))
+      return n.parentElement.closest('[role=dialog]');
+  return null;
+}
+function zShown(el) {
+  if (!el || !el.isConnected) return false;
+  var cs = getComputedStyle(el), r = el.getBoundingClientRect();
+  return cs.display !== 'none' && cs.visibility === 'visible' && Number(cs.opacity) > 0.5
+      && r.width > 0 && r.height > 0 && r.bottom > 0 && r.right > 0
+      && r.top < innerHeight && r.left < innerWidth;
+}
+function zName(el) {
+  var ids = el.getAttribute('aria-labelledby');
+  if (ids) return ids.split(/\s+/).map(function (id) {
+    var l = document.getElementById(id); return l ? l.textContent : ''; }).join(' ').trim();
+  return (el.getAttribute('aria-label') || '').trim();
+}
+)");
+
+} // namespace
+
+class AdsInBrowser : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void box_appearsAsNamedDialogWithBodyText_data();
+    void box_appearsAsNamedDialogWithBodyText();
+    void closeControl_hidesBox_data();
+    void closeControl_hidesBox();
+    void windowAd_minimisesMaximisesAndRestores();
+    void windowAd_titleBarDragMovesWindow();
+    void stickMeNote_leavesFollowingPageContentVisible();
+    void timedBox_disappearsOnItsOwn_data();
+    void timedBox_disappearsOnItsOwn();
+    void timedBox_waitsWhilePointerOrFocusInside_data();
+    void timedBox_waitsWhilePointerOrFocusInside();
+    void narrowWindow_keepsBoxInside_data();
+    void narrowWindow_keepsBoxInside();
+    void demoPage_matchesGeneratedCode_data();
+    void demoPage_matchesGeneratedCode();
+    void demoPage_showsBoxWithoutErrors_data();
+    void demoPage_showsBoxWithoutErrors();
+
+private:
+    bool load(const QString &html);
+    bool loadUrl(const QUrl &url);
+    QVariant eval(const QString &script);
+    bool check(const QString &expression) { return eval(expression).toBool(); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<QWebEngineView> m_view;
+    std::unique_ptr<ConsolePage> m_page;
+};
+
+void AdsInBrowser::initTestCase()
+{
+    QVERIFY2(QFileInfo::exists(QDir(supportDir()).filePath(QStringLiteral("popup1.js"))),
+             "ZEPHRIN_SUPPORT_DIR must name the support folder");
+    QVERIFY(m_dir.isValid());
+    m_view = std::make_unique<QWebEngineView>();
+    m_view->show();
+}
+
+void AdsInBrowser::init()
+{
+    auto page = std::make_unique<ConsolePage>();
+    m_view->setPage(page.get());
+    m_page = std::move(page); // the view lets go of the old page first
+    m_view->resize(800, 600);
+}
+
+void AdsInBrowser::cleanup()
+{
+    if (QTest::currentTestFailed() && m_page && !m_page->errors.isEmpty())
+        qWarning() << "script errors:" << m_page->errors.mid(0, 5);
+}
+
+bool AdsInBrowser::loadUrl(const QUrl &url)
+{
+    QSignalSpy finished(m_page.get(), &QWebEnginePage::loadFinished);
+    m_page->load(url);
+    if (!finished.wait(15000) || !finished.first().first().toBool())
+        return false;
+    m_page->runJavaScript(helpers);
+    return true;
+}
+
+bool AdsInBrowser::load(const QString &html)
+{
+    static int n = 0;
+    QFile file(m_dir.filePath(QStringLiteral("page%1.html").arg(++n)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(html.toUtf8()) < 0)
+        return false;
+    file.close();
+    return loadUrl(QUrl::fromLocalFile(file.fileName()));
+}
+
+QVariant AdsInBrowser::eval(const QString &script)
+{
+    // The callback may come after a timeout, so it must not touch this frame.
+    struct Result
+    {
+        bool done = false;
+        QVariant value;
+    };
+    auto result = std::make_shared<Result>();
+    const QString guarded = QStringLiteral("(function () { try { return (%1); } catch (e) { return null; } })()")
+                                .arg(script);
+    m_page->runJavaScript(guarded, [result](const QVariant &v) {
+        result->value = v;
+        result->done = true;
+    });
+    QDeadlineTimer deadline(5000);
+    while (!result->done && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return result->value;
+}
+
+// ---------------------------------------------------------------------------
+
+void AdsInBrowser::box_appearsAsNamedDialogWithBodyText_data()
+{
+    QTest::addColumn<AdType>("type");
+    QTest::addColumn<Order>("order");
+    QTest::addColumn<QString>("name");      // expected accessible name; empty: any
+    QTest::addColumn<QString>("placement"); // script condition on the box's rectangle r
+    QTest::addColumn<bool>("whiteBox");     // the box itself carries the background colour
+
+    const QString centred = QStringLiteral(
+        "Math.abs(r.left + r.width / 2 - innerWidth / 2) <= 1 && "
+        "Math.abs(r.top + r.height / 2 - innerHeight / 2) <= 1");
+    const QString at200 = QStringLiteral("Math.abs(r.left - 200) <= 1 && Math.abs(r.top - 200) <= 1");
+    const QString caption = QStringLiteral("My CAPTION");
+    for (Order order : {Order::Preview, Order::Pasted}) {
+        const char *o = order == Order::Preview ? "preview order" : "pasted order";
+        QTest::addRow("StickME note, %s", o) << AdType::StickMeNote << order << QString() << centred << true;
+        QTest::addRow("Window AD, %s", o) << AdType::WindowAd << order << caption << at200 << true;
+        QTest::addRow("Jumpy AD, %s", o) << AdType::JumpyAd << order << QString() << at200 << true;
+        QTest::addRow("Force Emailer, %s", o) << AdType::ForceEmailer << order << QString() << at200 << true;
+        QTest::addRow("Timer AD, %s", o) << AdType::TimerAd << order << QString() << at200 << false;
+    }
+}
+
+void AdsInBrowser::box_appearsAsNamedDialogWithBodyText()
+{
+    QFETCH(AdType, type);
+    QFETCH(Order, order);
+    QFETCH(QString, name);
+    QFETCH(QString, placement);
+    QFETCH(bool, whiteBox);
+
+    QVERIFY(load(pageFor(type, order)));
+    const QString box = QStringLiteral("zBox('%1')").arg(marker);
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 4000);
+    // Entrance effects end at the box's own place.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        check(QStringLiteral("(function (r) { return %1; })(%2.getBoundingClientRect())")
+                  .arg(placement, box)),
+        4000);
+    const QString accessibleName = eval(QStringLiteral("zName(%1)").arg(box)).toString();
+    if (name.isEmpty())
+        QVERIFY(!accessibleName.isEmpty());
+    else
+        QCOMPARE(accessibleName, name);
+    if (whiteBox) {
+        QCOMPARE(eval(QStringLiteral("getComputedStyle(%1).backgroundColor").arg(box)).toString(),
+                 QStringLiteral("rgb(255, 255, 255)"));
+    }
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+void AdsInBrowser::closeControl_hidesBox_data()
+{
+    QTest::addColumn<AdType>("type");
+    QTest::addColumn<QString>("action");
+
+    const QString esc = QStringLiteral(
+        "document.dispatchEvent(new KeyboardEvent('keydown', {key: 'Escape', bubbles: true}))");
+    QTest::newRow("StickME note, Hide Box link")
+        << AdType::StickMeNote << QStringLiteral("document.querySelector('#fadeinbox a').click()");
+    QTest::newRow("StickME note, Esc") << AdType::StickMeNote << esc;
+    QTest::newRow("Window AD, close button")
+        << AdType::WindowAd << QStringLiteral("document.querySelector('button[aria-label=Close]').click()");
+    QTest::newRow("Window AD, Esc") << AdType::WindowAd << esc;
+    QTest::newRow("Jumpy AD, Close Box link")
+        << AdType::JumpyAd << QStringLiteral("document.querySelector('#dropin a').click()");
+    QTest::newRow("Jumpy AD, Esc") << AdType::JumpyAd << esc;
+}
+
+void AdsInBrowser::closeControl_hidesBox()
+{
+    QFETCH(AdType, type);
+    QFETCH(QString, action);
+
+    QVERIFY(load(pageFor(type, Order::Preview)));
+    const QString shown = QStringLiteral("zShown(zBox('%1'))").arg(marker);
+    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 4000);
+    eval(action);
+    QTRY_VERIFY_WITH_TIMEOUT(!check(shown), 2000);
+    // The links' href is '#': closing must not navigate or scroll the page.
+    QCOMPARE(eval(QStringLiteral("location.hash")).toString(), QString());
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+void AdsInBrowser::windowAd_minimisesMaximisesAndRestores()
+{
+    QVERIFY(load(pageFor(AdType::WindowAd, Order::Preview)));
+    const QString win = QStringLiteral("zBox('%1')").arg(marker);
+    const QString text = QStringLiteral("zShown(zBox('%1').lastChild)").arg(marker);
+    const QString rect = QStringLiteral("(function (r) { return [r.left, r.top, r.width, r.height]; })"
+                                        "(%1.getBoundingClientRect())").arg(win);
+    const auto click = [this](const char *label) {
+        eval(QStringLiteral("document.querySelector('button[aria-label=%1]').click()")
+                 .arg(QLatin1String(label)));
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(check(text), 4000);
+    const QVariantList normal = eval(rect).toList();
+    QCOMPARE(normal, (QVariantList{200, 200, 280, 180}));
+
+    click("Minimise");
+    QVERIFY(!check(text));
+    QVERIFY(eval(rect).toList().at(3).toDouble() < 60);
+    click("Minimise"); // now the restore button
+    QVERIFY(check(text));
+    QCOMPARE(eval(rect).toList(), normal);
+
+    click("Maximise");
+    QCOMPARE(eval(rect).toList(),
+             eval(QStringLiteral("[0, 0, document.documentElement.clientWidth, innerHeight]")).toList());
+    click("Maximise");
+    QCOMPARE(eval(rect).toList(), normal);
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+void AdsInBrowser::windowAd_titleBarDragMovesWindow()
+{
+    QVERIFY(load(pageFor(AdType::WindowAd, Order::Preview)));
+    const QString where = QStringLiteral("(function (r) { return [r.left, r.top]; })"
+                                         "(zBox('%1').getBoundingClientRect())").arg(marker);
+    QTRY_VERIFY_WITH_TIMEOUT(eval(where).toList() == (QVariantList{200, 200}), 4000);
+
+    // Real mouse input, through the widget that renders the page.
+    QWidget *surface = m_view->focusProxy();
+    QVERIFY(surface);
+    const QPoint grip(215, 208); // on the caption, left of the buttons
+    QTest::mousePress(surface, Qt::LeftButton, {}, grip);
+    for (int step = 1; step <= 5; ++step) {
+        QMouseEvent move(QEvent::MouseMove, grip + QPoint(10 * step, 6 * step),
+                         surface->mapToGlobal(grip + QPoint(10 * step, 6 * step)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &move);
+        QTest::qWait(20);
+    }
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, grip + QPoint(50, 30));
+    QTRY_COMPARE_WITH_TIMEOUT(eval(where).toList(), (QVariantList{250, 230}), 3000);
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+void AdsInBrowser::stickMeNote_leavesFollowingPageContentVisible()
+{
+    // The note's mark-up leaves its divisions open; the page after it must
+    // not end up inside the note.
+    QVERIFY(load(pageFor(AdType::StickMeNote, Order::Pasted)));
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox('%1'))").arg(marker)), 4000);
+    QVERIFY(check(QStringLiteral("!document.getElementById('fadeinbox')"
+                                 ".contains(document.getElementById('after'))")));
+    eval(QStringLiteral("hidefadebox()"));
+    QVERIFY(check(QStringLiteral("getComputedStyle(document.getElementById('after'))"
+                                 ".visibility === 'visible'")));
+}
+
+void AdsInBrowser::timedBox_disappearsOnItsOwn_data()
+{
+    QTest::addColumn<AdType>("type");
+    QTest::addColumn<int>("withinMs");
+    QTest::newRow("Force Emailer, 5 s") << AdType::ForceEmailer << 7000;
+    QTest::newRow("Timer AD, a few s") << AdType::TimerAd << 9000;
+}
+
+void AdsInBrowser::timedBox_disappearsOnItsOwn()
+{
+    QFETCH(AdType, type);
+    QFETCH(int, withinMs);
+
+    QVERIFY(load(pageFor(type, Order::Preview)));
+    const QString shown = QStringLiteral("zShown(zBox('%1'))").arg(marker);
+    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 4000);
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!check(shown), withinMs);
+    QVERIFY2(clock.elapsed() > 3000, "gone too soon to be read");
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+void AdsInBrowser::timedBox_waitsWhilePointerOrFocusInside_data()
+{
+    QTest::addColumn<AdType>("type");
+    QTest::addColumn<QString>("enter");
+    QTest::addColumn<QString>("leave");
+    QTest::addColumn<int>("holdMs");
+
+    QTest::newRow("Timer AD, pointer inside")
+        << AdType::TimerAd
+        << QStringLiteral("zBox('%1').dispatchEvent(new PointerEvent('pointerenter'))").arg(marker)
+        << QStringLiteral("zBox('%1').dispatchEvent(new PointerEvent('pointerleave'))").arg(marker)
+        << 8000;
+    QTest::newRow("Force Emailer, focus on Subscribe")
+        << AdType::ForceEmailer
+        << QStringLiteral("document.querySelector('#msg input[type=submit]')"
+                          ".dispatchEvent(new FocusEvent('focusin', {bubbles: true}))")
+        << QStringLiteral("document.querySelector('#msg input[type=submit]')"
+                          ".dispatchEvent(new FocusEvent('focusout', {bubbles: true}))")
+        << 6500;
+}
+
+void AdsInBrowser::timedBox_waitsWhilePointerOrFocusInside()
+{
+    QFETCH(AdType, type);
+    QFETCH(QString, enter);
+    QFETCH(QString, leave);
+    QFETCH(int, holdMs);
+
+    QVERIFY(load(pageFor(type, Order::Preview)));
+    const QString shown = QStringLiteral("zShown(zBox('%1'))").arg(marker);
+    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 4000);
+    eval(enter);
+    QTest::qWait(holdMs); // longer than the box's whole showing time
+    QVERIFY(check(shown));
+    eval(leave);
+    QTRY_VERIFY_WITH_TIMEOUT(!check(shown), holdMs);
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+void AdsInBrowser::narrowWindow_keepsBoxInside_data()
+{
+    QTest::addColumn<AdType>("type");
+    for (AdType type : DemoPage::allTypes)
+        QTest::newRow(adTypeInfo(type).caption) << type;
+}
+
+void AdsInBrowser::narrowWindow_keepsBoxInside()
+{
+    QFETCH(AdType, type);
+
+    m_view->resize(360, 640); // a phone; the box is 280 wide at 200 from the left
+    QVERIFY(load(pageFor(type, Order::Pasted)));
+    const QString box = QStringLiteral("zBox('%1')").arg(marker);
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        check(QStringLiteral("(function (r) { return r.left >= 0 && r.right <= "
+                             "document.documentElement.clientWidth; })(%1.getBoundingClientRect())")
+                  .arg(box)),
+        4000);
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+void AdsInBrowser::demoPage_matchesGeneratedCode_data()
+{
+    QTest::addColumn<AdType>("type");
+    for (AdType type : DemoPage::allTypes)
+        QTest::newRow(adTypeInfo(type).demoPage) << type;
+}
+
+void AdsInBrowser::demoPage_matchesGeneratedCode()
+{
+    QFETCH(AdType, type);
+    const AdTypeInfo &info = adTypeInfo(type);
+    const QString expected = DemoPage::pageText(type, supportFile(info.supportScript));
+    QVERIFY2(QString::fromUtf8(supportFile(info.demoPage)) == expected,
+             "stale demonstration page: run scripts/snapshots");
+}
+
+void AdsInBrowser::demoPage_showsBoxWithoutErrors_data()
+{
+    demoPage_matchesGeneratedCode_data();
+}
+
+void AdsInBrowser::demoPage_showsBoxWithoutErrors()
+{
+    QFETCH(AdType, type);
+    const AdTypeInfo &info = adTypeInfo(type);
+    m_view->resize(545, 377); // the preview window's browser
+    QVERIFY(loadUrl(QUrl::fromLocalFile(
+        QDir(supportDir()).absoluteFilePath(QString::fromLatin1(info.demoPage)))));
+    // The sample text's first words, as the box shows them.
+    const QString body = DemoPage::sampleSettings(type).body;
+    const QString words = body.mid(3, body.indexOf(QLatin1Char('<'), 3) - 3);
+    const QString quoted = QString::fromUtf8(QJsonDocument(QJsonArray{words}).toJson(QJsonDocument::Compact));
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox(%1[0]))").arg(quoted)), 4000);
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+QTEST_MAIN(AdsInBrowser)
+#include "tst_adsinbrowser.moc"
