@@ -37,9 +37,8 @@ inline AdSettings sampleSettings(AdType type)
     s.colour = QStringLiteral("FFFFFF");
     switch (type) {
     case AdType::StickMeNote:
-        s.height = QStringLiteral("130");
         s.colour = QStringLiteral("FFFF99");
-        s.body = QStringLiteral("<b>Note:</b> our shop closes early on Friday. "
+        s.body = QStringLiteral("<b>Note:</b> our shop closes early on Friday.<br>"
                                 "This note stays in the middle of the window until you hide it.");
         break;
     case AdType::WindowAd:
@@ -51,6 +50,7 @@ inline AdSettings sampleSettings(AdType type)
                                 "Drag me by the title bar, or try the buttons.");
         break;
     case AdType::JumpyAd:
+        s.colour = QStringLiteral("2E6DA4"); // any colour but white gives white text
         s.body = QStringLiteral("<b>Can't miss it!</b> Free delivery on every order today.");
         break;
     case AdType::ForceEmailer:
