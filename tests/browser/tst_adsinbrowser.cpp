@@ -72,8 +72,12 @@ QString pageFor(AdType type, Order order)
     if (order == Order::Preview)
         return QStringLiteral("<body>") + body + QStringLiteral("</body><head>") + head
             + QStringLiteral("</head>\r\n");
+    // A page's own body onload wins over the one Force Emailer's body section
+    // brings along, so that box must start without it.
     return QStringLiteral("<!DOCTYPE html>\n<html><head>") + head
-        + QStringLiteral("</head>\n<body><p>Before the ad.</p>") + body
+        + QStringLiteral("</head>\n<body onload=\"document.title = 'own onload'\">"
+                         "<p>Before the ad.</p>")
+        + body
         + QStringLiteral("<p id='after'>After the ad.</p></body></html>\n");
 }
 
