@@ -3,7 +3,7 @@
 // code insertion write them and in the order a user pastes them, and the
 // demonstration pages of the support folder.
 
-#include "../../tools/demopage.h"
+#include "demopage.h"
 
 #include "generator/bodysection.h"
 #include "generator/encoder.h"
