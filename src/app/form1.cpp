@@ -214,7 +214,7 @@ void Form1::buildToolbar()
 
 static int pageHeight(QTabWidget *tabs)
 {
-    return tabs->height() - tabs->tabBar()->sizeHint().height() - 8;
+    return tabs->height() - tabs->tabBar()->sizeHint().height() - 12;
 }
 
 void Form1::buildChooseTab(QWidget *page)
