@@ -315,7 +315,8 @@ void TestForm1::selection_timerMovesSnapshotUpForGood()
     const int designTop = snapshot->y();
     select(5);
     const int timerTop = snapshot->y();
-    QCOMPARE(designTop - timerTop, 9); // 720 - 585 twips
+    // 720 - 585 twips is 9 pixels; the page may be squeezed a little to fit.
+    QVERIFY2(qAbs(designTop - timerTop - 9) <= 1, qPrintable(QString::number(designTop - timerTop)));
     select(3);
     QCOMPARE(snapshot->y(), timerTop);
     QVERIFY(child<QLabel>("Label14")->text().startsWith(
