@@ -119,7 +119,7 @@ QPlainTextEdit *makeMultiLine(QWidget *parent, const char *name, bool scrollBar,
     return field;
 }
 
-QFrame *makeLine(QWidget *parent, const char *name, bool horizontal)
+QFrame *makeLine(QWidget *parent, const char *name)
 {
     auto *line = named(new QFrame(parent), name);
     line->setFrameShape(QFrame::NoFrame);
@@ -127,7 +127,6 @@ QFrame *makeLine(QWidget *parent, const char *name, bool horizontal)
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, QColor(128, 128, 128));
     line->setPalette(palette);
-    Q_UNUSED(horizontal);
     return line;
 }
 
@@ -340,10 +339,10 @@ void Form1::buildCreateTab(QWidget *page)
     placer.place(m_swatch, 4920, 1320, 2535, 1695);
 
     // Grey rectangle around the swatch, from (4800, 1200) to (7560, 3120).
-    placer.place(makeLine(page, "Line1", true), 4800, 1200, 2760, 15);
-    placer.place(makeLine(page, "Line2", true), 4800, 3120, 2760, 15);
-    placer.place(makeLine(page, "Line3", false), 4800, 1200, 15, 1935);
-    placer.place(makeLine(page, "Line4", false), 7560, 1200, 15, 1935);
+    placer.place(makeLine(page, "Line1"), 4800, 1200, 2760, 15);
+    placer.place(makeLine(page, "Line2"), 4800, 3120, 2760, 15);
+    placer.place(makeLine(page, "Line3"), 4800, 1200, 15, 1935);
+    placer.place(makeLine(page, "Line4"), 7560, 1200, 15, 1935);
 
     setTabOrder(m_settingFields[0], m_settingFields[1]);
     setTabOrder(m_settingFields[1], m_settingFields[2]);
@@ -715,9 +714,14 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    Form_QueryUnload();
+    event->accept();
+}
+
+void Form1::Form_QueryUnload()
+{
     // Closing the main window ends the program with every other window.
     delete m_about;
     delete m_preview;
-    event->accept();
     QCoreApplication::quit();
 }

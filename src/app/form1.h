@@ -53,6 +53,7 @@ public:
     // Commands. The generating ones return false when they stopped on a
     // failure (already reported), so callers stop too.
     void Form_Load();
+    void Form_QueryUnload();
     void SSTab1_Click(int previousTab);
     void Command5_Click();
     void Command6_Click();

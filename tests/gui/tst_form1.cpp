@@ -68,6 +68,8 @@ private Q_SLOTS:
     void enter_activatesOutputExceptOnButtons_data();
     void enter_activatesOutputExceptOnButtons();
     void ctrlEnter_typesLineBreakInBody();
+    void accessKeys_runToolbarCommands_data();
+    void accessKeys_runToolbarCommands();
     void about_opensOneWindow();
     void close_endsEveryWindow();
     void helpIcon_opensHelpPage();
@@ -316,7 +318,8 @@ void TestForm1::selection_timerMovesSnapshotUpForGood()
     select(5);
     const int timerTop = snapshot->y();
     // 720 - 585 twips is 9 pixels; the page may be squeezed a little to fit.
-    QVERIFY2(qAbs(designTop - timerTop - 9) <= 1, qPrintable(QString::number(designTop - timerTop)));
+    QVERIFY2(qAbs(designTop - timerTop - 9) <= 1,
+             qPrintable(QString::number(designTop - timerTop)));
     select(3);
     QCOMPARE(snapshot->y(), timerTop);
     QVERIFY(child<QLabel>("Label14")->text().startsWith(
@@ -432,6 +435,29 @@ void TestForm1::ctrlEnter_typesLineBreakInBody()
     QTest::keyClick(body, Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(body->toPlainText(), QStringLiteral("a\nb"));
     QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 1);
+}
+
+void TestForm1::accessKeys_runToolbarCommands_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("tabAfter");
+    QTest::addColumn<QString>("heightAfter");
+    QTest::newRow("Alt+G generates") << int(Qt::Key_G) << 1 << "180";
+    QTest::newRow("Alt+O shows the output") << int(Qt::Key_O) << 2 << "";
+    QTest::newRow("Alt+C shows the catalogue") << int(Qt::Key_C) << 0 << "";
+}
+
+void TestForm1::accessKeys_runToolbarCommands()
+{
+    QFETCH(int, key);
+    QFETCH(int, tabAfter);
+    QFETCH(QString, heightAfter);
+    QVERIFY(showAndActivate());
+    child<QTabWidget>("SSTab1")->setCurrentIndex(tabAfter == 0 ? 2 : 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+    // An access key presses its button with a short animation.
+    QTRY_COMPARE(child<QTabWidget>("SSTab1")->currentIndex(), tabAfter);
+    QCOMPARE(text("Text1"), heightAfter);
 }
 
 void TestForm1::about_opensOneWindow()
