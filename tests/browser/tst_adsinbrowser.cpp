@@ -4,14 +4,13 @@
 // demonstration pages of the support folder.
 
 #include "demopage.h"
-
 #include "generator/bodysection.h"
 #include "generator/encoder.h"
 #include "generator/headsection.h"
 
-#include <QtTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QtTest>
 
 #include <memory>
 
@@ -67,8 +66,7 @@ QString pageFor(AdType type, Order order)
 {
     const AdSettings s = testSettings(type);
     const QString body = encodedBodySection(type, rawBodySection(s));
-    const QString head
-        = headSection(s, scriptLines(supportFile(adTypeInfo(type).supportScript)));
+    const QString head = headSection(s, scriptLines(supportFile(adTypeInfo(type).supportScript)));
     if (order == Order::Preview)
         return QStringLiteral("<body>") + body + QStringLiteral("</body><head>") + head
             + QStringLiteral("</head>\r\n");
@@ -77,8 +75,7 @@ QString pageFor(AdType type, Order order)
     return QStringLiteral("<!DOCTYPE html>\n<html><head>") + head
         + QStringLiteral("</head>\n<body onload=\"document.title = 'own onload'\">"
                          "<p>Before the ad.</p>")
-        + body
-        + QStringLiteral("<p id='after'>After the ad.</p></body></html>\n");
+        + body + QStringLiteral("<p id='after'>After the ad.</p></body></html>\n");
 }
 
 // Script helpers every check uses. The box is found from the text inside it,
@@ -134,6 +131,8 @@ private Q_SLOTS:
     void demoPage_matchesGeneratedCode();
     void demoPage_showsBoxWithoutErrors_data();
     void demoPage_showsBoxWithoutErrors();
+    void reducedMotion_showsBoxInPlaceAtOnce_data();
+    void reducedMotion_showsBoxInPlaceAtOnce();
 
 private:
     bool load(const QString &html);
@@ -198,8 +197,9 @@ QVariant AdsInBrowser::eval(const QString &script)
         QVariant value;
     };
     auto result = std::make_shared<Result>();
-    const QString guarded = QStringLiteral("(function () { try { return (%1); } catch (e) { return null; } })()")
-                                .arg(script);
+    const QString guarded
+        = QStringLiteral("(function () { try { return (%1); } catch (e) { return null; } })()")
+              .arg(script);
     m_page->runJavaScript(guarded, [result](const QVariant &v) {
         result->value = v;
         result->done = true;
@@ -216,21 +216,24 @@ void AdsInBrowser::box_appearsAsNamedDialogWithBodyText_data()
 {
     QTest::addColumn<AdType>("type");
     QTest::addColumn<Order>("order");
-    QTest::addColumn<QString>("name");      // expected accessible name; empty: any
+    QTest::addColumn<QString>("name"); // expected accessible name; empty: any
     QTest::addColumn<QString>("placement"); // script condition on the box's rectangle r
-    QTest::addColumn<bool>("whiteBox");     // the box itself carries the background colour
+    QTest::addColumn<bool>("whiteBox"); // the box itself carries the background colour
 
-    const QString centred = QStringLiteral(
-        "Math.abs(r.left + r.width / 2 - innerWidth / 2) <= 1 && "
-        "Math.abs(r.top + r.height / 2 - innerHeight / 2) <= 1");
-    const QString at200 = QStringLiteral("Math.abs(r.left - 200) <= 1 && Math.abs(r.top - 200) <= 1");
+    const QString centred
+        = QStringLiteral("Math.abs(r.left + r.width / 2 - innerWidth / 2) <= 1 && "
+                         "Math.abs(r.top + r.height / 2 - innerHeight / 2) <= 1");
+    const QString at200
+        = QStringLiteral("Math.abs(r.left - 200) <= 1 && Math.abs(r.top - 200) <= 1");
     const QString caption = QStringLiteral("My CAPTION");
     for (Order order : {Order::Preview, Order::Pasted}) {
         const char *o = order == Order::Preview ? "preview order" : "pasted order";
-        QTest::addRow("StickME note, %s", o) << AdType::StickMeNote << order << QString() << centred << true;
+        QTest::addRow("StickME note, %s", o)
+            << AdType::StickMeNote << order << QString() << centred << true;
         QTest::addRow("Window AD, %s", o) << AdType::WindowAd << order << caption << at200 << true;
         QTest::addRow("Jumpy AD, %s", o) << AdType::JumpyAd << order << QString() << at200 << true;
-        QTest::addRow("Force Emailer, %s", o) << AdType::ForceEmailer << order << QString() << at200 << true;
+        QTest::addRow("Force Emailer, %s", o)
+            << AdType::ForceEmailer << order << QString() << at200 << true;
         QTest::addRow("Timer AD, %s", o) << AdType::TimerAd << order << QString() << at200 << false;
     }
 }
@@ -274,7 +277,8 @@ void AdsInBrowser::closeControl_hidesBox_data()
         << AdType::StickMeNote << QStringLiteral("document.querySelector('#fadeinbox a').click()");
     QTest::newRow("StickME note, Esc") << AdType::StickMeNote << esc;
     QTest::newRow("Window AD, close button")
-        << AdType::WindowAd << QStringLiteral("document.querySelector('button[aria-label=Close]').click()");
+        << AdType::WindowAd
+        << QStringLiteral("document.querySelector('button[aria-label=Close]').click()");
     QTest::newRow("Window AD, Esc") << AdType::WindowAd << esc;
     QTest::newRow("Jumpy AD, Close Box link")
         << AdType::JumpyAd << QStringLiteral("document.querySelector('#dropin a').click()");
@@ -301,15 +305,17 @@ void AdsInBrowser::windowAd_minimisesMaximisesAndRestores()
     QVERIFY(load(pageFor(AdType::WindowAd, Order::Preview)));
     const QString win = QStringLiteral("zBox('%1')").arg(marker);
     const QString text = QStringLiteral("zShown(zBox('%1').lastChild)").arg(marker);
-    const QString rect = QStringLiteral("(function (r) { return [r.left, r.top, r.width, r.height]; })"
-                                        "(%1.getBoundingClientRect())").arg(win);
+    const QString rect
+        = QStringLiteral("(function (r) { return [r.left, r.top, r.width, r.height]; })"
+                         "(%1.getBoundingClientRect())")
+              .arg(win);
     const auto click = [this](const char *label) {
         eval(QStringLiteral("document.querySelector('button[aria-label=%1]').click()")
                  .arg(QLatin1String(label)));
     };
     QTRY_VERIFY_WITH_TIMEOUT(check(text), 4000);
     const QVariantList normal = eval(rect).toList();
-    QCOMPARE(normal, (QVariantList{200, 200, 280, 180}));
+    QCOMPARE(normal, (QVariantList {200, 200, 280, 180}));
 
     click("Minimise");
     QVERIFY(!check(text));
@@ -319,8 +325,9 @@ void AdsInBrowser::windowAd_minimisesMaximisesAndRestores()
     QCOMPARE(eval(rect).toList(), normal);
 
     click("Maximise");
-    QCOMPARE(eval(rect).toList(),
-             eval(QStringLiteral("[0, 0, document.documentElement.clientWidth, innerHeight]")).toList());
+    QCOMPARE(
+        eval(rect).toList(),
+        eval(QStringLiteral("[0, 0, document.documentElement.clientWidth, innerHeight]")).toList());
     click("Maximise");
     QCOMPARE(eval(rect).toList(), normal);
     QCOMPARE(m_page->errors, QStringList());
@@ -330,8 +337,9 @@ void AdsInBrowser::windowAd_titleBarDragMovesWindow()
 {
     QVERIFY(load(pageFor(AdType::WindowAd, Order::Preview)));
     const QString where = QStringLiteral("(function (r) { return [r.left, r.top]; })"
-                                         "(zBox('%1').getBoundingClientRect())").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(eval(where).toList() == (QVariantList{200, 200}), 4000);
+                                         "(zBox('%1').getBoundingClientRect())")
+                              .arg(marker);
+    QTRY_VERIFY_WITH_TIMEOUT(eval(where).toList() == (QVariantList {200, 200}), 4000);
 
     // Real mouse input, through the widget that renders the page.
     QWidget *surface = m_view->focusProxy();
@@ -346,7 +354,7 @@ void AdsInBrowser::windowAd_titleBarDragMovesWindow()
         QTest::qWait(20);
     }
     QTest::mouseRelease(surface, Qt::LeftButton, {}, grip + QPoint(50, 30));
-    QTRY_COMPARE_WITH_TIMEOUT(eval(where).toList(), (QVariantList{250, 230}), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(eval(where).toList(), (QVariantList {250, 230}), 3000);
     QCOMPARE(m_page->errors, QStringList());
 }
 
@@ -479,8 +487,39 @@ void AdsInBrowser::demoPage_showsBoxWithoutErrors()
     // The sample text's first words, as the box shows them.
     const QString body = DemoPage::sampleSettings(type).body;
     const QString words = body.mid(3, body.indexOf(QLatin1Char('<'), 3) - 3);
-    const QString quoted = QString::fromUtf8(QJsonDocument(QJsonArray{words}).toJson(QJsonDocument::Compact));
+    const QString quoted
+        = QString::fromUtf8(QJsonDocument(QJsonArray {words}).toJson(QJsonDocument::Compact));
     QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox(%1[0]))").arg(quoted)), 4000);
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+// Runs in a process of its own, started with the engine's reduced-motion switch.
+void AdsInBrowser::reducedMotion_showsBoxInPlaceAtOnce_data()
+{
+    QTest::addColumn<AdType>("type");
+    QTest::newRow("StickME note fades") << AdType::StickMeNote;
+    QTest::newRow("Jumpy AD falls and wiggles") << AdType::JumpyAd;
+    QTest::newRow("Force Emailer slides") << AdType::ForceEmailer;
+}
+
+void AdsInBrowser::reducedMotion_showsBoxInPlaceAtOnce()
+{
+    QFETCH(AdType, type);
+    QVERIFY(load(pageFor(type, Order::Preview)));
+    if (!check(QStringLiteral("matchMedia('(prefers-reduced-motion: reduce)').matches")))
+        QSKIP("needs the browser's --force-prefers-reduced-motion switch");
+    const QString box = QStringLiteral("zBox('%1')").arg(marker);
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 2000);
+    QVERIFY(check(QStringLiteral("document.getAnimations().length === 0")));
+    QCOMPARE(eval(QStringLiteral("getComputedStyle(%1).opacity").arg(box)).toString(),
+             QStringLiteral("1"));
+    const QString position
+        = QStringLiteral(
+              "(function (r) { return r.left + ',' + r.top; })(%1.getBoundingClientRect())")
+              .arg(box);
+    const QString first = eval(position).toString();
+    QTest::qWait(300);
+    QCOMPARE(eval(position).toString(), first);
     QCOMPARE(m_page->errors, QStringList());
 }
 
