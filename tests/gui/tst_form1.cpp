@@ -79,6 +79,7 @@ private Q_SLOTS:
     void head_isReplacedNotAppended();
     void head_missingScriptIsReportedAndCopiesNothing();
     void head_emptyWindowScriptLeavesClipboard();
+    void missingScript_stopsPreviewAndInsertion();
 
     void selectFile_filtersAndCancel();
     void addCode_withoutFileChangesNothing_data();
@@ -558,6 +559,23 @@ void TestForm1::head_emptyWindowScriptLeavesClipboard()
     QVERIFY(m_form->working().text7.isEmpty());
     QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
     QVERIFY(m_host->messages.isEmpty());
+}
+
+void TestForm1::missingScript_stopsPreviewAndInsertion()
+{
+    const QString page = m_folder->filePath(QStringLiteral("page.html"));
+    const QByteArray original = "<p>mine</p>\n";
+    writeAll(page, original);
+    QVERIFY(QFile::remove(m_folder->filePath(QStringLiteral("popup1.js"))));
+    m_host->fileAnswer = page;
+    click("Command13");
+
+    click("view");
+    click("Command7");
+    QCOMPARE(m_host->messages.size(), 2);
+    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("view.html"))));
+    QCOMPARE(readAll(page), original);
+    QVERIFY(m_host->openedFiles.isEmpty());
 }
 
 void TestForm1::selectFile_filtersAndCancel()
