@@ -21,9 +21,8 @@
 
 namespace DemoPage {
 
-inline constexpr std::array<AdType, 5> allTypes = {AdType::StickMeNote, AdType::WindowAd,
-                                                   AdType::JumpyAd, AdType::ForceEmailer,
-                                                   AdType::TimerAd};
+inline constexpr std::array<AdType, 5> allTypes = {
+    AdType::StickMeNote, AdType::WindowAd, AdType::JumpyAd, AdType::ForceEmailer, AdType::TimerAd};
 
 // Settings that fit the preview window's browser (about 545 x 377 pixels).
 inline AdSettings sampleSettings(AdType type)
@@ -86,11 +85,11 @@ inline QString pageText(AdType type, const QByteArray &supportScript)
         + caption
         + QStringLiteral("</title>\n<style>body{font:15px/1.4 sans-serif;margin:12px 20px;"
                          "color:#222}h1{font-size:20px;margin:0 0 6px}p{margin:0 0 8px}</style>\n")
-        + headSection(s, scriptLines(supportScript))
-        + QStringLiteral("\n</head>\n<body>\n<h1>") + caption + QStringLiteral("</h1>\n<p>")
-        + QString::fromLatin1(info.description) + QStringLiteral("</p>\n")
-        + encodedBodySection(type, rawBodySection(s))
-        + QStringLiteral("\n<p>Press \"Show again\" to watch it once more.</p>\n</body>\n</html>\n");
+        + headSection(s, scriptLines(supportScript)) + QStringLiteral("\n</head>\n<body>\n<h1>")
+        + caption + QStringLiteral("</h1>\n<p>") + QString::fromLatin1(info.description)
+        + QStringLiteral("</p>\n") + encodedBodySection(type, rawBodySection(s))
+        + QStringLiteral(
+                       "\n<p>Press \"Show again\" to watch it once more.</p>\n</body>\n</html>\n");
     page.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return page;
 }

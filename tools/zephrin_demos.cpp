@@ -71,16 +71,16 @@ bool renderSnapshots(const QDir &support, const QDir &out)
             loop.quit();
         });
         QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-        view.load(QUrl::fromLocalFile(support.absoluteFilePath(QString::fromLatin1(info.demoPage))));
+        view.load(
+            QUrl::fromLocalFile(support.absoluteFilePath(QString::fromLatin1(info.demoPage))));
         loop.exec();
         if (!loaded) {
             fail(QStringLiteral("could not load ") + QString::fromLatin1(info.demoPage));
             return false;
         }
         wait(settleMs);
-        const QImage image = view.grab().toImage().scaled(snapshotWidth, snapshotHeight,
-                                                          Qt::IgnoreAspectRatio,
-                                                          Qt::SmoothTransformation);
+        const QImage image = view.grab().toImage().scaled(
+            snapshotWidth, snapshotHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QString name = QFileInfo(QString::fromLatin1(info.snapshot)).completeBaseName()
             + QStringLiteral(".png");
         if (!image.save(out.filePath(name))) {
