@@ -242,26 +242,17 @@ void Form1::buildChooseTab(QWidget *page)
         inFrame.place(option, 600, row.top, row.width, 375);
         m_options[row.number - 1] = option;
     }
-    connect(m_options[0], &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option1_Click();
-    });
-    connect(m_options[1], &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option2_Click();
-    });
-    connect(m_options[2], &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option3_Click();
-    });
-    connect(m_options[3], &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option4_Click();
-    });
-    connect(m_options[4], &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option5_Click();
-    });
+    // Selecting a button, by the user or by the program, runs its handler.
+    using Handler = void (Form1::*)();
+    const Handler handlers[] = {&Form1::Option1_Click, &Form1::Option2_Click, &Form1::Option3_Click,
+                                &Form1::Option4_Click, &Form1::Option5_Click};
+    for (int i = 0; i < 5; ++i) {
+        const Handler handler = handlers[i];
+        connect(m_options[i], &QRadioButton::toggled, this, [this, handler](bool on) {
+            if (on)
+                (this->*handler)();
+        });
+    }
 
     m_testDrive = makeButton(page, "Command4", QStringLiteral("&Test drive selected Ad !"),
                              QStringLiteral("Click to see the Ad/popup in action"));
