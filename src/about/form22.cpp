@@ -16,21 +16,14 @@ Form22::Form22(HostServices &host, QWidget *parent)
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_host(host)
 {
-    setObjectName(QStringLiteral("Form22"));
-    setWindowTitle(QStringLiteral("About : Zephrin"));
-    QFont dialogFont = font();
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
-    setFixedSize(twipsToPixels(4335), twipsToPixels(2235));
+    setUpFixedWindow(this, "Form22", QStringLiteral("About : Zephrin"), 4335, 2235);
 
-    auto *buy = new WrapButton(QStringLiteral("Buy now !"), this);
-    buy->setObjectName(QStringLiteral("Command2"));
-    buy->setToolTip(QStringLiteral("Click to buy the program"));
+    auto *buy = new WrapButton("Command2", QStringLiteral("Buy now !"),
+                               QStringLiteral("Click to buy the program"), this);
     placeTwips(buy, 2280, 1680, 1935, 375);
 
-    auto *close = new WrapButton(QStringLiteral("Close me"), this);
-    close->setObjectName(QStringLiteral("Command1"));
-    close->setToolTip(QStringLiteral("Click here to close."));
+    auto *close = new WrapButton("Command1", QStringLiteral("Close me"),
+                                 QStringLiteral("Click here to close."), this);
     placeTwips(close, 120, 1680, 1935, 375);
 
     m_list = new QListWidget(this);

@@ -89,8 +89,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, bool b
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
                         const QString &toolTip = QString())
 {
-    auto *button = named(new WrapButton(caption, parent), name);
-    button->setToolTip(toolTip);
+    auto *button = new WrapButton(name, caption, toolTip, parent);
     // Enter presses the focused button; elsewhere it goes to the default button.
     button->setAutoDefault(true);
     return button;
@@ -138,17 +137,12 @@ Form1::Form1(HostServices &host, QWidget *parent)
                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_host(host)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zephrin"));
-    QFont dialogFont = font();
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
+    setUpFixedWindow(this, "Form1", QStringLiteral("Zephrin"), 8280, 5535);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, lightGreyColour);
     palette.setColor(QPalette::Button, lightGreyColour);
     setPalette(palette);
     setAutoFillBackground(true);
-    setFixedSize(twipsToPixels(8280), twipsToPixels(5535));
 
     m_fields.text11 = Decoder::head;
     m_fields.text10 = Decoder::literalOpen;

@@ -3,6 +3,14 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+WrapButton::WrapButton(const char *name, const QString &caption, const QString &toolTip,
+                       QWidget *parent)
+    : QPushButton(caption, parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setToolTip(toolTip);
+}
+
 void WrapButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);

@@ -8,7 +8,7 @@ class WrapButton : public QPushButton
 {
     Q_OBJECT
 public:
-    using QPushButton::QPushButton;
+    WrapButton(const char *name, const QString &caption, const QString &toolTip, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
