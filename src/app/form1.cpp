@@ -1,8 +1,8 @@
 #include "app/form1.h"
 
 #include "about/form22.h"
-#include "app/twips.h"
-#include "app/wrapbutton.h"
+#include "widgets/twips.h"
+#include "widgets/wrapbutton.h"
 #include "generator/bodysection.h"
 #include "generator/colourtext.h"
 #include "generator/encoder.h"
@@ -11,7 +11,7 @@
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
 #include "pages/filefilter.h"
-#include "pages/form3.h"
+#include "preview/form3.h"
 #include "pages/pagetext.h"
 #include "pages/previewpage.h"
 

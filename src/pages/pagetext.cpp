@@ -127,7 +127,8 @@ PreparedPage preparePage(const QByteArray &fileContents)
         }
         QByteArray lines = normalizedUtf16(text, order);
         const qsizetype marker = findUtf16Marker(lines, order);
-        if (marker >= 0)
+        page.hadBlock = marker >= 0;
+        if (page.hadBlock)
             lines.truncate(marker);
         page.keptText = contents.first(2).toByteArray() + lines;
         return page;
@@ -145,7 +146,8 @@ PreparedPage preparePage(const QByteArray &fileContents)
     const bool hasBom = contents.startsWith(QByteArrayView(utf8Bom));
     QByteArray lines = normalizedBytes(hasBom ? contents.sliced(utf8Bom.size()) : contents);
     const qsizetype marker = lines.indexOf(insertionMarker);
-    if (marker >= 0)
+    page.hadBlock = marker >= 0;
+    if (page.hadBlock)
         lines.truncate(marker);
     page.keptText = hasBom ? utf8Bom + lines : lines;
     return page;

@@ -20,6 +20,7 @@ struct PreparedPage
     QByteArray keptText; // page before the first marker, in the page's encoding,
                          // every line ending CR LF
     PageEncoding encoding = PageEncoding::Bytes;
+    bool hadBlock = false; // whether the page held the marker (and so a block)
     QString error; // the reason the page is refused; empty when it is usable
     bool ok() const { return error.isEmpty(); }
 };

@@ -1,6 +1,6 @@
 #include "app/form1.h"
 #include "gui/fakehost.h"
-#include "pages/form3.h"
+#include "preview/form3.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "pages/form3.h"
+#include "preview/form3.h"
 
-#include "app/twips.h"
-#include "app/wrapbutton.h"
+#include "widgets/twips.h"
+#include "widgets/wrapbutton.h"
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
 

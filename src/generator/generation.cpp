@@ -1,0 +1,38 @@
+#include "generator/generation.h"
+
+#include "generator/bodysection.h"
+#include "generator/encoder.h"
+#include "generator/headsection.h"
+
+QString generateBody(const AdSettings &settings)
+{
+    if (settings.type == AdType::None)
+        return QString();
+    return encodedBodySection(settings.type, rawBodySection(settings));
+}
+
+QString generateHead(const AdSettings &settings, const QByteArray &supportScript)
+{
+    return headSection(settings, scriptLines(supportScript));
+}
+
+bool headGoesToClipboard(AdType type, const QByteArray &supportScript)
+{
+    return headCopyRuns(type, scriptLines(supportScript).size());
+}
+
+GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript)
+{
+    GeneratedCode code;
+    code.body = generateBody(settings);
+    code.head = generateHead(settings, supportScript);
+    code.clipboard = headGoesToClipboard(settings.type, supportScript) ? code.head : code.body;
+    return code;
+}
+
+QString supportScriptPath(const QString &supportFolder, AdType type)
+{
+    if (type == AdType::None)
+        return QString();
+    return supportFolder + QLatin1Char('/') + QLatin1String(adTypeInfo(type).supportScript);
+}

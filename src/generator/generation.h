@@ -1,0 +1,37 @@
+#pragma once
+
+#include "generator/adsettings.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The code for one ad design, exactly as the window shows, copies and writes
+// it (CR LF line ends included).
+struct GeneratedCode
+{
+    QString body; // the body section, encoded as it goes into a page
+    QString head; // the head section: the support script's lines and the style element
+    // What the clipboard holds once both sections have been generated: the
+    // head section, or the body section when the head is never copied (an
+    // empty support script for Window AD or Jumpy AD).
+    QString clipboard;
+};
+
+// The body section of settings: the type's template filled in from the
+// settings, encoded with the self-decoding script for every type but Window AD.
+// A null string for AdType::None.
+QString generateBody(const AdSettings &settings);
+
+// The head section of settings from the text of the type's support script
+// (popupN.js, read as UTF-8). A null string for AdType::None.
+QString generateHead(const AdSettings &settings, const QByteArray &supportScript);
+
+// Whether generating the head section from supportScript puts it on the clipboard.
+bool headGoesToClipboard(AdType type, const QByteArray &supportScript);
+
+// Both sections and the clipboard text, as the window's two Generate commands
+// run one after the other give them.
+GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript);
+
+// The path of type's support script in supportFolder; empty for AdType::None.
+QString supportScriptPath(const QString &supportFolder, AdType type);

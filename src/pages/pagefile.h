@@ -1,0 +1,49 @@
+#pragma once
+
+#include "pages/pagetext.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Adding the code block to a page file and taking it off again: one route for
+// the window and the command line, so both read, check and write pages alike.
+
+enum class PageOutcome {
+    Updated, // the page was (or, in a dry run, would be) rewritten
+    Unchanged, // the page already reads as it would be written; it was not touched
+    Refused, // nothing was written; message says why
+};
+
+struct PageResult
+{
+    PageOutcome outcome = PageOutcome::Refused;
+    QString message; // for Refused: the reason, naming the page
+};
+
+// A page file read whole and checked, before any code is generated for it.
+struct LoadedPage
+{
+    QString path;
+    QByteArray original; // the file's bytes as read
+    PreparedPage prepared;
+    QString error; // why the page cannot take the code, naming it; empty when it can
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads and checks the page at path (see readWholeFile and preparePage).
+LoadedPage loadPage(const QString &path);
+
+// Writes page with the block of body and head in place of any block it had,
+// through replaceFileContents. A page whose bytes would not change is left
+// untouched (same contents, same modification time). With dryRun nothing is
+// written; the result says what would happen.
+PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const QString &head,
+                             bool dryRun = false);
+
+// loadPage, then writeCodeIntoPage.
+PageResult addCodeToPage(const QString &path, const QString &body, const QString &head,
+                         bool dryRun = false);
+
+// Takes the block (the marker and everything after it) off the page at path,
+// with the same reading and writing rules. A page without a block is Unchanged.
+PageResult removeCodeFromPage(const QString &path, bool dryRun = false);
