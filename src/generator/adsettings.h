@@ -9,13 +9,13 @@
 struct AdSettings
 {
     AdType type = AdType::None;
-    QString height;     // Text1
-    QString width;      // Text2
+    QString height; // Text1
+    QString width; // Text2
     QString horizontal; // Text3
-    QString vertical;   // Text4
-    QString caption;    // Text5; the receiving address for Force Emailer
-    QString body;       // Txtbody, body HTML
-    QString colour;     // Text14, six hex digits without '#'
+    QString vertical; // Text4
+    QString caption; // Text5; the receiving address for Force Emailer
+    QString body; // Txtbody, body HTML
+    QString colour; // Text14, six hex digits without '#'
 
     bool operator==(const AdSettings &o) const
     {
@@ -25,3 +25,7 @@ struct AdSettings
     }
     bool operator!=(const AdSettings &o) const { return !(*this == o); }
 };
+
+// Text with every line break as CR LF, as a typed multi-line text box gives
+// it: a lone LF becomes CR LF, CR LF stays, a lone CR stays.
+QString withCrLfLineBreaks(const QString &text);

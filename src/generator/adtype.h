@@ -18,10 +18,10 @@ enum class AdType {
 struct AdTypeInfo
 {
     AdType type;
-    const char *caption;      // option button caption, e.g. "StickME note"
-    const char *description;  // text shown under the catalogue
-    const char *snapshot;     // e.g. "sticky.gif"
-    const char *demoPage;     // e.g. "sticky.html"
+    const char *caption; // option button caption, e.g. "StickME note"
+    const char *description; // text shown under the catalogue
+    const char *snapshot; // e.g. "sticky.gif"
+    const char *demoPage; // e.g. "sticky.html"
     const char *supportScript; // e.g. "popup1.js"
 };
 

@@ -4,6 +4,18 @@
 #include "generator/encoder.h"
 #include "generator/headsection.h"
 
+QString withCrLfLineBreaks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.count(QLatin1Char('\n')));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\n') && (i == 0 || text.at(i - 1) != QLatin1Char('\r')))
+            out += QLatin1Char('\r');
+        out += text.at(i);
+    }
+    return out;
+}
+
 QString generateBody(const AdSettings &settings)
 {
     if (settings.type == AdType::None)
