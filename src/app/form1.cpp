@@ -33,10 +33,6 @@ namespace {
 
 const QColor lightGreyColour(192, 192, 192);
 
-const char sampleBody[]
-    = "<B>Company name here</B><BR><BR><u>My ad title here</u><Br>Content of my ad "
-      "here.Contact us for free html ad generation help.<BR><i>Thanks</i>";
-
 const char noFileChosen[] = "      -------Select file to add Popup-------";
 
 // The snapshot box moves up once "Timer AD" has been shown, and stays there.
