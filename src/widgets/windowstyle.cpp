@@ -1,0 +1,120 @@
+#include "widgets/windowstyle.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QToolTip>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+double relativeLuminance(const QColor &colour)
+{
+    auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF())
+        + 0.0722 * channel(rgb.blueF());
+}
+
+QColor readableTextOn(const QColor &background)
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+// Qt shows any tooltip that looks like mark-up as rich text; this shows each
+// one as the plain text it is, for every window of the program.
+class PlainToolTips : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+            return false;
+        auto *widget = static_cast<QWidget *>(watched);
+        const QString text = widget->toolTip();
+        if (text.isEmpty())
+            return false;
+        const auto *help = static_cast<QHelpEvent *>(event);
+        QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpacePre),
+                           widget, QRect(), widget->toolTipDuration());
+        return true;
+    }
+};
+
+void showToolTipsAsPlainText()
+{
+    static PlainToolTips *filter = nullptr;
+    if (filter || !qApp)
+        return;
+    filter = new PlainToolTips(qApp);
+    qApp->installEventFilter(filter);
+}
+
+} // namespace
+
+void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    const QColor text = readableTextOn(colour);
+    palette.setColor(role, colour);
+    switch (role) {
+    case QPalette::Window:
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::ButtonText, text);
+        palette.setColor(QPalette::Text, text);
+        break;
+    case QPalette::Base:
+        palette.setColor(QPalette::Text, text);
+        break;
+    case QPalette::Button:
+        palette.setColor(QPalette::ButtonText, text);
+        break;
+    default:
+        break;
+    }
+    widget->setPalette(palette);
+}
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QString withoutAccessKeys(const QString &caption)
+{
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        out += caption.at(i);
+    }
+    return out;
+}
+
+void prepareControls(QWidget *window)
+{
+    showToolTipsAsPlainText();
+    const auto buttons = window->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons) {
+        if (!button->text().isEmpty())
+            button->setAccessibleName(withoutAccessKeys(button->text()));
+    }
+    const auto labels = window->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->text().isEmpty() && !label->toolTip().isEmpty())
+            label->setAccessibleName(label->toolTip());
+    }
+}
