@@ -389,8 +389,9 @@ struct Copy
 Copy keepCopy(const Target &target, const QByteArray &original)
 {
     Copy copy;
-    QByteArray folder = target.folder;
-    int fd = createUnique(copy.path, folder + '.' + target.fileName + ".zephrin-copy-", 0600);
+    QByteArray folder = target.folder.size() > 1 ? target.folder.chopped(1) : target.folder;
+    int fd
+        = createUnique(copy.path, target.folder + '.' + target.fileName + ".zephrin-copy-", 0600);
     if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS)) {
         const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
         folder = QFile::encodeName(cache);
