@@ -1,14 +1,21 @@
 #include "pages/filestore.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
+#include <QRandomGenerator>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -20,12 +27,12 @@ QString systemReason(int error)
 
 QString readFailure(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot read \"%1\": %2").arg(path, reason);
+    return QCoreApplication::translate("FileStore", "Cannot read \"%1\": %2").arg(path, reason);
 }
 
 QString writeFailure(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot write \"%1\": %2").arg(path, reason);
+    return QCoreApplication::translate("FileStore", "Cannot write \"%1\": %2").arg(path, reason);
 }
 
 // Why a file that exists is no page to read or replace; empty for a regular file.
@@ -34,14 +41,14 @@ QString notRegularReason(mode_t mode)
     if (S_ISREG(mode))
         return {};
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("FileStore", "it is a folder, not a file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not an ordinary file");
+        return QCoreApplication::translate("FileStore", "it is a device, not an ordinary file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a pipe, not an ordinary file");
+        return QCoreApplication::translate("FileStore", "it is a pipe, not an ordinary file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not an ordinary file");
-    return QStringLiteral("it is not an ordinary file");
+        return QCoreApplication::translate("FileStore", "it is a socket, not an ordinary file");
+    return QCoreApplication::translate("FileStore", "it is not an ordinary file");
 }
 
 QByteArray resolvedPath(const QByteArray &path)
@@ -51,6 +58,28 @@ QByteArray resolvedPath(const QByteArray &path)
         return {};
     return QByteArray(buffer);
 }
+
+// Closes a descriptor when it goes out of scope; close() reports late write errors.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    { }
+    ~Descriptor() { close(); }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int fd() const { return m_fd; }
+    int close()
+    {
+        const int result = m_fd >= 0 ? ::close(m_fd) : 0;
+        m_fd = -1;
+        return result;
+    }
+
+private:
+    int m_fd;
+};
 
 bool writeAll(int fd, const char *data, qsizetype size)
 {
@@ -71,20 +100,57 @@ bool writeAll(int fd, const char *data, qsizetype size)
     return true;
 }
 
-mode_t currentUmask()
+// Reads fd from its current position to the end; sizeHint sizes the buffer, and
+// reading goes on past it in case the file grew.
+bool readToEnd(int fd, qsizetype sizeHint, QByteArray &contents)
 {
-    // umask can only be read by setting it; the program is single-threaded
-    // where files are written, so the brief change is harmless.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
+    contents = QByteArray(sizeHint, Qt::Uninitialized);
+    qsizetype filled = 0;
+    char spill[65536];
+    for (;;) {
+        char *into = filled < contents.size() ? contents.data() + filled : spill;
+        const size_t room
+            = filled < contents.size() ? size_t(contents.size() - filled) : sizeof spill;
+        const ssize_t got = ::read(fd, into, room);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (got == 0)
+            break;
+        if (into == spill)
+            contents.append(spill, got);
+        filled += got;
+    }
+    contents.truncate(filled);
+    return true;
+}
+
+// Creates a file that did not exist before, named prefix and six random
+// characters. The kernel applies the umask (or the folder's default ACL) to
+// mode, so the process umask is never touched.
+int createUnique(QByteArray &name, const QByteArray &prefix, mode_t mode)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = prefix;
+        for (int i = 0; i < 6; ++i)
+            name.append(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
+        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 // Where the new contents go and what the replaced file looked like.
 struct Target
 {
     QByteArray realPath; // every symbolic link resolved, so a link stays a link
-    QByteArray folder;
+    QByteArray folder; // ends with '/'
+    QByteArray fileName;
     bool exists = false;
     struct stat status = {};
     QString error;
@@ -94,8 +160,9 @@ Target resolveTarget(const QString &path)
 {
     Target target;
     const QByteArray encoded = QFile::encodeName(path);
+    const QString noName = QCoreApplication::translate("FileStore", "no file name was given");
     if (encoded.isEmpty()) {
-        target.error = writeFailure(path, QStringLiteral("no file name was given"));
+        target.error = writeFailure(path, noName);
         return target;
     }
 
@@ -112,58 +179,118 @@ Target resolveTarget(const QString &path)
         }
         target.exists = true;
         target.status = status;
-        target.folder = target.realPath.left(target.realPath.lastIndexOf('/'));
-        if (target.folder.isEmpty())
-            target.folder = "/";
-        return target;
-    }
-    if (errno != ENOENT) {
+    } else if (errno != ENOENT) {
         target.error = writeFailure(path, systemReason(errno));
         return target;
+    } else {
+        struct stat linkStatus;
+        if (::lstat(encoded.constData(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
+            target.error
+                = writeFailure(path,
+                               QCoreApplication::translate(
+                                   "FileStore", "it is a symbolic link to a missing file"));
+            return target;
+        }
+        const QFileInfo info(path);
+        if (info.fileName().isEmpty()) {
+            target.error = writeFailure(path, noName);
+            return target;
+        }
+        const QByteArray folder = resolvedPath(QFile::encodeName(info.absolutePath()));
+        if (folder.isEmpty()) {
+            target.error = writeFailure(path, systemReason(errno));
+            return target;
+        }
+        target.realPath
+            = (folder == "/" ? QByteArray() : folder) + '/' + QFile::encodeName(info.fileName());
     }
-
-    struct stat linkStatus;
-    if (::lstat(encoded.constData(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
-        target.error
-            = writeFailure(path, QStringLiteral("it is a symbolic link to a missing file"));
-        return target;
-    }
-    const QFileInfo info(path);
-    if (info.fileName().isEmpty()) {
-        target.error = writeFailure(path, QStringLiteral("no file name was given"));
-        return target;
-    }
-    target.folder = resolvedPath(QFile::encodeName(info.absolutePath()));
-    if (target.folder.isEmpty()) {
-        target.error = writeFailure(path, systemReason(errno));
-        return target;
-    }
-    target.realPath = (target.folder == "/" ? QByteArray() : target.folder) + '/'
-        + QFile::encodeName(info.fileName());
+    const qsizetype slash = target.realPath.lastIndexOf('/');
+    target.folder = target.realPath.left(slash + 1);
+    target.fileName = target.realPath.mid(slash + 1);
     return target;
 }
 
-// Gives the finished temporary file the page's owner and permissions, or
-// explains why it cannot; a page must never silently change hands.
-QString matchOwnerAndMode(int fd, const Target &target)
+// Opens the resolved page again, checking it is still the same regular file.
+int openPage(const Target &target, int flags)
 {
-    mode_t mode = 0666 & ~currentUmask();
-    if (target.exists) {
-        struct stat temp;
-        if (::fstat(fd, &temp) != 0)
-            return systemReason(errno);
-        if (temp.st_uid != target.status.st_uid || temp.st_gid != target.status.st_gid) {
-            if (::fchown(fd, target.status.st_uid, target.status.st_gid) != 0)
-                return QStringLiteral("the rewritten file could not keep the owner and group of "
-                                      "the page (%1)")
-                    .arg(systemReason(errno));
-        }
-        mode = target.status.st_mode & 07777;
+    const int fd = ::open(target.realPath.constData(), flags | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || status.st_dev != target.status.st_dev
+        || status.st_ino != target.status.st_ino) {
+        ::close(fd);
+        errno = ESTALE;
+        return -1;
     }
-    // After fchown, which clears set-id bits.
-    if (::fchmod(fd, mode) != 0)
-        return systemReason(errno);
-    return {};
+    return fd;
+}
+
+// The names of the extended attributes (the ACL among them) this process may read.
+std::optional<QList<QByteArray>> attributeNames(int fd)
+{
+    for (;;) {
+        const ssize_t size = ::flistxattr(fd, nullptr, 0);
+        if (size < 0)
+            return errno == ENOTSUP ? std::optional(QList<QByteArray>()) : std::nullopt;
+        QByteArray list(size, Qt::Uninitialized);
+        const ssize_t got = ::flistxattr(fd, list.data(), size_t(list.size()));
+        if (got < 0 && errno == ERANGE)
+            continue; // grew meanwhile
+        if (got < 0)
+            return std::nullopt;
+        list.truncate(got);
+        QList<QByteArray> names = list.split('\0');
+        names.removeAll(QByteArray());
+        return names;
+    }
+}
+
+std::optional<QByteArray> attributeValue(int fd, const QByteArray &name)
+{
+    for (;;) {
+        const ssize_t size = ::fgetxattr(fd, name.constData(), nullptr, 0);
+        if (size < 0)
+            return std::nullopt;
+        QByteArray value(size, Qt::Uninitialized);
+        const ssize_t got = ::fgetxattr(fd, name.constData(), value.data(), size_t(value.size()));
+        if (got < 0 && errno == ERANGE)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        value.truncate(got);
+        return value;
+    }
+}
+
+// Gives to exactly the extended attributes of from, removing any it inherited
+// (a folder's default ACL); false when one of them cannot be kept.
+bool copyAttributes(int from, int to)
+{
+    const std::optional<QList<QByteArray>> wanted = attributeNames(from);
+    const std::optional<QList<QByteArray>> present = attributeNames(to);
+    if (!wanted || !present)
+        return false;
+    for (const QByteArray &name : *present) {
+        if (!wanted->contains(name) && ::fremovexattr(to, name.constData()) != 0)
+            return false;
+    }
+    for (const QByteArray &name : *wanted) {
+        const std::optional<QByteArray> value = attributeValue(from, name);
+        if (!value
+            || ::fsetxattr(to, name.constData(), value->constData(), size_t(value->size()), 0) != 0)
+            return false;
+    }
+    return true;
+}
+
+bool keepOwner(int fd, const struct stat &page)
+{
+    struct stat status;
+    if (::fstat(fd, &status) != 0)
+        return false;
+    return (status.st_uid == page.st_uid && status.st_gid == page.st_gid)
+        || ::fchown(fd, page.st_uid, page.st_gid) == 0;
 }
 
 void syncFolder(const QByteArray &folder)
@@ -174,6 +301,165 @@ void syncFolder(const QByteArray &folder)
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+struct Attempt
+{
+    bool blocked = false; // nothing was changed; the page needs the in-place route
+    QString error;
+};
+
+// The usual route: the new contents go to a temporary file beside the page,
+// which takes the page's owner, group, extended attributes and mode, is flushed
+// and is then renamed over the page, so the page is at every moment either
+// wholly old or wholly new. A new page is created the same way, with the
+// permissions the kernel gives a new file.
+Attempt replaceByRename(const QString &path, const Target &target, const QByteArray &contents)
+{
+    QByteArray tempPath;
+    Descriptor temp(
+        createUnique(tempPath, target.folder + ".zephrin-", target.exists ? 0600 : 0666));
+    if (temp.fd() < 0) {
+        if (errno == EACCES || errno == EPERM)
+            return {true, {}};
+        return {false, writeFailure(path, systemReason(errno))};
+    }
+
+    if (target.exists) {
+        // Owner and attributes go first, so a page that cannot keep them costs no writing.
+        const Descriptor page(openPage(target, O_RDONLY));
+        if (page.fd() < 0 || !keepOwner(temp.fd(), target.status)
+            || !copyAttributes(page.fd(), temp.fd())) {
+            temp.close();
+            ::unlink(tempPath.constData());
+            return {true, {}};
+        }
+    }
+
+    QString reason;
+    if (!writeAll(temp.fd(), contents.constData(), contents.size()))
+        reason = systemReason(errno);
+    // Last, as writing and fchown may clear the set-id bits.
+    if (reason.isEmpty() && target.exists
+        && ::fchmod(temp.fd(), target.status.st_mode & 07777) != 0)
+        reason = systemReason(errno);
+    if (reason.isEmpty() && ::fsync(temp.fd()) != 0)
+        reason = systemReason(errno);
+    if (temp.close() != 0 && reason.isEmpty())
+        reason = systemReason(errno);
+    if (reason.isEmpty() && ::rename(tempPath.constData(), target.realPath.constData()) != 0) {
+        // A sticky folder lets only the page's owner replace it.
+        if (target.exists && (errno == EPERM || errno == EACCES)) {
+            ::unlink(tempPath.constData());
+            return {true, {}};
+        }
+        reason = systemReason(errno);
+    }
+    if (!reason.isEmpty()) {
+        ::unlink(tempPath.constData());
+        return {false, writeFailure(path, reason)};
+    }
+    syncFolder(target.folder);
+    return {};
+}
+
+// Writes bytes over the whole of fd, flushes them to disk and reads them back.
+QString overwrite(int fd, const QByteArray &bytes)
+{
+    if (::lseek(fd, 0, SEEK_SET) != 0 || !writeAll(fd, bytes.constData(), bytes.size())
+        || ::ftruncate(fd, off_t(bytes.size())) != 0 || ::fsync(fd) != 0)
+        return systemReason(errno);
+    QByteArray back;
+    if (::lseek(fd, 0, SEEK_SET) != 0 || !readToEnd(fd, bytes.size(), back))
+        return systemReason(errno);
+    if (back != bytes)
+        return QCoreApplication::translate("FileStore",
+                                           "the page read back differs from what was written");
+    return {};
+}
+
+struct Copy
+{
+    QByteArray path;
+    QString error;
+};
+
+// Keeps a complete, flushed copy of original: beside the page when its folder
+// is writable, otherwise in the user's cache folder.
+Copy keepCopy(const Target &target, const QByteArray &original)
+{
+    Copy copy;
+    QByteArray folder = target.folder.size() > 1 ? target.folder.chopped(1) : target.folder;
+    int fd
+        = createUnique(copy.path, target.folder + '.' + target.fileName + ".zephrin-copy-", 0600);
+    if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        folder = QFile::encodeName(cache);
+        if (cache.isEmpty() || !QDir().mkpath(cache))
+            errno = EACCES;
+        else
+            fd = createUnique(copy.path, folder + '/' + target.fileName + ".zephrin-copy-", 0600);
+    }
+    QString reason = fd < 0 ? systemReason(errno) : QString();
+    if (reason.isEmpty() && !writeAll(fd, original.constData(), original.size()))
+        reason = systemReason(errno);
+    if (reason.isEmpty() && ::fsync(fd) != 0)
+        reason = systemReason(errno);
+    if (fd >= 0 && ::close(fd) != 0 && reason.isEmpty())
+        reason = systemReason(errno);
+    if (!reason.isEmpty()) {
+        if (fd >= 0)
+            ::unlink(copy.path.constData());
+        copy.error = QCoreApplication::translate(
+                         "FileStore",
+                         "no copy of the page could be kept in the folder \"%1\" (%2), so the "
+                         "page was left as it was")
+                         .arg(QFile::decodeName(folder), reason);
+    }
+    return copy;
+}
+
+// The route for a page that cannot be replaced by rename (its folder is not
+// writable, its owner, group or attributes cannot be kept, or it has other
+// hard links): after a complete copy of the page is kept, the new contents are
+// written into the page itself, flushed and read back. On any failure the
+// original contents are written back; the copy is removed unless that failed
+// too.
+QString updateInPlace(const QString &path, const Target &target, const QByteArray &contents)
+{
+    const Descriptor page(openPage(target, O_RDWR));
+    if (page.fd() < 0)
+        return writeFailure(path, systemReason(errno));
+    QByteArray original;
+    if (!readToEnd(page.fd(), qsizetype(target.status.st_size), original))
+        return readFailure(path, systemReason(errno));
+    const Copy copy = keepCopy(target, original);
+    if (!copy.error.isEmpty())
+        return writeFailure(path, copy.error);
+
+    const QString reason = overwrite(page.fd(), contents);
+    if (reason.isEmpty() || overwrite(page.fd(), original).isEmpty()) {
+        ::unlink(copy.path.constData());
+        return reason.isEmpty() ? QString() : writeFailure(path, reason);
+    }
+    return QCoreApplication::translate("FileStore",
+                                       "Cannot write \"%1\": %2. The page could not be put back "
+                                       "as it was; its original contents are kept in \"%3\".")
+        .arg(path, reason, QFile::decodeName(copy.path));
+}
+
+// Why the user may not change an existing page; empty when they may.
+QString pageRefusal(const QString &path, const Target &target)
+{
+    if (::faccessat(AT_FDCWD, target.realPath.constData(), W_OK, AT_EACCESS) == 0)
+        return {};
+    if (errno == EACCES || errno == EPERM)
+        return QCoreApplication::translate("FileStore", "The page \"%1\" is read-only.").arg(path);
+    if (errno == EROFS)
+        return QCoreApplication::translate("FileStore",
+                                           "The page \"%1\" is on a read-only file system.")
+            .arg(path);
+    return writeFailure(path, systemReason(errno));
 }
 
 } // namespace
@@ -196,44 +482,21 @@ ReadResult readWholeFile(const QString &path)
     }
 
     // Non-blocking, in case the name now leads somewhere else.
-    const int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    const Descriptor file(::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd() < 0) {
         result.error = readFailure(path, systemReason(errno));
         return result;
     }
     const QString openedReason
-        = ::fstat(fd, &status) != 0 ? systemReason(errno) : notRegularReason(status.st_mode);
+        = ::fstat(file.fd(), &status) != 0 ? systemReason(errno) : notRegularReason(status.st_mode);
     if (!openedReason.isEmpty()) {
-        ::close(fd);
         result.error = readFailure(path, openedReason);
         return result;
     }
-
-    QByteArray contents(qsizetype(status.st_size), Qt::Uninitialized);
-    qsizetype filled = 0;
-    char spill[65536];
-    for (;;) {
-        // Read into the sized buffer, then keep going in case the file grew.
-        char *into = filled < contents.size() ? contents.data() + filled : spill;
-        const size_t room
-            = filled < contents.size() ? size_t(contents.size() - filled) : sizeof spill;
-        const ssize_t got = ::read(fd, into, room);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            result.error = readFailure(path, systemReason(errno));
-            ::close(fd);
-            return result;
-        }
-        if (got == 0)
-            break;
-        if (into == spill)
-            contents.append(spill, got);
-        filled += got;
+    if (!readToEnd(file.fd(), qsizetype(status.st_size), result.contents)) {
+        result.error = readFailure(path, systemReason(errno));
+        result.contents.clear();
     }
-    ::close(fd);
-    contents.truncate(filled);
-    result.contents = std::move(contents);
     return result;
 }
 
@@ -243,39 +506,23 @@ QString replaceFileContents(const QString &path, const QByteArray &contents)
     if (!target.error.isEmpty())
         return target.error;
 
-    if (target.exists) {
-        if (target.status.st_nlink > 1)
-            return writeFailure(path,
-                                QStringLiteral("the file has other hard links, which would keep "
-                                               "the old contents if it were replaced"));
-        // Replacing by rename would otherwise get round a read-only page.
-        if (::faccessat(AT_FDCWD, target.realPath.constData(), W_OK, AT_EACCESS) != 0)
-            return writeFailure(path, systemReason(errno));
+    if (!target.exists) {
+        const Attempt created = replaceByRename(path, target, contents);
+        if (created.blocked)
+            return QCoreApplication::translate(
+                       "FileStore",
+                       "The folder \"%1\" is not writable, so \"%2\" cannot be "
+                       "created in it.")
+                .arg(QFileInfo(path).absolutePath(), QFileInfo(path).fileName());
+        return created.error;
     }
-
-    QByteArray tempPath
-        = (target.folder == "/" ? QByteArray() : target.folder) + "/.zephrin-XXXXXX";
-    const int fd = ::mkostemp(tempPath.data(), O_CLOEXEC);
-    if (fd < 0)
-        return writeFailure(path, systemReason(errno));
-
-    QString reason;
-    if (!writeAll(fd, contents.constData(), contents.size()))
-        reason = systemReason(errno);
-    if (reason.isEmpty())
-        reason = matchOwnerAndMode(fd, target);
-    if (reason.isEmpty() && ::fsync(fd) != 0)
-        reason = systemReason(errno);
-    // close reports late write errors on some file systems.
-    if (::close(fd) != 0 && reason.isEmpty())
-        reason = systemReason(errno);
-    if (reason.isEmpty() && ::rename(tempPath.constData(), target.realPath.constData()) != 0)
-        reason = systemReason(errno);
-
-    if (!reason.isEmpty()) {
-        ::unlink(tempPath.constData());
-        return writeFailure(path, reason);
+    if (const QString refusal = pageRefusal(path, target); !refusal.isEmpty())
+        return refusal;
+    // Renaming would split a page with other hard links from them.
+    if (target.status.st_nlink == 1) {
+        const Attempt replaced = replaceByRename(path, target, contents);
+        if (!replaced.blocked)
+            return replaced.error;
     }
-    syncFolder(target.folder);
-    return {};
+    return updateInPlace(path, target, contents);
 }

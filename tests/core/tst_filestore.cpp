@@ -1,17 +1,25 @@
 #include "pages/filestore.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
+#include <grp.h>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -46,6 +54,87 @@ bool runningAsRoot()
     return ::geteuid() == 0;
 }
 
+// Every name under folder with its bytes, so a failure can be checked to have
+// changed nothing and left nothing behind.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> names;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString name = it.next();
+        names.insert(QDir(folder).relativeFilePath(name),
+                     it.fileInfo().isDir() ? QByteArray("<folder>") : readBytes(name));
+    }
+    return names;
+}
+
+// Every extended attribute of a file (its ACL among them) with its value.
+QMap<QByteArray, QByteArray> attributes(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    QByteArray list(65536, '\0');
+    const ssize_t size = ::listxattr(name.constData(), list.data(), size_t(list.size()));
+    QMap<QByteArray, QByteArray> values;
+    for (const QByteArray &key : list.left(qMax<ssize_t>(size, 0)).split('\0')) {
+        QByteArray value(65536, '\0');
+        const ssize_t got = key.isEmpty()
+            ? -1
+            : ::getxattr(name.constData(), key.constData(), value.data(), 65536);
+        if (got >= 0)
+            values.insert(key, value.left(got));
+    }
+    return values;
+}
+
+bool setAcl(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("setfacl"), arguments);
+    return tool.waitForFinished() && tool.exitStatus() == QProcess::NormalExit
+        && tool.exitCode() == 0;
+}
+
+// When the tests run as root, the cases that need another user run as this
+// unprivileged user, who also belongs to the group of other people's pages.
+const uid_t unprivilegedUser = 65534;
+const gid_t sharedGroup = 4242;
+
+// Replaces the page as the unprivileged user in a child process when running
+// as root, so that permission bits apply; otherwise in this process.
+QString replaceAsUser(const QString &path, const QByteArray &contents)
+{
+    if (!runningAsRoot())
+        return replaceFileContents(path, contents);
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return QStringLiteral("<no pipe>");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const gid_t groups[] = {sharedGroup};
+        QByteArray message = "<could not drop privileges>";
+        if (::setgroups(1, groups) == 0 && ::setgid(unprivilegedUser) == 0
+            && ::setuid(unprivilegedUser) == 0)
+            message = replaceFileContents(path, contents).toUtf8();
+        const bool sent = ::write(channel[1], message.constData(), size_t(message.size()))
+            == ssize_t(message.size());
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(channel[1]);
+    QByteArray message;
+    char buffer[4096];
+    ssize_t got;
+    while ((got = ::read(channel[0], buffer, sizeof buffer)) > 0)
+        message.append(buffer, got);
+    ::close(channel[0]);
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)
+        || WEXITSTATUS(status) != 0)
+        return QStringLiteral("<the child process failed>");
+    return QString::fromUtf8(message);
+}
+
 // A pipe must be refused at once; if it were opened for reading the test would
 // hang, so a stuck test ends itself instead of waiting for the harness.
 struct HangGuard
@@ -62,6 +151,7 @@ class TestFileStore : public QObject
 
 private Q_SLOTS:
     void init();
+    void cleanup();
 
     void readWholeFile_returnsEveryByte_data();
     void readWholeFile_returnsEveryByte();
@@ -77,13 +167,14 @@ private Q_SLOTS:
     void replace_keepsPermissions();
     void replace_keepsOwnerWhenRoot();
     void replace_symbolicLink_staysLinkAndTargetUpdated();
-    void replace_hardLink_refusedAndUnchanged();
+    void replace_keepsExtendedAttributes_data();
+    void replace_keepsExtendedAttributes();
+    void replace_byUnprivilegedUser_data();
+    void replace_byUnprivilegedUser();
     void replace_impossiblePath_refused_data();
     void replace_impossiblePath_refused();
     void replace_fullDisk_leavesPageUnchanged_data();
     void replace_fullDisk_leavesPageUnchanged();
-    void replace_readOnlyFile_refusedAndUnchanged();
-    void replace_readOnlyFolder_refusedAndUnchanged();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -95,6 +186,17 @@ void TestFileStore::init()
     // Each test gets a fresh, empty folder.
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+    // Copies kept while a page is updated in place go here, never into the user's cache.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(path("cache")));
+}
+
+void TestFileStore::cleanup()
+{
+    // Read-only folders would stop the temporary folder's removal.
+    QDirIterator it(m_dir->path(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        ::chmod(QFile::encodeName(it.next()).constData(), 0755);
+    qunsetenv("XDG_CACHE_HOME");
 }
 
 void TestFileStore::readWholeFile_returnsEveryByte_data()
@@ -295,23 +397,6 @@ void TestFileStore::replace_symbolicLink_staysLinkAndTargetUpdated()
     QCOMPARE(entries(path("site/pages")), QStringList {QStringLiteral("index.html")});
 }
 
-void TestFileStore::replace_hardLink_refusedAndUnchanged()
-{
-    QVERIFY(writeBytes(path("page.html"), "old\r\n"));
-    QCOMPARE(::link(QFile::encodeName(path("page.html")).constData(),
-                    QFile::encodeName(path("other.html")).constData()),
-             0);
-
-    const QString error = replaceFileContents(path("page.html"), "new\r\n");
-    QVERIFY2(error.startsWith(QStringLiteral("Cannot write \"%1\": ").arg(path("page.html"))),
-             qPrintable(error));
-    QVERIFY2(error.contains(QStringLiteral("hard links")), qPrintable(error));
-    QCOMPARE(readBytes(path("page.html")), QByteArray("old\r\n"));
-    QCOMPARE(statusOf(path("page.html")).st_ino, statusOf(path("other.html")).st_ino);
-    QCOMPARE(entries(m_dir->path()),
-             (QStringList {QStringLiteral("other.html"), QStringLiteral("page.html")}));
-}
-
 void TestFileStore::replace_impossiblePath_refused_data()
 {
     QTest::addColumn<QString>("name");
@@ -344,20 +429,29 @@ void TestFileStore::replace_impossiblePath_refused()
 void TestFileStore::replace_fullDisk_leavesPageUnchanged_data()
 {
     QTest::addColumn<bool>("exists");
+    QTest::addColumn<bool>("hardLink");
 
-    QTest::newRow("existing page") << true;
-    QTest::newRow("missing page") << false;
+    QTest::newRow("existing page") << true << false;
+    QTest::newRow("missing page") << false << false;
+    // Updated in place, so the failure comes after the page itself was partly written.
+    QTest::newRow("page with another hard link") << true << true;
 }
 
 void TestFileStore::replace_fullDisk_leavesPageUnchanged()
 {
     QFETCH(bool, exists);
+    QFETCH(bool, hardLink);
 
     QByteArray original;
     for (int i = 0; i < 200; ++i)
         original.append("<p>line " + QByteArray::number(i) + "</p>\r\n");
     if (exists)
         QVERIFY(writeBytes(path("page.html"), original));
+    if (hardLink)
+        QCOMPARE(::link(QFile::encodeName(path("page.html")).constData(),
+                        QFile::encodeName(path("other.html")).constData()),
+                 0);
+    const QMap<QString, QByteArray> before = snapshot(m_dir->path());
 
     // A file size limit makes writes fail the way a full disk does, even for root.
     struct rlimit saved;
@@ -373,45 +467,175 @@ void TestFileStore::replace_fullDisk_leavesPageUnchanged()
     QVERIFY2(error.startsWith(QStringLiteral("Cannot write \"%1\": ").arg(path("page.html"))),
              qPrintable(error));
     QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
-    if (exists) {
-        QCOMPARE(readBytes(path("page.html")), original);
-        QCOMPARE(entries(m_dir->path()), QStringList {QStringLiteral("page.html")});
-    } else {
-        QCOMPARE(entries(m_dir->path()), QStringList());
+    QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+void TestFileStore::replace_keepsExtendedAttributes_data()
+{
+    QTest::addColumn<QString>("setup");
+
+    QTest::newRow("access ACL") << QStringLiteral("access ACL");
+    QTest::newRow("user attribute") << QStringLiteral("user attribute");
+    // The temporary file inherits the folder's default ACL, which the page never had.
+    QTest::newRow("no ACL under a default ACL") << QStringLiteral("default ACL");
+    // A new page gets what the kernel gives any new file there, not the umask alone.
+    QTest::newRow("new page under a default ACL") << QStringLiteral("new page");
+}
+
+void TestFileStore::replace_keepsExtendedAttributes()
+{
+    QFETCH(QString, setup);
+
+    const QString page = path("page.html");
+    const QString reference = path("reference.html");
+    const bool exists = setup != QLatin1String("new page");
+    if (exists)
+        QVERIFY(writeBytes(page, "old\r\n"));
+    if (setup == QLatin1String("access ACL")) {
+        if (!setAcl({QStringLiteral("-m"), QStringLiteral("u:65534:rw"), page}))
+            QSKIP("setfacl (Debian package acl) is missing or this file system refuses ACLs");
+    } else if (setup == QLatin1String("user attribute")) {
+        if (::setxattr(QFile::encodeName(page).constData(), "user.zephrin.origin", "draft", 5, 0)
+            != 0)
+            QSKIP("This file system refuses user extended attributes");
+    } else if (!setAcl({QStringLiteral("-d"), QStringLiteral("-m"), QStringLiteral("u:65534:rwx"),
+                        m_dir->path()})) {
+        QSKIP("setfacl (Debian package acl) is missing or this file system refuses ACLs");
     }
+
+    const mode_t previous = ::umask(077);
+    if (!exists) {
+        const int fd = ::open(QFile::encodeName(reference).constData(), O_CREAT | O_WRONLY, 0666);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+    const QString model = exists ? page : reference;
+    const QMap<QByteArray, QByteArray> expected = attributes(model);
+    const mode_t expectedMode = statusOf(model).st_mode;
+    const ino_t inode = statusOf(page).st_ino;
+    const QString error = replaceFileContents(page, "new\r\n");
+    ::umask(previous);
+
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(readBytes(page), QByteArray("new\r\n"));
+    QCOMPARE(attributes(page), expected);
+    QCOMPARE(statusOf(page).st_mode, expectedMode);
+    if (exists)
+        QVERIFY(statusOf(page).st_ino != inode); // replaced by rename
+    QCOMPARE(entries(m_dir->path()).size(), exists ? 1 : 2);
 }
 
-void TestFileStore::replace_readOnlyFile_refusedAndUnchanged()
+void TestFileStore::replace_byUnprivilegedUser_data()
 {
-    if (runningAsRoot())
-        QSKIP("Permission bits do not stop root");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("hardLink");
+    QTest::addColumn<bool>("cacheWritable");
+    QTest::addColumn<QString>("refusal"); // with the paths of the page, its folder and the cache
 
-    QVERIFY(writeBytes(path("page.html"), "old\r\n"));
-    QCOMPARE(::chmod(QFile::encodeName(path("page.html")).constData(), 0444), 0);
-
-    const QString error = replaceFileContents(path("page.html"), "new\r\n");
-    QCOMPARE(error,
-             QStringLiteral("Cannot write \"%1\": Permission denied").arg(path("page.html")));
-    QCOMPARE(readBytes(path("page.html")), QByteArray("old\r\n"));
-    QCOMPARE(statusOf(path("page.html")).st_mode & 07777, mode_t(0444));
+    const QString mine = QStringLiteral("mine");
+    const QString others = QStringLiteral("other's");
+    QTest::newRow("shared folder owned by someone else")
+        << others << mine << false << true << QString();
+    QTest::newRow("group-writable page of another owner")
+        << mine << QStringLiteral("other's, group-writable") << false << true << QString();
+    QTest::newRow("page writable through an ACL")
+        << others << QStringLiteral("other's, ACL for me") << false << true << QString();
+    QTest::newRow("hard link") << mine << mine << true << true << QString();
+    QTest::newRow("read-only page") << mine << QStringLiteral("mine, read-only") << false << true
+                                    << QStringLiteral("The page \"<page>\" is read-only.");
+    QTest::newRow("new page in a folder owned by someone else")
+        << others << QStringLiteral("missing") << false << true
+        << QStringLiteral(
+               "The folder \"<folder>\" is not writable, so \"page.html\" cannot be created "
+               "in it.");
+    QTest::newRow("read-only folder and no cache folder")
+        << QStringLiteral("mine, read-only") << mine << false << false
+        << QStringLiteral("Cannot write \"<page>\": no copy of the page could be kept in the "
+                          "folder \"<cache>\" (Permission denied), so the page was left as it was");
 }
 
-void TestFileStore::replace_readOnlyFolder_refusedAndUnchanged()
+void TestFileStore::replace_byUnprivilegedUser()
 {
-    if (runningAsRoot())
-        QSKIP("Permission bits do not stop root");
+    QFETCH(QString, folder);
+    QFETCH(QString, page);
+    QFETCH(bool, hardLink);
+    QFETCH(bool, cacheWritable);
+    QFETCH(QString, refusal);
 
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("site")));
-    QVERIFY(writeBytes(path("site/page.html"), "old\r\n"));
-    QCOMPARE(::chmod(QFile::encodeName(path("site")).constData(), 0555), 0);
+    const bool root = runningAsRoot();
+    if (!root
+        && (folder.startsWith(QLatin1String("other")) || page.startsWith(QLatin1String("other"))))
+        QSKIP("Only root can give a file to another user; as root this case runs as an "
+              "unprivileged user in a child process");
+    const uid_t me = root ? unprivilegedUser : ::geteuid();
+    const gid_t myGroup = root ? unprivilegedUser : ::getegid();
+    const auto setOwner = [&](const QString &name, bool mineToo, gid_t group, mode_t mode) {
+        const QByteArray encoded = QFile::encodeName(name);
+        return (!root || ::chown(encoded.constData(), mineToo ? me : 0, group) == 0)
+            && ::chmod(encoded.constData(), mode) == 0;
+    };
 
-    const QString error = replaceFileContents(path("site/page.html"), "new\r\n");
-    ::chmod(QFile::encodeName(path("site")).constData(), 0755);
-    QCOMPARE(error,
-             QStringLiteral("Cannot write \"%1\": Permission denied").arg(path("site/page.html")));
-    QCOMPARE(readBytes(path("site/page.html")), QByteArray("old\r\n"));
-    QCOMPARE(entries(path("site")), QStringList {QStringLiteral("page.html")});
+    const QString site = path("site");
+    const QString pagePath = path("site/page.html");
+    QVERIFY(QDir().mkpath(site));
+    QVERIFY(QDir().mkpath(path("cache")));
+    QVERIFY(setOwner(m_dir->path(), false, 0, 0755));
+    QVERIFY(setOwner(path("cache"), cacheWritable, myGroup, cacheWritable ? 0755 : 0555));
+    QVERIFY(writeBytes(path("site/notes.txt"), "another file\n"));
+    QVERIFY(setOwner(path("site/notes.txt"), true, myGroup, 0644));
+    const QByteArray old = "<p>old page</p>\r\n";
+    if (page != QLatin1String("missing")) {
+        QVERIFY(writeBytes(pagePath, old));
+        if (page == QLatin1String("mine"))
+            QVERIFY(setOwner(pagePath, true, myGroup, 0644));
+        else if (page == QLatin1String("mine, read-only"))
+            QVERIFY(setOwner(pagePath, true, myGroup, 0444));
+        else if (page == QLatin1String("other's, group-writable"))
+            QVERIFY(setOwner(pagePath, false, sharedGroup, 0664));
+        else if (!setAcl({QStringLiteral("-m"), QStringLiteral("u:65534:rw"), pagePath}))
+            QSKIP("setfacl (Debian package acl) is missing or this file system refuses ACLs");
+    }
+    if (hardLink)
+        QCOMPARE(::link(QFile::encodeName(pagePath).constData(),
+                        QFile::encodeName(path("site/other.html")).constData()),
+                 0);
+    QVERIFY(setOwner(site, !folder.startsWith(QLatin1String("other")), myGroup,
+                     folder.endsWith(QLatin1String("read-only")) ? 0555 : 0755));
+
+    const struct stat pageBefore = statusOf(pagePath);
+    const QMap<QByteArray, QByteArray> attributesBefore = attributes(pagePath);
+    QMap<QString, QByteArray> expected = snapshot(site);
+    const QByteArray updated = "<p>new page</p>\r\n";
+    if (refusal.isEmpty()) {
+        expected.insert(QStringLiteral("page.html"), updated);
+        if (hardLink)
+            expected.insert(QStringLiteral("other.html"), updated);
+    }
+
+    const QString error = replaceAsUser(pagePath, updated);
+
+    if (refusal.isEmpty()) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        // Updated in place: the same file, with everything else about it kept.
+        const struct stat pageAfter = statusOf(pagePath);
+        QCOMPARE(pageAfter.st_ino, pageBefore.st_ino);
+        QCOMPARE(pageAfter.st_uid, pageBefore.st_uid);
+        QCOMPARE(pageAfter.st_gid, pageBefore.st_gid);
+        QCOMPARE(pageAfter.st_mode, pageBefore.st_mode);
+        QCOMPARE(attributes(pagePath), attributesBefore);
+    } else {
+        const QString cache = QDir(path("cache")).filePath(QCoreApplication::applicationName());
+        QCOMPARE(error,
+                 QString(refusal)
+                     .replace(QStringLiteral("<page>"), pagePath)
+                     .replace(QStringLiteral("<folder>"), site)
+                     .replace(QStringLiteral("<cache>"), cache));
+    }
+    QCOMPARE(snapshot(site), expected);
+    // No copy is left in the cache either.
+    QDirIterator copies(path("cache"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QVERIFY2(!copies.hasNext(), qPrintable(copies.next()));
 }
-
 QTEST_GUILESS_MAIN(TestFileStore)
 #include "tst_filestore.moc"
