@@ -303,11 +303,12 @@ void AdsInBrowser::box_appearsAsNamedDialogWithBodyText()
     }
     const QString box = QStringLiteral("zBox('%1')").arg(marker);
     QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 4000);
-    // Entrance effects end at the box's own place.
+    // Entrance effects (1.6 s at most) end at the box's own place; the wait
+    // allows for a busy machine.
     QTRY_VERIFY_WITH_TIMEOUT(
         check(QStringLiteral("(function (r) { return %1; })(%2.getBoundingClientRect())")
                   .arg(placement, box)),
-        4000);
+        8000);
     const QString accessibleName = eval(QStringLiteral("zName(%1)").arg(box)).toString();
     if (name.isEmpty())
         QVERIFY(!accessibleName.isEmpty());
