@@ -1,7 +1,7 @@
 <script>
 // Window AD: popUp() opens a floating window with a title bar that can be
 // dragged and has minimise, maximise/restore and close buttons; Esc closes the
-// newest open window. The body section calls it from window.onload:
+// newest open window. The body section calls it once the page has loaded:
 // new popUp(top, left, width, height, idBase, html, background, textColour,
 //           titleFont, caption, titleBackground, titleColour, scrollColour,
 //           borderLight, borderDark, minimise, maximise, close, drag, resize)
@@ -21,12 +21,17 @@
     return isFinite(n) ? n : fallback;
   }
 
+  // A title button's name follows what it does next (Minimise, then Restore).
+  function name(button, label) {
+    button.title = label;
+    button.setAttribute('aria-label', label);
+  }
+
   function titleButton(label, text, action) {
     var b = document.createElement('button');
     b.type = 'button';
     b.textContent = text;
-    b.title = label;
-    b.setAttribute('aria-label', label);
+    name(b, label);
     b.style.cssText = 'margin:0 0 0 2px;width:20px;height:18px;padding:0;font:bold 11px sans-serif;' +
       'line-height:16px;cursor:pointer;flex:none;';
     b.addEventListener('click', action);
@@ -45,7 +50,10 @@
 
     win.id = id;
     win.setAttribute('role', 'dialog');
-    win.setAttribute('aria-labelledby', id + '_caption');
+    caption = caption == null ? '' : String(caption);
+    // The caption names the window; without one it still needs a name.
+    if (caption.trim()) win.setAttribute('aria-labelledby', id + '_caption');
+    else win.setAttribute('aria-label', 'Announcement window');
     win.style.cssText = 'position:absolute;z-index:1000;box-sizing:border-box;display:flex;' +
       'flex-direction:column;border:2px solid;box-shadow:2px 2px 6px rgba(0,0,0,.4);' +
       'background:' + colour(background) + ';border-color:' + colour(borderLight) + ' ' +
@@ -81,8 +89,14 @@
       content.style.display = '';
       fit(saved.left, saved.top, saved.width, saved.height);
       state = 'normal';
-      if (buttons.min) buttons.min.textContent = '_';
-      if (buttons.max) buttons.max.textContent = '\u25A1';
+      if (buttons.min) {
+        buttons.min.textContent = '_';
+        name(buttons.min, 'Minimise');
+      }
+      if (buttons.max) {
+        buttons.max.textContent = '\u25A1';
+        name(buttons.max, 'Maximise');
+      }
     }
 
     function remember() {
@@ -99,6 +113,7 @@
       win.style.height = '';
       state = 'min';
       buttons.min.textContent = '\u25A1';
+      name(buttons.min, 'Restore');
     }
 
     function maximise() {
@@ -109,6 +124,7 @@
       place(0, 0, document.documentElement.clientWidth, window.innerHeight);
       state = 'max';
       buttons.max.textContent = '\u2752';
+      name(buttons.max, 'Restore');
     }
 
     function close() {

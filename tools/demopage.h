@@ -3,10 +3,9 @@
 // The demonstration pages of the application folder (sticky.html ...
 // timer.html). Each page is built from the same support script and the same
 // generator functions a user's page gets, so a demonstration cannot drift
-// from the generated code: zephrin_demos writes the pages, and the browser
-// test rebuilds them and compares with the committed files.
+// from the generated code: zephrin_demopages writes them at build time.
 //
-// Header-only so that the tool and the test share it without a library.
+// Header-only so that the tools and the browser test share it without a library.
 
 #include "generator/adsettings.h"
 #include "generator/adtype.h"

@@ -1,15 +1,13 @@
-// zephrin_demos: writes the demonstration pages of the support folder and
-// renders each into a snapshot image, for scripts/snapshots.
+// zephrin_demos: renders each demonstration page into a snapshot image, for
+// scripts/snapshots. The pages themselves are built by zephrin_demopages.
 //
-//   zephrin_demos pages SUPPORT_DIR              rebuild sticky.html ... timer.html
-//   zephrin_demos snapshots SUPPORT_DIR OUT_DIR  render each page to OUT_DIR/<snapshot>.png
+//   zephrin_demos PAGE_DIR OUT_DIR  render each page of PAGE_DIR to OUT_DIR/<snapshot>.png
 
 #include "demopage.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTimer>
@@ -31,25 +29,6 @@ void fail(const QString &message)
     std::fprintf(stderr, "zephrin_demos: %s\n", qPrintable(message));
 }
 
-bool writePages(const QDir &support)
-{
-    for (AdType type : DemoPage::allTypes) {
-        const AdTypeInfo &info = adTypeInfo(type);
-        QFile script(support.filePath(QString::fromLatin1(info.supportScript)));
-        if (!script.open(QIODevice::ReadOnly)) {
-            fail(script.fileName() + QStringLiteral(": ") + script.errorString());
-            return false;
-        }
-        QFile page(support.filePath(QString::fromLatin1(info.demoPage)));
-        if (!page.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || page.write(DemoPage::pageText(type, script.readAll()).toUtf8()) < 0) {
-            fail(page.fileName() + QStringLiteral(": ") + page.errorString());
-            return false;
-        }
-    }
-    return true;
-}
-
 void wait(int ms)
 {
     QEventLoop loop;
@@ -57,7 +36,7 @@ void wait(int ms)
     loop.exec();
 }
 
-bool renderSnapshots(const QDir &support, const QDir &out)
+bool renderSnapshots(const QDir &pages, const QDir &out)
 {
     QWebEngineView view;
     view.resize(2 * snapshotWidth, 2 * snapshotHeight);
@@ -71,8 +50,7 @@ bool renderSnapshots(const QDir &support, const QDir &out)
             loop.quit();
         });
         QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-        view.load(
-            QUrl::fromLocalFile(support.absoluteFilePath(QString::fromLatin1(info.demoPage))));
+        view.load(QUrl::fromLocalFile(pages.absoluteFilePath(QString::fromLatin1(info.demoPage))));
         loop.exec();
         if (!loaded) {
             fail(QStringLiteral("could not load ") + QString::fromLatin1(info.demoPage));
@@ -95,15 +73,10 @@ bool renderSnapshots(const QDir &support, const QDir &out)
 
 int main(int argc, char *argv[])
 {
-    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (argc == 3 && mode == QLatin1String("pages")) {
-        QCoreApplication app(argc, argv);
-        return writePages(QDir(app.arguments().at(2))) ? 0 : 1;
+    if (argc != 3) {
+        fail(QStringLiteral("usage: zephrin_demos PAGE_DIR OUT_DIR"));
+        return 2;
     }
-    if (argc == 4 && mode == QLatin1String("snapshots")) {
-        QApplication app(argc, argv);
-        return renderSnapshots(QDir(app.arguments().at(2)), QDir(app.arguments().at(3))) ? 0 : 1;
-    }
-    fail(QStringLiteral("usage: zephrin_demos pages SUPPORT_DIR | snapshots SUPPORT_DIR OUT_DIR"));
-    return 2;
+    QApplication app(argc, argv);
+    return renderSnapshots(QDir(app.arguments().at(1)), QDir(app.arguments().at(2))) ? 0 : 1;
 }

@@ -1,25 +1,54 @@
 #include "generator/bodysection.h"
 
+#include "generator/encoder.h"
 #include "generator/weblinks.h"
 
 namespace {
 
-// Whether text at position i begins with needle, ignoring letter case.
-bool startsAt(const QString &text, qsizetype i, QLatin1String needle)
+QString scriptString(const QString &text)
 {
-    return QStringView(text).mid(i).startsWith(needle, Qt::CaseInsensitive);
+    return escapeForScriptLiteral(text, QLatin1Char('\''));
 }
 
+// The four numbers are script code, not strings, and go in as typed; only
+// what would reach the page as a control or outside 7-bit ASCII is rewritten,
+// keeping what the code means: a non-ASCII space (white space to the script)
+// becomes a plain space, any other such unit its \uXXXX escape (the same name
+// inside an identifier, a syntax error anywhere else, as it was raw).
+QString scriptCode(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit == u'\t' || unit == u'\n' || unit == u'\r' || (unit >= 0x20 && unit < 0x7F)) {
+            out += c;
+        } else if (unit == 0xFEFF || c.category() == QChar::Separator_Space
+                   || c.category() == QChar::Separator_Line
+                   || c.category() == QChar::Separator_Paragraph) {
+            out += QLatin1Char(' ');
+        } else {
+            out += QLatin1String("\\u")
+                + QString::number(unit, 16).rightJustified(4, QLatin1Char('0')).toUpper();
+        }
+    }
+    return out;
+}
+
+// Starts the window once the page has loaded, beside any load handler the
+// page has of its own, or at once when the page finished loading before the
+// script ran (a block added to a page after it was shown).
 QString windowAd(const AdSettings &s)
 {
-    return QLatin1String("<script>window.onload=function(){new popUp(") + s.vertical
-        + QLatin1Char(',') + s.horizontal + QLatin1Char(',') + s.width + QLatin1Char(',') + s.height
-        + QLatin1String(", 'Div', '") + escapeForSingleQuotedScript(s.body) + QLatin1String("', '")
-        + escapeForSingleQuotedScript(s.colour)
-        + QLatin1String("', 'black', 'bold 10pt sans-serif','")
-        + escapeForSingleQuotedScript(s.caption)
+    return QLatin1String("<script>(function(start){if(document.readyState==='complete')start();"
+                         "else window.addEventListener('load',start);})(function(){new popUp(")
+        + scriptCode(s.vertical) + QLatin1Char(',') + scriptCode(s.horizontal) + QLatin1Char(',')
+        + scriptCode(s.width) + QLatin1Char(',') + scriptCode(s.height)
+        + QLatin1String(", 'Div', '") + scriptString(s.body) + QLatin1String("', '")
+        + scriptString(s.colour) + QLatin1String("', 'black', 'bold 10pt sans-serif','")
+        + scriptString(s.caption)
         + QLatin1String("', 'navy', 'white', '#dddddd', 'gray', 'black', true, true, true, true, "
-                        "false);}</script>");
+                        "false);});</script>");
 }
 
 QString stickMeNote(const AdSettings &s)
@@ -97,45 +126,4 @@ QString rawBodySection(const AdSettings &settings)
         break;
     }
     return QString();
-}
-
-QString escapeForSingleQuotedScript(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        switch (c.unicode()) {
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\'':
-            out += QLatin1String("\\'");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case 0x2028:
-            out += QLatin1String("\\u2028");
-            break;
-        case 0x2029:
-            out += QLatin1String("\\u2029");
-            break;
-        case '<':
-            // Only these two openings can end or derail the script element;
-            // ordinary closing tags such as "</B>" stay as typed.
-            if (startsAt(text, i, QLatin1String("</script"))
-                || startsAt(text, i, QLatin1String("<!--")))
-                out += QLatin1String("\\x3C");
-            else
-                out += c;
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
 }

@@ -11,12 +11,11 @@ QString creditLink();
 // type's fixed template and the settings' texts. Field texts go in as typed,
 // with two exceptions that keep the generated code intact:
 //  - Window AD: body, colour and caption are escaped for a single-quoted
-//    JavaScript literal (see escapeForSingleQuotedScript); numbers go in as typed.
+//    JavaScript literal (escapeForScriptLiteral), so the section is 7-bit
+//    ASCII; the four numbers go in as typed, but for controls and non-ASCII
+//    (a non-ASCII space becomes a space, anything else a \uXXXX escape). The
+//    script starts the window on the page's load event, or at once if the
+//    page has already loaded.
 //  - Force Emailer: a single quote in the address becomes "&#39;".
 // Returns a null QString for AdType::None.
 QString rawBodySection(const AdSettings &settings);
-
-// Escapes text for a single-quoted JavaScript string inside a script element:
-// backslash, single quote, CR, LF, U+2028, U+2029, and a '<' that begins
-// "</script" or "<!--" (any letter case). Any other text is returned unchanged.
-QString escapeForSingleQuotedScript(const QString &text);

@@ -35,30 +35,34 @@ QString shiftEncode(const QString &text, int count)
     return out;
 }
 
-QString scriptLiteralText(const QString &shifted)
+QString escapeForScriptLiteral(const QString &text, QChar quote, RawControls raw)
 {
     QString out;
-    out.reserve(shifted.size());
-    for (qsizetype i = 0; i < shifted.size(); ++i) {
-        const char16_t unit = shifted.at(i).unicode();
-        if (unit == u'\\') {
-            out += QLatin1String("\\\\");
-        } else if (unit == u'"') {
-            out += QLatin1String("\\\"");
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const char16_t unit = c.unicode();
+        if (unit == u'\\' || c == quote) {
+            out += QLatin1Char('\\');
+            out += c;
         } else if (unit == u'\r') {
             out += QLatin1String("\\r");
         } else if (unit == u'\n') {
             out += QLatin1String("\\n");
+        } else if ((unit == u'\t' || unit == u'\f') && raw == RawControls::TabAndFormFeed) {
+            out += c;
         } else if (unit < 0x20 || unit >= 0x7F) {
-            // Per code unit, so lone surrogates survive, and the output stays
-            // ASCII whatever the page's character set.
+            // Per code unit, so lone surrogates survive; a raw NUL would also
+            // make the page look binary to the next insertion.
             appendUnicodeEscape(out, unit);
         } else if (unit == u'<'
-                   && (startsAt(shifted, i, QLatin1String("</script"))
-                       || startsAt(shifted, i, QLatin1String("<!--")))) {
+                   && (startsAt(text, i, QLatin1String("</script"))
+                       || startsAt(text, i, QLatin1String("<!--")))) {
+            // Only these two openings can end or derail the script element;
+            // ordinary closing tags such as "</B>" stay as typed.
             out += QLatin1String("\\x3C");
         } else {
-            out += QChar(unit);
+            out += c;
         }
     }
     return out;
@@ -70,6 +74,7 @@ QString encodedBodySection(AdType type, const QString &rawBody)
     if (type == AdType::WindowAd)
         return rawBody;
     return Decoder::head + Decoder::literalOpen
-        + scriptLiteralText(shiftEncode(rawBody, int(rawBody.size()))) + Decoder::literalClose
-        + Decoder::tail;
+        + escapeForScriptLiteral(shiftEncode(rawBody, int(rawBody.size())), QLatin1Char('"'),
+                                 RawControls::TabAndFormFeed)
+        + Decoder::literalClose + Decoder::tail;
 }

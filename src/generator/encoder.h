@@ -22,14 +22,25 @@ extern const QString tail;
 // characters; count is clamped to text's length.
 QString shiftEncode(const QString &text, int count);
 
-// Writes shifted text as the inside of a double-quoted JavaScript literal so
-// that the browser's string is exactly the shifted text and nothing can end
-// the script element: backslash, double quote, control and non-ASCII code
-// units are escaped, and so is a '<' beginning "</script" or "<!--" in any
-// letter case. Printable ASCII that needs none of this is returned unchanged.
-QString scriptLiteralText(const QString &shifted);
+// Which control characters a script literal may carry as they are.
+enum class RawControls {
+    None, // every unit below 0x20 is escaped
+    TabAndFormFeed, // tab and form feed stay: both are safe in a literal and in HTML
+};
+
+// Writes text as the inside of a JavaScript string literal delimited by quote
+// (' or ") inside a script element, so that the browser's string is exactly
+// text, nothing can end the literal or the script element, and the result is
+// 7-bit ASCII whatever the page's character set:
+//  - backslash and quote get a backslash in front; CR and LF become \r and \n;
+//  - every other unit below 0x20 (but those raw keeps), DEL and every non-ASCII
+//    UTF-16 unit (lone surrogates too) become \uXXXX;
+//  - a '<' beginning "</script" or "<!--" in any letter case becomes \x3C.
+// Everything else, printable ASCII, is returned unchanged.
+QString escapeForScriptLiteral(const QString &text, QChar quote,
+                               RawControls raw = RawControls::None);
 
 // The final body section: for Window AD the raw section unchanged, for every
-// other type the self-decoding script
-// Decoder::head + literalOpen + literal(shifted raw) + literalClose + tail.
+// other type the self-decoding script Decoder::head + literalOpen + the shifted
+// raw section as a double-quoted literal (tab and form feed raw) + literalClose + tail.
 QString encodedBodySection(AdType type, const QString &rawBody);

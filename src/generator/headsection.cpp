@@ -17,8 +17,34 @@ QStringList scriptLines(const QByteArray &fileContents)
     return lines;
 }
 
-QString styleElement(const AdSettings &s)
+namespace {
+
+// A field's text for the style element, as typed but for what would reach the
+// page as a control or outside 7-bit ASCII: each such character becomes a CSS
+// escape of six hex digits (which needs no space after it), so the head reads
+// the same in a page of any character set and a NUL cannot make it look binary.
+QString css(const QString &text)
 {
+    QString out;
+    out.reserve(text.size());
+    for (const char32_t c : QStringView(text).toUcs4()) {
+        if (c == U'\t' || (c >= 0x20 && c < 0x7F))
+            out += QChar(char16_t(c));
+        else
+            out += QLatin1Char('\\')
+                + QString::number(uint(c), 16).rightJustified(6, QLatin1Char('0')).toUpper();
+    }
+    return out;
+}
+
+} // namespace
+
+QString styleElement(const AdSettings &field)
+{
+    AdSettings s = field;
+    for (QString *text : {&s.height, &s.width, &s.horizontal, &s.vertical, &s.colour})
+        *text = css(*text);
+
     switch (s.type) {
     case AdType::StickMeNote:
         return QLatin1String("<style type='text/css'>#fadeinbox{position:absolute;width:") + s.width

@@ -12,7 +12,9 @@
 QStringList scriptLines(const QByteArray &fileContents);
 
 // The style element that follows the support script for StickME note, Force
-// Emailer and Timer AD; an empty string for the other types.
+// Emailer and Timer AD; an empty string for the other types. Field texts go in
+// as typed, but for controls other than tab and non-ASCII characters, which
+// become CSS escapes of six hex digits, so the element is 7-bit ASCII.
 QString styleElement(const AdSettings &settings);
 
 // The head section of settings.type: every script line followed by CR LF,

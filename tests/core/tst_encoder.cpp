@@ -1,11 +1,13 @@
 #include "generator/bodysection.h"
 #include "generator/encoder.h"
+#include "generator/generation.h"
 
 #include <QJSEngine>
 #include <QRandomGenerator>
 #include <QTest>
 
 Q_DECLARE_METATYPE(AdType)
+Q_DECLARE_METATYPE(RawControls)
 
 namespace {
 
@@ -82,12 +84,14 @@ private Q_SLOTS:
     void encodedBodySection_exactText();
     void shiftEncode_shiftsByThree_data();
     void shiftEncode_shiftsByThree();
-    void scriptLiteralText_escapes_data();
-    void scriptLiteralText_escapes();
+    void escapeForScriptLiteral_escapes_data();
+    void escapeForScriptLiteral_escapes();
     void encodedBodySection_decodesToRawInBrowser_data();
     void encodedBodySection_decodesToRawInBrowser();
     void windowAd_argumentsArriveUnchanged_data();
     void windowAd_argumentsArriveUnchanged();
+    void generatedCode_isSevenBitWhateverTheText_data();
+    void generatedCode_isSevenBitWhateverTheText();
 };
 
 void TestEncoder::decoderPieces_haveFixedText_data()
@@ -129,6 +133,8 @@ void TestEncoder::encodedBodySection_exactText_data()
     QTest::newRow("empty raw body") << AdType::TimerAd << "" << head + "md = \"\"" + tail;
     QTest::newRow("escaped shifts") << AdType::JumpyAd << "Y\x1f\r\n" + units({0xFFFF})
                                     << head + "md = \"\\\\\\\"\\u0010\\r\\u0002\"" + tail;
+    QTest::newRow("typed tab shifts to a raw form feed")
+        << AdType::TimerAd << "a\tb" << head + "md = \"d\fe\"" + tail;
     QTest::newRow("window ad unchanged") << AdType::WindowAd << "<script>x('a\\'b')</script>"
                                          << "<script>x('a\\'b')</script>";
 }
@@ -169,36 +175,54 @@ void TestEncoder::shiftEncode_shiftsByThree()
     QCOMPARE(shiftEncode(text, count), expected);
 }
 
-void TestEncoder::scriptLiteralText_escapes_data()
+void TestEncoder::escapeForScriptLiteral_escapes_data()
 {
-    QTest::addColumn<QString>("shifted");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QChar>("quote");
+    QTest::addColumn<RawControls>("raw");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("printable ASCII unchanged") << "def <b>x</b> '!~"
-                                               << "def <b>x</b> '!~";
-    QTest::newRow("backslash") << "a\\b"
-                               << "a\\\\b";
-    QTest::newRow("double quote") << "\""
-                                  << "\\\"";
-    QTest::newRow("line breaks") << "\r\n"
-                                 << "\\r\\n";
-    QTest::newRow("control characters") << units({0, 0x1F, 0x7F}) << "\\u0000\\u001F\\u007F";
-    QTest::newRow("non-ASCII") << units({0x80, 0xE9, 0x2028, 0xFFFF})
-                               << "\\u0080\\u00E9\\u2028\\uFFFF";
-    QTest::newRow("lone surrogate") << units({0xDC00}) << "\\uDC00";
-    QTest::newRow("script end tag") << "</sCrIpT>"
-                                    << "\\x3C/sCrIpT>";
-    QTest::newRow("comment opening") << "<!--"
-                                     << "\\x3C!--";
-    QTest::newRow("other tags stay") << "</b><script><!-"
-                                     << "</b><script><!-";
+    const QChar dq = '"';
+    const QChar sq = '\'';
+    const RawControls none = RawControls::None;
+    const RawControls tabFf = RawControls::TabAndFormFeed;
+    QTest::newRow("empty") << "" << sq << none << "";
+    QTest::newRow("printable ASCII unchanged")
+        << "def <b>x</b> '!~" << dq << tabFf << "def <b>x</b> '!~";
+    QTest::newRow("other quote stays") << "say \"hi\"" << sq << none << "say \"hi\"";
+    QTest::newRow("double quote") << "\"" << dq << tabFf << "\\\"";
+    QTest::newRow("single quote") << "it's" << sq << none << "it\\'s";
+    QTest::newRow("backslash") << "a\\b" << dq << tabFf << "a\\\\b";
+    QTest::newRow("backslash before quote") << "\\'" << sq << none << "\\\\\\'";
+    QTest::newRow("line breaks") << "a\r\nb" << sq << none << "a\\r\\nb";
+    QTest::newRow("line breaks, tab and form feed raw") << "\r\n" << dq << tabFf << "\\r\\n";
+    QTest::newRow("tab and form feed raw") << "\t\f" << dq << tabFf << "\t\f";
+    QTest::newRow("tab and form feed escaped") << "\t\f" << sq << none << "\\u0009\\u000C";
+    QTest::newRow("other controls escaped beside raw tab")
+        << units({0, 0x0B, 0x1F, 0x7F}) << dq << tabFf << "\\u0000\\u000B\\u001F\\u007F";
+    QTest::newRow("control characters")
+        << units({0, 1, 0x1F, 0x7F}) << sq << none << "\\u0000\\u0001\\u001F\\u007F";
+    QTest::newRow("non-ASCII") << units({0x80, 0xE9, 0x2028, 0x2029, 0xFFFF}) << dq << tabFf
+                               << "\\u0080\\u00E9\\u2028\\u2029\\uFFFF";
+    QTest::newRow("non-ASCII in single quotes")
+        << QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac") << sq << none << "caf\\u00E9 \\u20AC";
+    QTest::newRow("surrogates per unit")
+        << units({0xD83D, 0xDE00, 0xDC00}) << sq << none << "\\uD83D\\uDE00\\uDC00";
+    QTest::newRow("script end tag") << "</sCrIpT>" << dq << tabFf << "\\x3C/sCrIpT>";
+    QTest::newRow("script end tag with space") << "x</SCRIPT >" << sq << none << "x\\x3C/SCRIPT >";
+    QTest::newRow("comment opening") << "<!-- x -->" << sq << none << "\\x3C!-- x -->";
+    QTest::newRow("other tags stay")
+        << "</b><script><!-</scrip" << dq << tabFf << "</b><script><!-</scrip";
+    QTest::newRow("lone less-than") << "a < b <" << sq << none << "a < b <";
 }
 
-void TestEncoder::scriptLiteralText_escapes()
+void TestEncoder::escapeForScriptLiteral_escapes()
 {
-    QFETCH(QString, shifted);
+    QFETCH(QString, text);
+    QFETCH(QChar, quote);
+    QFETCH(RawControls, raw);
     QFETCH(QString, expected);
-    QCOMPARE(scriptLiteralText(shifted), expected);
+    QCOMPARE(escapeForScriptLiteral(text, quote, raw), expected);
 }
 
 void TestEncoder::encodedBodySection_decodesToRawInBrowser_data()
@@ -261,32 +285,56 @@ void TestEncoder::windowAd_argumentsArriveUnchanged_data()
     QTest::addColumn<QString>("body");
     QTest::addColumn<QString>("colour");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("readyState"); // the page's when the script runs
 
     QTest::newRow("plain") << "<B>Hi</B>"
                            << "FFFFFF"
-                           << "Welcome";
+                           << "Welcome"
+                           << "loading";
+    QTest::newRow("page already loaded") << "<B>Hi</B>"
+                                         << "FFFFFF"
+                                         << "Welcome"
+                                         << "complete";
+    QTest::newRow("page interactive") << "x"
+                                      << ""
+                                      << ""
+                                      << "interactive";
     QTest::newRow("quotes") << "it's \"here\""
                             << "F'F"
-                            << "'";
+                            << "'"
+                            << "loading";
     QTest::newRow("backslashes") << "\\'\\\\"
                                  << "\\"
-                                 << "end\\";
+                                 << "end\\"
+                                 << "loading";
     QTest::newRow("line breaks") << "a\r\nb\rc\nd"
                                  << "\n"
-                                 << "\r\n";
+                                 << "\r\n"
+                                 << "loading";
+    QTest::newRow("controls") << units({0, 1, '\t', 0x0B, '\f', 0x1F, 0x7F}) << units({0})
+                              << units({'\t', 0x1B}) << "loading";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("<b>Caf\xc3\xa9</b> \xe2\x82\xac 5")
+                               << QString::fromUtf8("\xc3\xa9")
+                               << QString::fromUtf8("\xc3\x9c"
+                                                    "ber")
+                               << "complete";
     QTest::newRow("script end tags") << "</script></SCRIPT ><!--"
                                      << "</ScRiPt"
-                                     << "<!-- x";
-    QTest::newRow("line terminators") << units({0x2028, 'a', 0x2029}) << "" << units({0x2028});
-    QTest::newRow("surrogates") << units({0xD83D, 0xDE00, 0xD800}) << units({0xDFFF}) << "";
+                                     << "<!-- x"
+                                     << "loading";
+    QTest::newRow("line terminators")
+        << units({0x2028, 'a', 0x2029}) << "" << units({0x2028}) << "loading";
+    QTest::newRow("surrogates") << units({0xD83D, 0xDE00, 0xD800}) << units({0xDFFF}) << ""
+                                << "loading";
     QTest::newRow("empty") << ""
                            << ""
-                           << "";
+                           << ""
+                           << "loading";
 
     QRandomGenerator gen(7);
     for (int i = 0; i < 20; ++i) {
-        QTest::addRow("random %d", i)
-            << randomText(gen, int(gen.bounded(0, 40))) << randomText(gen, 3) << randomText(gen, 5);
+        QTest::addRow("random %d", i) << randomText(gen, int(gen.bounded(0, 40)))
+                                      << randomText(gen, 3) << randomText(gen, 5) << "loading";
     }
 }
 
@@ -295,6 +343,7 @@ void TestEncoder::windowAd_argumentsArriveUnchanged()
     QFETCH(QString, body);
     QFETCH(QString, colour);
     QFETCH(QString, caption);
+    QFETCH(QString, readyState);
 
     AdSettings s;
     s.type = AdType::WindowAd;
@@ -310,16 +359,31 @@ void TestEncoder::windowAd_argumentsArriveUnchanged()
     QVERIFY(!script.isNull());
     QVERIFY(!script.contains(QLatin1String("</script"), Qt::CaseInsensitive));
     QVERIFY(!script.contains(QLatin1String("<!--")));
+    for (const QChar c : element)
+        QVERIFY2(c.unicode() >= 0x20 && c.unicode() < 0x7F, qPrintable(element));
 
+    // A page with a load handler of its own, which the ad must leave in place.
     QJSEngine engine;
     QVERIFY(!engine
-                 .evaluate("var window={}; var args=null;"
-                           "function popUp(){ args=Array.prototype.slice.call(arguments); }")
+                 .evaluate("var document={readyState:'" + readyState
+                           + "'}; var loads=[];"
+                             "function own(){} var window={onload:own,"
+                             "addEventListener:function(type,f){if(type==='load')loads.push(f);}};"
+                             "var args=null;"
+                             "function popUp(){ args=Array.prototype.slice.call(arguments); }")
                  .isError());
     QJSValue result = engine.evaluate(script);
     QVERIFY2(!result.isError(), qPrintable(result.toString()));
-    result = engine.evaluate("window.onload();");
-    QVERIFY2(!result.isError(), qPrintable(result.toString()));
+    QVERIFY(engine.evaluate("window.onload===own").toBool());
+    if (readyState == QLatin1String("complete")) {
+        // Started at once: the load event has passed and will not come again.
+        QCOMPARE(engine.evaluate("loads.length").toInt(), 0);
+    } else {
+        QVERIFY(engine.evaluate("args===null").toBool());
+        QCOMPARE(engine.evaluate("loads.length").toInt(), 1);
+        result = engine.evaluate("loads[0]();");
+        QVERIFY2(!result.isError(), qPrintable(result.toString()));
+    }
 
     const QJSValue args = engine.globalObject().property("args");
     QCOMPARE(args.property("length").toInt(), 20);
@@ -342,6 +406,45 @@ void TestEncoder::windowAd_argumentsArriveUnchanged()
         } else {
             QVERIFY2(arg.isString(), qPrintable(QString::number(i)));
             QCOMPARE(arg.toString(), want.toString());
+        }
+    }
+}
+
+void TestEncoder::generatedCode_isSevenBitWhateverTheText_data()
+{
+    QTest::addColumn<AdType>("type");
+    for (AdType type : {AdType::StickMeNote, AdType::WindowAd, AdType::JumpyAd,
+                        AdType::ForceEmailer, AdType::TimerAd})
+        QTest::newRow(adTypeInfo(type).caption) << type;
+}
+
+void TestEncoder::generatedCode_isSevenBitWhateverTheText()
+{
+    QFETCH(AdType, type);
+    const QString path = supportScriptPath(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"), type);
+    QFile script(path);
+    QVERIFY2(script.open(QIODevice::ReadOnly), qPrintable(path));
+
+    // Accents, a euro sign, an emoji (a surrogate pair), a non-breaking space
+    // and controls in every text field, the address and the numbers included.
+    const QString text = QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac\xf0\x9f\x98\x80\xc2\xa0")
+        + units({0, 0x1B, 0x7F, 0x85});
+    AdSettings s;
+    s.type = type;
+    s.body = QStringLiteral("<b>") + text + QStringLiteral("</b>\r\n\t");
+    s.caption = type == AdType::ForceEmailer
+        ? QString::fromUtf8("j\xc3\xbcrgen@m\xc3\xbcller.example")
+        : text;
+    s.height = s.width = s.horizontal = s.vertical = QStringLiteral("1") + text;
+    s.colour = text;
+    const GeneratedCode code = generateCode(s, script.readAll());
+    for (const QString &section : {code.body, code.head}) {
+        QVERIFY(!section.isEmpty());
+        for (const QChar c : section) {
+            const char16_t unit = c.unicode();
+            const bool lineSpace = unit == u'\t' || unit == u'\n' || unit == u'\r' || unit == u'\f';
+            QVERIFY2(unit < 0x7F && (unit >= 0x20 || lineSpace),
+                     qPrintable(QStringLiteral("unit %1 in: %2").arg(unit, 4, 16).arg(section)));
         }
     }
 }

@@ -136,6 +136,15 @@ void TestHeadSection::styleElement_matchesTemplate_data()
            "-400px;border: 2px solid black;background-color:;padding: 4px;z-index: "
            "100;visibility:hidden;}</style>";
 
+    s = settings(AdType::TimerAd);
+    s.height = QString::fromUtf8("1\xc3\xa9\xf0\x9f\x98\x80");
+    s.width = QString("2") + QChar(0) + QChar(0x7F) + "\t";
+    s.horizontal = s.vertical = "";
+    QTest::newRow("controls and non-ASCII as CSS escapes")
+        << s
+        << "<style type='text/css'>#sponsorAdDiv {position:absolute; height:1\\0000E9\\01F600; "
+           "width:2\\000000\\00007F\tpx; top:; left:;}</style>";
+
     QTest::newRow("window ad") << settings(AdType::WindowAd) << "";
     QTest::newRow("jumpy ad") << settings(AdType::JumpyAd) << "";
     QTest::newRow("no type") << settings(AdType::None) << "";

@@ -1,0 +1,54 @@
+// zephrin_demopages: writes the demonstration pages (sticky.html ...
+// timer.html) from the support scripts, at build time.
+//
+//   zephrin_demopages SCRIPT_DIR OUT_DIR
+//
+// Reads popup1.js ... popup5.js from SCRIPT_DIR and writes each page into
+// OUT_DIR. Links the core alone, so the build needs no browser engine for it.
+// A page is replaced only once it is written whole.
+
+#include "demopage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+bool fail(const QString &message)
+{
+    std::fprintf(stderr, "zephrin_demopages: %s\n", qPrintable(message));
+    return false;
+}
+
+bool writePage(AdType type, const QDir &scripts, const QDir &out)
+{
+    const AdTypeInfo &info = adTypeInfo(type);
+    QFile script(scripts.filePath(QString::fromLatin1(info.supportScript)));
+    if (!script.open(QIODevice::ReadOnly))
+        return fail(script.fileName() + QStringLiteral(": ") + script.errorString());
+    QSaveFile page(out.filePath(QString::fromLatin1(info.demoPage)));
+    if (!page.open(QIODevice::WriteOnly)
+        || page.write(DemoPage::pageText(type, script.readAll()).toUtf8()) < 0 || !page.commit())
+        return fail(page.fileName() + QStringLiteral(": ") + page.errorString());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 3) {
+        fail(QStringLiteral("usage: zephrin_demopages SCRIPT_DIR OUT_DIR"));
+        return 2;
+    }
+    const QDir scripts(QString::fromLocal8Bit(argv[1]));
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    for (AdType type : DemoPage::allTypes) {
+        if (!writePage(type, scripts, out))
+            return 1;
+    }
+    return 0;
+}
