@@ -4,6 +4,13 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
 namespace {
 
 QString tr(const char *text)
@@ -23,6 +30,73 @@ QString progressBar(int done, int total)
         .arg(done)
         .arg(total);
 }
+
+// Pages are rewritten by several workers at once: each page is flushed to disk
+// before it replaces the old one, and the disk can take many such flushes
+// together in the time of one.
+constexpr int workerCount = 8;
+
+// The most page bytes held in memory at once; a larger page runs alone.
+constexpr qint64 memoryBudget = qint64(512) * 1024 * 1024;
+
+// Runs change over pages on the workers; results are handed back in order.
+class ParallelPages
+{
+public:
+    ParallelPages(const QStringList &pages,
+                  const std::function<PageResult(const QString &)> &change)
+        : m_pages(pages)
+        , m_change(change)
+        , m_results(size_t(pages.size()))
+    {
+        const int count = int(qMin<qsizetype>(workerCount, pages.size()));
+        for (int i = 0; i < count; ++i)
+            m_workers.emplace_back([this] { work(); });
+    }
+    ~ParallelPages()
+    {
+        for (std::thread &worker : m_workers)
+            worker.join();
+    }
+
+    // The result of page index, once it is done.
+    PageResult result(qsizetype index)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_results[size_t(index)].has_value(); });
+        return *m_results[size_t(index)];
+    }
+
+private:
+    void work()
+    {
+        for (qsizetype index; (index = m_next++) < m_pages.size();) {
+            const QString &page = m_pages.at(index);
+            const qint64 cost = qMin(QFileInfo(page).size(), memoryBudget);
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_changed.wait(lock, [&] { return m_inUse + cost <= memoryBudget; });
+                m_inUse += cost;
+            }
+            PageResult result = m_change(page);
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_inUse -= cost;
+                m_results[size_t(index)] = std::move(result);
+            }
+            m_changed.notify_all();
+        }
+    }
+
+    const QStringList &m_pages;
+    const std::function<PageResult(const QString &)> &m_change;
+    std::vector<std::optional<PageResult>> m_results;
+    std::atomic<qsizetype> m_next {0};
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    qint64 m_inUse = 0;
+    std::vector<std::thread> m_workers;
+};
 
 } // namespace
 
@@ -74,8 +148,10 @@ int PageRun::run(const QStringList &pages, bool dryRun, Console &console,
 {
     const bool showProgress = console.errorIsTerminal() && pages.size() >= progressFrom;
     int updated = 0, unchanged = 0, refused = 0;
-    for (const QString &page : pages) {
-        const PageResult result = change(page);
+    ParallelPages parallel(pages, change);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QString &page = pages.at(i);
+        const PageResult result = parallel.result(i);
         switch (result.outcome) {
         case PageOutcome::Updated:
             ++updated;
