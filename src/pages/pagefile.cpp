@@ -16,11 +16,27 @@ PageResult refused(const QString &message)
     return {PageOutcome::Refused, message};
 }
 
+// The code block alone in the page's encoding, as pageWithBlock composes it
+// after the kept text.
+QByteArray blockFor(PageEncoding encoding, const QString &body, const QString &head)
+{
+    PreparedPage empty;
+    empty.encoding = encoding;
+    return pageWithBlock(empty, body, head);
+}
+
+// Whether original reads kept followed by block, compared in place: a large
+// page is not copied only to find that it stays as it is.
+bool readsAs(const QByteArray &original, const QByteArray &kept, const QByteArray &block)
+{
+    const QByteArrayView page(original);
+    return page.size() == kept.size() + block.size() && page.first(kept.size()) == kept
+        && page.sliced(kept.size()) == block;
+}
+
 // The write that replaceFileContents would do, or what a dry run reports of it.
 PageResult replacePage(const LoadedPage &page, const QByteArray &contents, bool dryRun)
 {
-    if (contents == page.original)
-        return {PageOutcome::Unchanged, {}};
     if (dryRun) {
         // A read-only page would be refused by the real write.
         if (::faccessat(AT_FDCWD, QFile::encodeName(page.path).constData(), W_OK, AT_EACCESS) != 0)
@@ -56,9 +72,24 @@ LoadedPage loadPage(const QString &path)
 PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const QString &head,
                              bool dryRun)
 {
+    LoadedPage copy = page;
+    return writeCodeIntoPage(std::move(copy), body, head, dryRun);
+}
+
+PageResult writeCodeIntoPage(LoadedPage &&page, const QString &body, const QString &head,
+                             bool dryRun)
+{
     if (!page.ok())
         return refused(page.error);
-    return replacePage(page, pageWithBlock(page.prepared, body, head), dryRun);
+    const QByteArray block = blockFor(page.prepared.encoding, body, head);
+    if (readsAs(page.original, page.prepared.keptText, block))
+        return {PageOutcome::Unchanged, {}};
+    // The kept text is the page's only copy from here: the block goes on its
+    // end in place, and the bytes as read are let go before the write.
+    page.original = QByteArray();
+    QByteArray contents = std::move(page.prepared.keptText);
+    contents.append(block);
+    return replacePage(page, contents, dryRun);
 }
 
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head, bool dryRun)
@@ -71,6 +102,7 @@ PageResult removeCodeFromPage(const QString &path, bool dryRun)
     const LoadedPage page = loadPage(path);
     if (!page.ok())
         return refused(page.error);
+    // A page without a block is left as it is, even if its line ends differ.
     if (!page.prepared.hadBlock)
         return {PageOutcome::Unchanged, {}};
     return replacePage(page, page.prepared.keptText, dryRun);

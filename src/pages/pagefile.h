@@ -39,6 +39,10 @@ LoadedPage loadPage(const QString &path);
 // written; the result says what would happen.
 PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const QString &head,
                              bool dryRun = false);
+// The same, composing the new page in the loaded page's own buffer: no copy
+// of a large page is made.
+PageResult writeCodeIntoPage(LoadedPage &&page, const QString &body, const QString &head,
+                             bool dryRun = false);
 
 // loadPage, then writeCodeIntoPage.
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head,

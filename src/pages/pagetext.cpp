@@ -26,19 +26,30 @@ QByteArray normalizedBytes(QByteArrayView text)
     for (const char *p = data;
          (p = static_cast<const char *>(std::memchr(p, '\n', data + size - p))); ++p)
         ++lineFeeds;
-    out.reserve(size + lineFeeds + 2);
+    out.resize(size + lineFeeds + 2);
 
-    qsizetype start = 0;
-    while (start < size) {
-        const auto *lf = static_cast<const char *>(std::memchr(data + start, '\n', size - start));
-        qsizetype end = lf ? lf - data : size;
-        const qsizetype next = lf ? end + 1 : size;
-        if (lf && end > start && data[end - 1] == '\r')
-            --end;
-        out.append(data + start, end - start);
-        out.append("\r\n", 2);
-        start = next;
+    // Copies runs of text that already end their lines with CR LF in one go,
+    // breaking a run only where a CR must be put in: a page with CR LF line
+    // ends is copied whole, and no byte is appended one call at a time.
+    char *to = out.data();
+    const char *runStart = data;
+    const char *end = data + size;
+    for (const char *lf = data; (lf = static_cast<const char *>(std::memchr(lf, '\n', end - lf)));
+         ++lf) {
+        if (lf > data && lf[-1] == '\r')
+            continue;
+        std::memcpy(to, runStart, size_t(lf - runStart));
+        to += lf - runStart;
+        *to++ = '\r';
+        runStart = lf; // the LF starts the next run
     }
+    std::memcpy(to, runStart, size_t(end - runStart));
+    to += end - runStart;
+    if (end[-1] != '\n') {
+        *to++ = '\r';
+        *to++ = '\n';
+    }
+    out.truncate(to - out.data());
     return out;
 }
 

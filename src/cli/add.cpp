@@ -1,0 +1,41 @@
+#include "cli/add.h"
+
+#include "cli/adoptions.h"
+#include "cli/pagerun.h"
+
+#include <QCoreApplication>
+
+QString Add::summary() const
+{
+    return QCoreApplication::translate("Add", "Add the code block to pages, or replace theirs.");
+}
+
+QList<QCommandLineOption> Add::options() const
+{
+    return AdOptions::options() + PageRun::options();
+}
+
+int Add::execute(const QCommandLineParser &parser, Console &console) const
+{
+    const AdOptions::Design design = AdOptions::design(parser);
+    if (!design.error.isEmpty())
+        return badArguments(console, design.error);
+    const PageRun::PageList list
+        = PageRun::pagesOf(parser.positionalArguments(), parser.isSet(QStringLiteral("recursive")));
+    if (!list.error.isEmpty())
+        return badArguments(console, list.error);
+    QString error;
+    const GeneratedCode code = codeFor(design.settings, &error);
+    if (!error.isEmpty())
+        return badArguments(console, error);
+
+    const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
+    if (!dryRun) {
+        if (const QString saveError = AdOptions::saveSettings(parser, design.settings);
+            !saveError.isEmpty())
+            return badArguments(console, saveError);
+    }
+    return PageRun::run(list.pages, dryRun, console, [&](const QString &page) {
+        return addCodeToPage(page, code.body, code.head, dryRun);
+    });
+}

@@ -1,0 +1,125 @@
+#include "cli/adoptions.h"
+
+#include "generator/settingsfile.h"
+#include "pages/filestore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("AdOptions", text);
+}
+
+QCommandLineOption option(const QStringList &names, const char *description, const char *value)
+{
+    return QCommandLineOption(names, tr(description), QString::fromLatin1(value));
+}
+
+} // namespace
+
+QList<QCommandLineOption> AdOptions::options()
+{
+    return {
+        option({QStringLiteral("type")},
+               "stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad or 1-5.", "TYPE"),
+        option({QStringLiteral("height")}, "Height in pixels.", "N"),
+        option({QStringLiteral("width")}, "Width in pixels.", "N"),
+        option({QStringLiteral("left")}, "Horizontal position in pixels.", "N"),
+        option({QStringLiteral("top")}, "Vertical position in pixels.", "N"),
+        option({QStringLiteral("caption"), QStringLiteral("email")},
+               "Caption; for force-emailer the address to mail.", "TEXT"),
+        option({QStringLiteral("colour")}, "Background colour, RRGGBB or #RRGGBB.", "RRGGBB"),
+        option({QStringLiteral("body")}, "Body HTML of the box.", "TEXT"),
+        option({QStringLiteral("body-file")}, "Read the body HTML from FILE (- for stdin).",
+               "FILE"),
+        option({QStringLiteral("settings")}, "Start from a design saved as JSON.", "FILE"),
+        option({QStringLiteral("save-settings")}, "Save the design in use as JSON.", "FILE"),
+    };
+}
+
+AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
+{
+    Design result;
+    const auto fail = [&result](const QString &message) {
+        result.error = message;
+        return result;
+    };
+
+    AdDesign fromFile;
+    if (parser.isSet(QStringLiteral("settings"))) {
+        const DesignReadResult file = readDesignFile(parser.value(QStringLiteral("settings")));
+        if (!file.ok())
+            return fail(tr("--settings: %1").arg(file.error));
+        fromFile = file.design;
+    }
+
+    AdDesign given;
+    if (parser.isSet(QStringLiteral("type"))) {
+        const QString text = parser.value(QStringLiteral("type"));
+        const AdType type = adTypeFromText(text);
+        if (type == AdType::None)
+            return fail(tr("--type: \"%1\" is not an ad type; use stickme-note, window-ad, "
+                           "jumpy-ad, force-emailer, timer-ad or 1-5")
+                            .arg(text));
+        given.type = type;
+    }
+    const struct
+    {
+        const char *name;
+        std::optional<QString> AdDesign::*field;
+        bool allowNegative;
+    } numbers[] = {{"height", &AdDesign::height, false},
+                   {"width", &AdDesign::width, false},
+                   {"left", &AdDesign::left, true},
+                   {"top", &AdDesign::top, true}};
+    for (const auto &number : numbers) {
+        const QString name = QLatin1String(number.name);
+        if (!parser.isSet(name))
+            continue;
+        const QString text = parser.value(name);
+        if (!isWholeNumber(text, number.allowNegative))
+            return fail(tr("--%1: \"%2\" is not a whole number of pixels").arg(name, text));
+        given.*number.field = text;
+    }
+    if (parser.isSet(QStringLiteral("caption")))
+        given.caption = parser.value(QStringLiteral("caption"));
+    if (parser.isSet(QStringLiteral("colour"))) {
+        const QString text = parser.value(QStringLiteral("colour"));
+        given.colour = colourFromText(text);
+        if (given.colour->isEmpty())
+            return fail(tr("--colour: \"%1\" is not six hex digits RRGGBB").arg(text));
+    }
+    if (parser.isSet(QStringLiteral("body")) && parser.isSet(QStringLiteral("body-file")))
+        return fail(tr("--body and --body-file: give only one of them"));
+    if (parser.isSet(QStringLiteral("body")))
+        given.body = parser.value(QStringLiteral("body"));
+    if (parser.isSet(QStringLiteral("body-file"))) {
+        const QString path = parser.value(QStringLiteral("body-file"));
+        if (path == QLatin1String("-")) {
+            QFile in;
+            if (!in.open(stdin, QIODevice::ReadOnly))
+                return fail(tr("--body-file: cannot read standard input"));
+            given.body = QString::fromUtf8(in.readAll());
+        } else {
+            const ReadResult file = readWholeFile(path);
+            if (!file.ok())
+                return fail(tr("--body-file: %1").arg(file.error));
+            given.body = QString::fromUtf8(file.contents);
+        }
+    }
+
+    result.settings = resolvedSettings(fromFile.overriddenBy(given));
+    return result;
+}
+
+QString AdOptions::saveSettings(const QCommandLineParser &parser, const AdSettings &settings)
+{
+    if (!parser.isSet(QStringLiteral("save-settings")))
+        return {};
+    const QString error
+        = replaceFileContents(parser.value(QStringLiteral("save-settings")), designJson(settings));
+    return error.isEmpty() ? QString() : tr("--save-settings: %1").arg(error);
+}

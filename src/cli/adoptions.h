@@ -1,0 +1,30 @@
+#pragma once
+
+#include "generator/adsettings.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+
+// The options that describe an ad design (--type, sizes, caption, colour,
+// body, --settings and --save-settings), shared by generate, add and preview.
+namespace AdOptions {
+
+QList<QCommandLineOption> options();
+
+struct Design
+{
+    AdSettings settings;
+    QString error; // names the option or key at fault; empty on success
+};
+
+// The design the options give: the settings file's, overridden by the
+// options, the Generate command's defaults for the rest. Every value is
+// checked; standard input is read for "--body-file -".
+Design design(const QCommandLineParser &parser);
+
+// Writes settings to the --save-settings file, if one was asked for.
+// Returns an error message, or empty.
+QString saveSettings(const QCommandLineParser &parser, const AdSettings &settings);
+
+} // namespace AdOptions

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/command.h"
+
+// zephrin-cli generate: prints the body section, the head section or both.
+class Generate : public Command
+{
+public:
+    QString name() const override { return QStringLiteral("generate"); }
+    QString summary() const override;
+
+protected:
+    QList<QCommandLineOption> options() const override;
+    int execute(const QCommandLineParser &parser, Console &console) const override;
+};

@@ -1,0 +1,180 @@
+#include "cli/pagerun.h"
+
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QFileInfo>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PageRun", text);
+}
+
+// Below this many pages the run is over before a bar would be any help.
+constexpr int progressFrom = 8;
+
+QString progressBar(int done, int total)
+{
+    constexpr int width = 30;
+    const int filled = int(qint64(done) * width / total);
+    return QStringLiteral("[%1%2] %3/%4")
+        .arg(QString(filled, QLatin1Char('#')), QString(width - filled, QLatin1Char(' ')))
+        .arg(done)
+        .arg(total);
+}
+
+// Pages are rewritten by several workers at once: each page is flushed to disk
+// before it replaces the old one, and the disk can take many such flushes
+// together in the time of one.
+constexpr int workerCount = 8;
+
+// The most page bytes held in memory at once; a larger page runs alone.
+constexpr qint64 memoryBudget = qint64(512) * 1024 * 1024;
+
+// Runs change over pages on the workers; results are handed back in order.
+class ParallelPages
+{
+public:
+    ParallelPages(const QStringList &pages,
+                  const std::function<PageResult(const QString &)> &change)
+        : m_pages(pages)
+        , m_change(change)
+        , m_results(size_t(pages.size()))
+    {
+        const int count = int(qMin<qsizetype>(workerCount, pages.size()));
+        for (int i = 0; i < count; ++i)
+            m_workers.emplace_back([this] { work(); });
+    }
+    ~ParallelPages()
+    {
+        for (std::thread &worker : m_workers)
+            worker.join();
+    }
+
+    // The result of page index, once it is done.
+    PageResult result(qsizetype index)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_results[size_t(index)].has_value(); });
+        return *m_results[size_t(index)];
+    }
+
+private:
+    void work()
+    {
+        for (qsizetype index; (index = m_next++) < m_pages.size();) {
+            const QString &page = m_pages.at(index);
+            const qint64 cost = qMin(QFileInfo(page).size(), memoryBudget);
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_changed.wait(lock, [&] { return m_inUse + cost <= memoryBudget; });
+                m_inUse += cost;
+            }
+            PageResult result = m_change(page);
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_inUse -= cost;
+                m_results[size_t(index)] = std::move(result);
+            }
+            m_changed.notify_all();
+        }
+    }
+
+    const QStringList &m_pages;
+    const std::function<PageResult(const QString &)> &m_change;
+    std::vector<std::optional<PageResult>> m_results;
+    std::atomic<qsizetype> m_next {0};
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    qint64 m_inUse = 0;
+    std::vector<std::thread> m_workers;
+};
+
+} // namespace
+
+QList<QCommandLineOption> PageRun::options()
+{
+    return {
+        {QStringLiteral("dry-run"), tr("Write nothing; say what would happen.")},
+        {{QStringLiteral("r"), QStringLiteral("recursive")},
+         tr("Take the *.htm, *.html, *.asp and *.php pages in folders.")},
+    };
+}
+
+PageRun::PageList PageRun::pagesOf(const QStringList &arguments, bool recursive)
+{
+    PageList list;
+    if (arguments.isEmpty()) {
+        list.error = tr("no page or folder given");
+        return list;
+    }
+    const QStringList patterns = {QStringLiteral("*.htm"), QStringLiteral("*.html"),
+                                  QStringLiteral("*.asp"), QStringLiteral("*.php")};
+    for (const QString &argument : arguments) {
+        const QFileInfo info(argument);
+        if (!info.exists()) {
+            list.error = tr("\"%1\": no such file or folder").arg(argument);
+            return list;
+        }
+        if (!info.isDir()) {
+            list.pages.append(argument);
+            continue;
+        }
+        if (!recursive) {
+            list.error
+                = tr("\"%1\" is a folder; give --recursive to take the pages in it").arg(argument);
+            return list;
+        }
+        QDirIterator it(argument, patterns, QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            list.pages.append(it.next());
+    }
+    list.pages.sort();
+    list.pages.removeDuplicates();
+    return list;
+}
+
+int PageRun::run(const QStringList &pages, bool dryRun, Console &console,
+                 const std::function<PageResult(const QString &)> &change)
+{
+    const bool showProgress = console.errorIsTerminal() && pages.size() >= progressFrom;
+    int updated = 0, unchanged = 0, refused = 0;
+    ParallelPages parallel(pages, change);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QString &page = pages.at(i);
+        const PageResult result = parallel.result(i);
+        switch (result.outcome) {
+        case PageOutcome::Updated:
+            ++updated;
+            console.print(tr("%1: updated").arg(page));
+            break;
+        case PageOutcome::Unchanged:
+            ++unchanged;
+            console.print(tr("%1: unchanged").arg(page));
+            break;
+        case PageOutcome::Refused:
+            ++refused;
+            console.print(tr("%1: refused: %2").arg(page, result.message));
+            break;
+        }
+        if (showProgress)
+            console.status(progressBar(updated + unchanged + refused, int(pages.size())));
+    }
+    console.clearStatus();
+    const QString counts
+        = tr("%1 updated, %2 unchanged, %3 refused").arg(updated).arg(unchanged).arg(refused);
+    console.print(
+        dryRun
+            ? tr("Dry run, nothing written; %1 pages would be: %2.").arg(pages.size()).arg(counts)
+            : tr("%1 pages: %2.").arg(pages.size()).arg(counts));
+    return refused > 0 ? ExitSomeRefused : ExitDone;
+}

@@ -1,0 +1,26 @@
+#include "cli/remove.h"
+
+#include "cli/pagerun.h"
+
+#include <QCoreApplication>
+
+QString Remove::summary() const
+{
+    return QCoreApplication::translate("Remove", "Take the code block off pages.");
+}
+
+QList<QCommandLineOption> Remove::options() const
+{
+    return PageRun::options();
+}
+
+int Remove::execute(const QCommandLineParser &parser, Console &console) const
+{
+    const PageRun::PageList list
+        = PageRun::pagesOf(parser.positionalArguments(), parser.isSet(QStringLiteral("recursive")));
+    if (!list.error.isEmpty())
+        return badArguments(console, list.error);
+    const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
+    return PageRun::run(list.pages, dryRun, console,
+                        [dryRun](const QString &page) { return removeCodeFromPage(page, dryRun); });
+}

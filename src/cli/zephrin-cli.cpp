@@ -1,0 +1,81 @@
+// zephrin-cli: the ad code of the window for scripts and whole sites.
+// Dispatches to one command class per command.
+
+#include "cli/add.h"
+#include "cli/generate.h"
+#include "cli/preview.h"
+#include "cli/remove.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+QString overallHelp()
+{
+    return QCoreApplication::translate(
+        "zephrin-cli",
+        "Usage: zephrin-cli COMMAND [OPTIONS] [PAGE|FOLDER...]\n"
+        "Makes Zephrin's ad code and adds it to web pages, as the window does.\n"
+        "\n"
+        "Commands:\n"
+        "  generate [--section body|head|both] [-o FILE] [--csp]   print the code\n"
+        "  add [--dry-run] [--recursive] PAGE|FOLDER...   add or replace the block\n"
+        "  remove [--dry-run] [--recursive] PAGE|FOLDER...   take the block off\n"
+        "  preview -o FILE   write a page holding only the ad\n"
+        "\n"
+        "Ad options (generate, add, preview):\n"
+        "  --type TYPE       stickme-note (default), window-ad, jumpy-ad,\n"
+        "                    force-emailer, timer-ad, or 1-5\n"
+        "  --height N  --width N  --left N  --top N   size and position in pixels\n"
+        "  --caption TEXT    caption (--email TEXT for force-emailer)\n"
+        "  --colour RRGGBB   background colour (default FFFFFF)\n"
+        "  --body TEXT       body HTML; or --body-file FILE (- for standard input)\n"
+        "  --settings FILE   start from a design saved as JSON; options override it\n"
+        "  --save-settings FILE   save the design in use as JSON\n"
+        "Unset options take the window's Generate defaults for the type.\n"
+        "\n"
+        "Exit status: 0 done, 1 some page refused, 2 bad arguments (nothing written).\n"
+        "\"zephrin-cli COMMAND --help\" lists a command's options; see also zephrin-cli(1).\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zephrin-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZEPHRIN_VERSION));
+
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<Generate>());
+    commands.push_back(std::make_unique<Add>());
+    commands.push_back(std::make_unique<Remove>());
+    commands.push_back(std::make_unique<Preview>());
+
+    Console console;
+    const QStringList arguments = app.arguments().mid(1);
+    const QString first = arguments.value(0);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        console.write(overallHelp().toUtf8());
+        return ExitDone;
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        console.print(QStringLiteral("zephrin-cli %1").arg(QCoreApplication::applicationVersion()));
+        return ExitDone;
+    }
+    for (const auto &command : commands) {
+        if (command->name() == first)
+            return command->run(arguments, console);
+    }
+    console.error(
+        first.isEmpty()
+            ? QCoreApplication::translate("zephrin-cli", "zephrin-cli: no command given")
+            : QCoreApplication::translate("zephrin-cli", "zephrin-cli: \"%1\" is not a command")
+                  .arg(first));
+    console.error(QCoreApplication::translate(
+        "zephrin-cli", "Commands: generate, add, remove, preview. Try \"zephrin-cli --help\"."));
+    return ExitBadArguments;
+}

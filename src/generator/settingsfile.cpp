@@ -1,0 +1,237 @@
+#include "generator/settingsfile.h"
+
+#include "generator/generatedefaults.h"
+#include "pages/filestore.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+const std::array<const char *, 5> typeNames
+    = {"stickme-note", "window-ad", "jumpy-ad", "force-emailer", "timer-ad"};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SettingsFile", text);
+}
+
+// Which AdDesign field a JSON key sets, and whether it holds a number.
+struct FieldKey
+{
+    const char *key;
+    std::optional<QString> AdDesign::*field;
+    bool number;
+    bool allowNegative;
+};
+
+const std::array<FieldKey, 7> fieldKeys = {{
+    {"height", &AdDesign::height, true, false},
+    {"width", &AdDesign::width, true, false},
+    {"left", &AdDesign::left, true, true},
+    {"top", &AdDesign::top, true, true},
+    {"caption", &AdDesign::caption, false, false},
+    {"body", &AdDesign::body, false, false},
+    {"colour", &AdDesign::colour, false, false},
+}};
+
+// The JSON number value as whole-number text, or empty when it is not one.
+QString wholeNumberText(const QJsonValue &value, bool allowNegative)
+{
+    if (!value.isDouble())
+        return {};
+    const double number = value.toDouble();
+    if (number != std::floor(number) || std::fabs(number) > 1e9 || (number < 0 && !allowNegative))
+        return {};
+    return QString::number(qint64(number));
+}
+
+} // namespace
+
+QString adTypeName(AdType type)
+{
+    if (type == AdType::None)
+        return {};
+    return QString::fromLatin1(typeNames[static_cast<int>(type) - 1]);
+}
+
+AdType adTypeFromText(const QString &text)
+{
+    for (int i = 0; i < int(typeNames.size()); ++i) {
+        if (text == QLatin1String(typeNames[i]) || text == QString::number(i + 1))
+            return static_cast<AdType>(i + 1);
+    }
+    return AdType::None;
+}
+
+AdDesign AdDesign::overriddenBy(const AdDesign &later) const
+{
+    AdDesign merged = *this;
+    if (later.type)
+        merged.type = later.type;
+    for (const FieldKey &key : fieldKeys) {
+        if (later.*key.field)
+            merged.*key.field = later.*key.field;
+    }
+    return merged;
+}
+
+AdSettings defaultSettings(AdType type)
+{
+    const SettingsFormState form = generateDefaults(type);
+    AdSettings settings;
+    settings.type = type;
+    settings.height = form.fields[0].text;
+    settings.width = form.fields[1].text;
+    settings.horizontal = form.fields[2].text;
+    settings.vertical = form.fields[3].text;
+    settings.caption = form.fields[4].text;
+    settings.body = QString::fromLatin1(sampleBody);
+    settings.colour = QString::fromLatin1(defaultColour);
+    return settings;
+}
+
+AdSettings resolvedSettings(const AdDesign &design)
+{
+    AdSettings settings = defaultSettings(design.type.value_or(AdType::StickMeNote));
+    settings.height = design.height.value_or(settings.height);
+    settings.width = design.width.value_or(settings.width);
+    settings.horizontal = design.left.value_or(settings.horizontal);
+    settings.vertical = design.top.value_or(settings.vertical);
+    settings.caption = design.caption.value_or(settings.caption);
+    settings.body = design.body.value_or(settings.body);
+    settings.colour = design.colour.value_or(settings.colour);
+    return settings;
+}
+
+bool isWholeNumber(const QString &text, bool allowNegative)
+{
+    qsizetype start = allowNegative && text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (text.size() <= start || text.size() - start > 9)
+        return false;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        if (text.at(i) < QLatin1Char('0') || text.at(i) > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+QString colourFromText(const QString &text)
+{
+    const QString digits = text.startsWith(QLatin1Char('#')) ? text.mid(1) : text;
+    if (digits.size() != 6)
+        return {};
+    for (QChar c : digits) {
+        if (!c.isDigit() && !(c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f')))
+            return {};
+    }
+    return digits.toUpper();
+}
+
+DesignReadResult designFromJson(const QByteArray &json, const QString &source)
+{
+    DesignReadResult result;
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+        result.error
+            = tr("%1: not a settings file: %2")
+                  .arg(source,
+                       document.isNull() ? parseError.errorString() : tr("expected a JSON object"));
+        return result;
+    }
+    const QJsonObject object = document.object();
+    const auto keyError = [&](const QString &key, const QString &what) {
+        result.error = tr("%1: \"%2\" %3").arg(source, key, what);
+        return result;
+    };
+
+    const QJsonValue version = object.value(QLatin1String("version"));
+    if (version.isUndefined())
+        return keyError(QStringLiteral("version"), tr("is missing"));
+    const QString versionText = wholeNumberText(version, false);
+    if (versionText.isEmpty())
+        return keyError(QStringLiteral("version"), tr("must be a whole number"));
+    if (versionText.toInt() > settingsFileVersion)
+        return keyError(QStringLiteral("version"),
+                        tr("is %1, newer than this program reads (%2)")
+                            .arg(versionText)
+                            .arg(settingsFileVersion));
+
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString key = it.key();
+        const QJsonValue value = it.value();
+        if (key == QLatin1String("version"))
+            continue;
+        if (key == QLatin1String("type")) {
+            const AdType type = adTypeFromText(value.toString());
+            if (!value.isString())
+                return keyError(key, tr("must be a text"));
+            if (type == AdType::None)
+                return keyError(key, tr("is \"%1\", not a known ad type").arg(value.toString()));
+            result.design.type = type;
+            continue;
+        }
+        const FieldKey *field = nullptr;
+        for (const FieldKey &candidate : fieldKeys) {
+            if (key == QLatin1String(candidate.key))
+                field = &candidate;
+        }
+        if (!field)
+            return keyError(key, tr("is not a setting this program knows"));
+        if (field->number) {
+            const QString text = wholeNumberText(value, field->allowNegative);
+            if (text.isEmpty())
+                return keyError(key, tr("must be a whole number"));
+            result.design.*field->field = text;
+            continue;
+        }
+        if (!value.isString())
+            return keyError(key, tr("must be a text"));
+        QString text = value.toString();
+        if (key == QLatin1String("colour")) {
+            text = colourFromText(text);
+            if (text.isEmpty())
+                return keyError(key, tr("must be six hex digits RRGGBB"));
+        }
+        result.design.*field->field = text;
+    }
+    return result;
+}
+
+DesignReadResult readDesignFile(const QString &path)
+{
+    const ReadResult file = readWholeFile(path);
+    if (!file.ok()) {
+        DesignReadResult result;
+        result.error = file.error;
+        return result;
+    }
+    return designFromJson(file.contents, path);
+}
+
+QByteArray designJson(const AdSettings &settings)
+{
+    QJsonObject object;
+    object.insert(QLatin1String("version"), settingsFileVersion);
+    object.insert(QLatin1String("type"), adTypeName(settings.type));
+    const std::array<std::pair<const char *, const QString *>, 4> numbers = {{
+        {"height", &settings.height},
+        {"width", &settings.width},
+        {"left", &settings.horizontal},
+        {"top", &settings.vertical},
+    }};
+    for (const auto &[key, text] : numbers) {
+        if (isWholeNumber(*text, true))
+            object.insert(QLatin1String(key), text->toInt());
+    }
+    object.insert(QLatin1String("caption"), settings.caption);
+    object.insert(QLatin1String("body"), settings.body);
+    object.insert(QLatin1String("colour"), settings.colour);
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}

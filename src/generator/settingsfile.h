@@ -1,0 +1,71 @@
+#pragma once
+
+#include "generator/adsettings.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Ad designs outside the window: type names, checked field values, and the
+// JSON settings file ({"version": 1, "type": "timer-ad", "height": 180, ...}).
+
+// The version of the settings file this program writes and the newest it reads.
+inline constexpr int settingsFileVersion = 1;
+
+// The name of type on the command line and in settings files ("stickme-note",
+// "window-ad", "jumpy-ad", "force-emailer", "timer-ad"); empty for AdType::None.
+QString adTypeName(AdType type);
+
+// The type named by text: one of the names above or its number "1" to "5".
+// AdType::None for anything else.
+AdType adTypeFromText(const QString &text);
+
+// An ad design given in part, as a settings file or a command line sets it.
+struct AdDesign
+{
+    std::optional<AdType> type;
+    std::optional<QString> height, width, left, top, caption, body, colour;
+
+    // This design with every field that later gives replacing its own.
+    AdDesign overriddenBy(const AdDesign &later) const;
+};
+
+// What the window holds after its Generate command for type, with its
+// start-up body and colour.
+AdSettings defaultSettings(AdType type);
+
+// The settings of design: its type (StickME note when it names none), each
+// field it gives, and defaultSettings of the type for the rest.
+AdSettings resolvedSettings(const AdDesign &design);
+
+// Whether text is a whole number in decimal digits; with allowNegative a
+// leading '-' is accepted too (positions may lie off the page).
+bool isWholeNumber(const QString &text, bool allowNegative);
+
+// text as a colour RRGGBB, uppercase as the window's colour chooser writes
+// it; "#RRGGBB" and lowercase are accepted. Empty when text is no colour.
+QString colourFromText(const QString &text);
+
+struct DesignReadResult
+{
+    AdDesign design;
+    QString error; // names the file, the key and what is wrong; empty on success
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads a settings file's JSON text. "version" is required and must not be
+// newer than settingsFileVersion; "type", "caption", "body" and "colour" are
+// strings, "height", "width", "left" and "top" whole numbers. An unknown key,
+// a wrong type or a bad value is an error naming the key. source names the
+// file in messages.
+DesignReadResult designFromJson(const QByteArray &json, const QString &source);
+
+// Reads the settings file at path (see designFromJson).
+DesignReadResult readDesignFile(const QString &path);
+
+// settings as a settings file's JSON text, every field given. A size or
+// position that is not a whole number (the Generate command's "<Center>") is
+// left out, so reading the file back gives the type's default for it.
+QByteArray designJson(const AdSettings &settings);

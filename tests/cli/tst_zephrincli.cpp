@@ -1,0 +1,301 @@
+// zephrin-cli run as a program: the code it prints against the window's,
+// pages added to and taken off a site folder, and arguments it refuses.
+
+#include "generator/generatedefaults.h"
+#include "generator/generation.h"
+#include "pages/pagetext.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(AdSettings)
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCli(const QStringList &arguments, const QString &folder = QString())
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(ZEPHRIN_CLI), arguments);
+    process.closeWriteChannel();
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// The window's settings after choosing type and pressing Generate, with the
+// body and colour it starts with.
+AdSettings windowAfterGenerate(AdType type)
+{
+    const SettingsFormState form = generateDefaults(type);
+    AdSettings s;
+    s.type = type;
+    s.height = form.fields[0].text;
+    s.width = form.fields[1].text;
+    s.horizontal = form.fields[2].text;
+    s.vertical = form.fields[3].text;
+    s.caption = form.fields[4].text;
+    s.body = QString::fromLatin1(sampleBody);
+    s.colour = QString::fromLatin1(defaultColour);
+    return s;
+}
+
+GeneratedCode windowCode(const AdSettings &settings)
+{
+    QFile script(supportScriptPath(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"), settings.type));
+    if (!script.open(QIODevice::ReadOnly))
+        return {};
+    return generateCode(settings, script.readAll());
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file under folder: its bytes and modification time.
+QMap<QString, QPair<QByteArray, QDateTime>> snapshot(const QString &folder)
+{
+    QMap<QString, QPair<QByteArray, QDateTime>> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path, {readFile(path), QFileInfo(path).lastModified()});
+    }
+    return files;
+}
+
+} // namespace
+
+class TestZephrinCli : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void generate_givesTheWindowsClipboardBytes_data();
+    void generate_givesTheWindowsClipboardBytes();
+    void addAndRemove_onASite();
+    void badArguments_exitTwoAndWriteNothing_data();
+    void badArguments_exitTwoAndWriteNothing();
+};
+
+void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<AdSettings>("window");
+
+    for (AdType type : {AdType::StickMeNote, AdType::WindowAd, AdType::JumpyAd,
+                        AdType::ForceEmailer, AdType::TimerAd}) {
+        const QString name = QString::fromLatin1(adTypeInfo(type).caption);
+        // Types by name and by number.
+        const QString typeArgument = type == AdType::WindowAd
+            ? QStringLiteral("2")
+            : name.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+        QTest::addRow("%s, defaults", qPrintable(name))
+            << QStringList {QStringLiteral("--type"), typeArgument} << windowAfterGenerate(type);
+
+        AdSettings typed = windowAfterGenerate(type);
+        typed.height = QStringLiteral("300");
+        typed.width = QStringLiteral("410");
+        typed.horizontal = QStringLiteral("-5");
+        typed.vertical = QStringLiteral("20");
+        typed.caption = QStringLiteral("caf\u00E9 \"news\"");
+        typed.colour = QStringLiteral("00FF7F");
+        // The window's body box gives its line breaks as CR LF.
+        typed.body = QStringLiteral("<b>Sale</b>\r\nToday only \u20AC5\r\n");
+        QTest::addRow("%s, typed values", qPrintable(name))
+            << QStringList {QStringLiteral("--type"),
+                            typeArgument,
+                            QStringLiteral("--height"),
+                            QStringLiteral("300"),
+                            QStringLiteral("--width"),
+                            QStringLiteral("410"),
+                            QStringLiteral("--left"),
+                            QStringLiteral("-5"),
+                            QStringLiteral("--top"),
+                            QStringLiteral("20"),
+                            QStringLiteral("--caption"),
+                            QStringLiteral("caf\u00E9 \"news\""),
+                            QStringLiteral("--colour"),
+                            QStringLiteral("#00ff7f"),
+                            QStringLiteral("--body"),
+                            QStringLiteral("<b>Sale</b>\nToday only \u20AC5\n")}
+            << typed;
+    }
+}
+
+void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(AdSettings, window);
+    const GeneratedCode code = windowCode(window);
+    QVERIFY(!code.head.isEmpty());
+
+    // After Generate Body the clipboard holds the body; after Generate Head, the head.
+    const Run body = runCli(QStringList {QStringLiteral("generate"), QStringLiteral("--section"),
+                                         QStringLiteral("body")}
+                            + arguments);
+    QCOMPARE(body.exitCode, 0);
+    QCOMPARE(body.out, code.body.toUtf8());
+    const Run both = runCli(QStringList {QStringLiteral("generate")} + arguments);
+    QCOMPARE(both.exitCode, 0);
+    QCOMPARE(both.out, code.body.toUtf8() + code.clipboard.toUtf8());
+}
+
+void TestZephrinCli::addAndRemove_onASite()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString site = dir.filePath(QStringLiteral("site"));
+    QVERIFY(QDir().mkpath(site + QStringLiteral("/sub")));
+    const GeneratedCode code = windowCode(windowAfterGenerate(AdType::JumpyAd));
+    const auto withBlock = [&](const QByteArray &page) {
+        return pageWithBlock(preparePage(page), code.body, code.head);
+    };
+
+    const QByteArray plain = "<html><body>Hello</body></html>\n";
+    const QByteArray older
+        = "<p>x</p>\r\n" + insertionMarker + "\r\n<body>old</body><head></head>\r\n";
+    const QByteArray notes = "notes\n";
+    QVERIFY(writeFile(site + QStringLiteral("/a.html"), plain));
+    QVERIFY(writeFile(site + QStringLiteral("/sub/b.php"), older));
+    QVERIFY(writeFile(site + QStringLiteral("/c.asp"), withBlock("<p>done</p>\r\n")));
+    QVERIFY(writeFile(site + QStringLiteral("/d.htm"), QByteArray("GIF89a\0\0", 8)));
+    QVERIFY(writeFile(site + QStringLiteral("/notes.txt"), notes));
+    const QStringList add
+        = {QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("jumpy-ad"),
+           QStringLiteral("--recursive"), QStringLiteral("site")};
+
+    // A dry run says what would happen and touches nothing.
+    const auto before = snapshot(site);
+    const Run dry = runCli(add + QStringList {QStringLiteral("--dry-run")}, dir.path());
+    QCOMPARE(dry.exitCode, 1);
+    QCOMPARE(snapshot(site), before);
+    QVERIFY(dry.out.contains("site/a.html: updated\n"));
+
+    // A refused page leaves the others updated.
+    const Run first = runCli(add, dir.path());
+    QCOMPARE(first.exitCode, 1);
+    QCOMPARE(first.out,
+             QByteArray("site/a.html: updated\nsite/c.asp: unchanged\n"
+                        "site/d.htm: refused: Cannot add the code to \"site/d.htm\": The file is "
+                        "not a text page: it contains NUL bytes, as programs, images and other "
+                        "binary files do.\nsite/sub/b.php: updated\n"
+                        "4 pages: 2 updated, 1 unchanged, 1 refused.\n"));
+    QCOMPARE(readFile(site + QStringLiteral("/a.html")), withBlock(plain));
+    QCOMPARE(readFile(site + QStringLiteral("/sub/b.php")), withBlock("<p>x</p>\r\n"));
+    QCOMPARE(readFile(site + QStringLiteral("/notes.txt")), notes);
+
+    // The second run changes nothing: same bytes, same modification times.
+    const auto added = snapshot(site);
+    QTest::qWait(20);
+    const Run again = runCli(add, dir.path());
+    QCOMPARE(again.exitCode, 1);
+    QVERIFY(again.out.endsWith("4 pages: 0 updated, 3 unchanged, 1 refused.\n"));
+    QCOMPARE(snapshot(site), added);
+    QCOMPARE(runCli({QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("3"),
+                     QStringLiteral("site/a.html")},
+                    dir.path())
+                 .exitCode,
+             0);
+
+    // remove takes the block off; a second remove finds none.
+    const Run removed = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
+    QCOMPARE(removed.exitCode, 1);
+    QCOMPARE(readFile(site + QStringLiteral("/a.html")), "<html><body>Hello</body></html>\r\n");
+    QCOMPARE(readFile(site + QStringLiteral("/c.asp")), "<p>done</p>\r\n");
+    const auto cleared = snapshot(site);
+    const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
+    QVERIFY(removedAgain.out.endsWith("4 pages: 0 updated, 3 unchanged, 1 refused.\n"));
+    QCOMPARE(snapshot(site), cleared);
+}
+
+void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("settingsFile"); // written as s.json when not empty
+    QTest::addColumn<QString>("named"); // what the message must name
+
+    const auto args = [](const char *text) {
+        return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    };
+    QTest::newRow("height not a number")
+        << args("add --height 12px p.html") << QByteArray() << "--height";
+    QTest::newRow("negative width") << args("add --width -3 p.html") << QByteArray() << "--width";
+    QTest::newRow("colour not six hex digits")
+        << args("add --colour 12345G p.html") << QByteArray() << "--colour";
+    QTest::newRow("unknown type") << args("add --type banner p.html") << QByteArray() << "--type";
+    QTest::newRow("missing body file")
+        << args("add --body-file nothere.txt p.html") << QByteArray() << "--body-file";
+    QTest::newRow("body and body file")
+        << args("add --body x --body-file p.html p.html") << QByteArray() << "--body";
+    QTest::newRow("unknown option") << args("add --colr 000000 p.html") << QByteArray() << "colr";
+    QTest::newRow("ad option to remove")
+        << args("remove --type 1 p.html") << QByteArray() << "type";
+    QTest::newRow("unknown command") << args("insert p.html") << QByteArray() << "insert";
+    QTest::newRow("no page") << args("add") << QByteArray() << "no page";
+    QTest::newRow("missing page") << args("add p.html gone.html") << QByteArray() << "gone.html";
+    QTest::newRow("folder without --recursive") << args("add .") << QByteArray() << "--recursive";
+    QTest::newRow("unknown section")
+        << args("generate --section middle -o out.html") << QByteArray() << "--section";
+    QTest::newRow("preview without -o") << args("preview") << QByteArray() << "-o";
+    QTest::newRow("settings: unknown key")
+        << args("add --settings s.json --save-settings saved.json p.html")
+        << QByteArray(R"({"version": 1, "hight": 200})") << "\"hight\"";
+    QTest::newRow("settings: wrong type")
+        << args("add --settings s.json p.html") << QByteArray(R"({"version": 1, "height": "tall"})")
+        << "\"height\"";
+    QTest::newRow("settings: fraction") << args("add --settings s.json p.html")
+                                        << QByteArray(R"({"version": 1, "top": 2.5})") << "\"top\"";
+    QTest::newRow("settings: newer version")
+        << args("add --settings s.json p.html") << QByteArray(R"({"version": 2})") << "\"version\"";
+    QTest::newRow("settings: no version") << args("add --settings s.json p.html")
+                                          << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
+    QTest::newRow("settings: not JSON")
+        << args("add --settings s.json p.html") << QByteArray("type=1") << "s.json";
+}
+
+void TestZephrinCli::badArguments_exitTwoAndWriteNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, settingsFile);
+    QFETCH(QString, named);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("p.html")), "<p>page</p>\n"));
+    if (!settingsFile.isEmpty())
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("s.json")), settingsFile));
+    const auto before = snapshot(dir.path());
+
+    const Run run = runCli(arguments, dir.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(snapshot(dir.path()), before);
+}
+
+QTEST_GUILESS_MAIN(TestZephrinCli)
+#include "tst_zephrincli.moc"
