@@ -118,6 +118,8 @@ readonly)
     fi
     chmod -R a-w "$work/prefix/share/zephrin"
     preview_from_installed_copy "$dropper"
+    # Needs the window's fallback: the preview page goes to the user's cache
+    # folder when the support folder is not writable.
     expect_preview_in "$work/home/.cache"
     [ ! -e "$work/prefix/share/zephrin/view.html" ] || fail "view.html was written into the read-only folder"
     ;;
