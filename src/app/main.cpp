@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPainter>
-#include <QPixmap>
 #include <QScreen>
 
 #include <csignal>
@@ -13,23 +11,12 @@
 
 namespace {
 
-// A small "Z" badge; drawn rather than shipped so start-up reads no file for it.
+// The icon theme's program icon, as installed with the desktop entry; the
+// compiled-in PNG when the theme has none (a build folder, a bare desktop).
 QIcon programIcon()
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0, 0, 128));
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(24);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("Z"));
-    return QIcon(pixmap);
+    return QIcon::fromTheme(QStringLiteral("example.tolvane.Zephrin"),
+                            QIcon(QStringLiteral(":/icons/example.tolvane.Zephrin-64.png")));
 }
 
 } // namespace
@@ -47,6 +34,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zephrin"));
     QApplication::setOrganizationName(QStringLiteral("Tolvane"));
+    QApplication::setDesktopFileName(QStringLiteral("example.tolvane.Zephrin"));
     QApplication::setWindowIcon(programIcon());
 
     QtHostServices host;

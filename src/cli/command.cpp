@@ -1,6 +1,6 @@
 #include "cli/command.h"
 
-#include "cli/supportfolder.h"
+#include "generator/supportfolder.h"
 #include "pages/filestore.h"
 
 #include <QCoreApplication>

@@ -15,7 +15,8 @@ class HostServices
 public:
     virtual ~HostServices() = default;
 
-    // Folder holding the program and its support files, without a trailing separator.
+    // Folder of the support files (beside the program in the build folder,
+    // share/zephrin when installed), without a trailing separator.
     virtual QString applicationFolder() const = 0;
 
     // Shows text with an OK button, titled with the product name; waits until closed.

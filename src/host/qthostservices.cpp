@@ -1,5 +1,7 @@
 #include "host/qthostservices.h"
 
+#include "generator/supportfolder.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -14,7 +16,7 @@ const char messageTitle[] = "Zephrin";
 
 QString QtHostServices::applicationFolder() const
 {
-    return QCoreApplication::applicationDirPath();
+    return supportFolder();
 }
 
 void QtHostServices::showMessage(QWidget *parent, const QString &text)
