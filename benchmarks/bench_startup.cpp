@@ -1,7 +1,7 @@
 // Prints how long the main window takes to appear and what it costs, so the
 // start-up path can be watched as the program grows. Run it offscreen or
 // under a display: QT_QPA_PLATFORM=offscreen build/benchmarks/bench_startup
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "host/qthostservices.h"
 
 #include <QApplication>
@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const qint64 appReady = timer.elapsed();
     QtHostServices host;
-    Form1 window(host);
+    MainWindow window(host);
     const qint64 built = timer.elapsed();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "host/qthostservices.h"
 
 #include <QApplication>
@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(programIcon());
 
     QtHostServices host;
-    Form1 window(host);
+    MainWindow window(host);
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     return app.exec();

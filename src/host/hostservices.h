@@ -1,15 +1,15 @@
 #pragma once
 
-#include "pages/filestore.h"
-
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
-// The platform operations the windows use: dialogs, message box, clipboard,
-// shell and files. Windows receive one instance and never call the platform
-// for these directly, so tests can stand in for every one of them.
+// The platform operations the windows use: dialogs, message box, clipboard
+// and shell. Windows receive one instance and never call the platform for
+// these directly, so tests can stand in for every one of them. Files are read
+// and written by the core, not through here.
 class HostServices
 {
 public:
@@ -19,7 +19,8 @@ public:
     // share/zephrin when installed), without a trailing separator.
     virtual QString applicationFolder() const = 0;
 
-    // Shows text with an OK button, titled with the product name; waits until closed.
+    // Shows text, exactly as given (never as mark-up), with an OK button,
+    // titled with the product name; waits until closed.
     virtual void showMessage(QWidget *parent, const QString &text) = 0;
 
     // Shows the colour dialog starting at initial. Returns true and sets *chosen
@@ -33,7 +34,7 @@ public:
                                    const QString &currentFileName)
         = 0;
 
-    virtual void clearClipboard() = 0;
+    // Replaces whatever the clipboard holds with text.
     virtual void setClipboardText(const QString &text) = 0;
 
     // Opens a web address, "mailto:" address or local file with the desktop's
@@ -43,8 +44,4 @@ public:
 
     // Shows a top-level window without an owner, bringing it to the front.
     virtual void showWindow(QWidget *window) = 0;
-
-    virtual ReadResult readFile(const QString &path) = 0;
-    // Replaces the file's contents safely; returns an empty string or the failure.
-    virtual QString writeFile(const QString &path, const QByteArray &contents) = 0;
 };

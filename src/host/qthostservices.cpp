@@ -21,7 +21,11 @@ QString QtHostServices::applicationFolder() const
 
 void QtHostServices::showMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, QString::fromLatin1(messageTitle), text, QMessageBox::Ok);
+    // Paths and page text may hold "<b>" or "&"; they are shown as they are.
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(messageTitle), text,
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool QtHostServices::chooseColour(QWidget *parent, const QColor &initial, QColor *chosen)
@@ -50,11 +54,6 @@ QString QtHostServices::chooseOpenFile(QWidget *parent, const QStringList &filte
     return dialog.selectedFiles().constFirst();
 }
 
-void QtHostServices::clearClipboard()
-{
-    QGuiApplication::clipboard()->clear();
-}
-
 void QtHostServices::setClipboardText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
@@ -75,14 +74,4 @@ void QtHostServices::showWindow(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
-}
-
-ReadResult QtHostServices::readFile(const QString &path)
-{
-    return readWholeFile(path);
-}
-
-QString QtHostServices::writeFile(const QString &path, const QByteArray &contents)
-{
-    return replaceFileContents(path, contents);
 }

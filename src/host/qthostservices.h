@@ -11,11 +11,8 @@ public:
     bool chooseColour(QWidget *parent, const QColor &initial, QColor *chosen) override;
     QString chooseOpenFile(QWidget *parent, const QStringList &filters, int selectedFilter,
                            const QString &currentFileName) override;
-    void clearClipboard() override;
     void setClipboardText(const QString &text) override;
     void openUrl(const QString &address) override;
     void openFile(const QString &path) override;
     void showWindow(QWidget *window) override;
-    ReadResult readFile(const QString &path) override;
-    QString writeFile(const QString &path, const QByteArray &contents) override;
 };

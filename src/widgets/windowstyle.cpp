@@ -66,18 +66,26 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colo
 {
     QPalette palette = widget->palette();
     const QColor text = readableTextOn(colour);
+    // Disabled controls keep looking disabled: their text halfway to the background.
+    const QColor disabledText
+        = QColor::fromRgbF((text.redF() + colour.redF()) / 2, (text.greenF() + colour.greenF()) / 2,
+                           (text.blueF() + colour.blueF()) / 2);
+    auto setText = [&](QPalette::ColorRole textRole) {
+        palette.setColor(textRole, text);
+        palette.setColor(QPalette::Disabled, textRole, disabledText);
+    };
     palette.setColor(role, colour);
     switch (role) {
     case QPalette::Window:
-        palette.setColor(QPalette::WindowText, text);
-        palette.setColor(QPalette::ButtonText, text);
-        palette.setColor(QPalette::Text, text);
+        setText(QPalette::WindowText);
+        setText(QPalette::ButtonText);
+        setText(QPalette::Text);
         break;
     case QPalette::Base:
-        palette.setColor(QPalette::Text, text);
+        setText(QPalette::Text);
         break;
     case QPalette::Button:
-        palette.setColor(QPalette::ButtonText, text);
+        setText(QPalette::ButtonText);
         break;
     default:
         break;
@@ -111,6 +119,8 @@ void prepareControls(QWidget *window)
     for (QAbstractButton *button : buttons) {
         if (!button->text().isEmpty())
             button->setAccessibleName(withoutAccessKeys(button->text()));
+        else if (!button->toolTip().isEmpty())
+            button->setAccessibleName(button->toolTip());
     }
     const auto labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {

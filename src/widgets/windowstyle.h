@@ -13,7 +13,8 @@ inline const QColor windowGrey(192, 192, 192);
 // drawn on that background to black or white, whichever reads better, so a
 // dark desktop theme never leaves light text on a light field.
 // Window also sets WindowText, ButtonText and Text (labels, frames, option
-// buttons); Base sets Text; Button sets ButtonText.
+// buttons); Base sets Text; Button sets ButtonText. Disabled text is set
+// halfway between the text and the background.
 void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 
 // The WCAG contrast ratio of two colours, from 1 (none) to 21 (black on white).
@@ -26,6 +27,6 @@ QString withoutAccessKeys(const QString &caption);
 // Prepares every control of window for display and screen readers: tooltips
 // are shown exactly as written (tags and runs of spaces included, never as
 // rich text), each button's accessible name is its caption without access-key
-// marks, and a picture without text is named by its tooltip. Call once the
-// window's controls exist.
+// marks, and a picture or button without text is named by its tooltip. Call
+// once the window's controls exist.
 void prepareControls(QWidget *window);

@@ -8,7 +8,8 @@
 
 // Stands in for the desktop: records what the windows ask for and answers
 // with pre-set values, so no test opens a dialog, a browser or the clipboard.
-// Files are real (tests point the application folder at a temporary copy).
+// Files are real: the core reads and writes them, and tests point the
+// application folder at a temporary copy.
 class FakeHost : public HostServices
 {
 public:
@@ -49,7 +50,6 @@ public:
         fileSelectedFilter = selectedFilter;
         return fileCancels ? currentFileName : fileAnswer;
     }
-    void clearClipboard() override { clipboard.clear(); }
     void setClipboardText(const QString &text) override
     {
         clipboard = text;
@@ -58,9 +58,4 @@ public:
     void openUrl(const QString &address) override { openedUrls << address; }
     void openFile(const QString &path) override { openedFiles << path; }
     void showWindow(QWidget *window) override { window->show(); }
-    ReadResult readFile(const QString &path) override { return readWholeFile(path); }
-    QString writeFile(const QString &path, const QByteArray &contents) override
-    {
-        return replaceFileContents(path, contents);
-    }
 };

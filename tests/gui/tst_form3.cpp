@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "gui/fakehost.h"
 #include "preview/form3.h"
 
@@ -121,7 +121,7 @@ void TestForm3::escape_closes()
 
 void TestForm3::testDrive_keepsPageUntilClosed()
 {
-    Form1 main(*m_host);
+    MainWindow main(*m_host);
     auto option = [&](int n) {
         return main.findChild<QRadioButton *>(QStringLiteral("Option%1").arg(n));
     };

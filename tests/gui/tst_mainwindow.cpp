@@ -1,21 +1,30 @@
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "generator/bodysection.h"
 #include "generator/encoder.h"
+#include "generator/generation.h"
 #include "generator/headsection.h"
 #include "gui/fakehost.h"
+#include "host/qthostservices.h"
 #include "pages/pagetext.h"
+#include "pages/previewpage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -42,7 +51,7 @@ void writeAll(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-class TestForm1 : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
@@ -72,7 +81,15 @@ private Q_SLOTS:
     void accessKeys_runToolbarCommands();
     void about_opensOneWindow();
     void close_endsEveryWindow();
-    void helpIcon_opensHelpPage();
+    void helpIcon_opensOnLeftReleaseOverIt_data();
+    void helpIcon_opensOnLeftReleaseOverIt();
+    void toolTip_showsTextLiterally_data();
+    void toolTip_showsTextLiterally();
+    void accessibleName_isCaptionAsRead_data();
+    void accessibleName_isCaptionAsRead();
+    void message_showsPlainText();
+    void typedLineBreak_isCrLfInEveryOutput_data();
+    void typedLineBreak_isCrLfInEveryOutput();
 
     void body_isEncodedAndCopied_data();
     void body_isEncodedAndCopied();
@@ -87,7 +104,8 @@ private Q_SLOTS:
     void addCode_appendsBlockAndOpensPage();
     void addCode_unreadablePageChangesNothing();
     void preview_writesPageAndOpensIt();
-    void preview_unwritableFolderReportsAndOpensNothing();
+    void preview_unwritableSupportFolder_data();
+    void preview_unwritableSupportFolder();
 
 private:
     template<typename T> T *child(const char *name) const
@@ -103,14 +121,22 @@ private:
         child<QRadioButton>(qPrintable(QStringLiteral("Option%1").arg(option)))->setChecked(true);
     }
     QString text(const char *name) const { return child<QLineEdit>(name)->text(); }
+    QString shown(const char *name) const { return child<QPlainTextEdit>(name)->toPlainText(); }
+    // What the generation flow makes of the window's current settings.
+    GeneratedCode expectedCode() const
+    {
+        const QString script = supportScriptPath(m_folder->path(), m_form->settings().type);
+        return generateCode(m_form->settings(), readAll(script));
+    }
     bool showAndActivate();
 
     std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<QTemporaryDir> m_home; // the user's cache folder lives here
     std::unique_ptr<FakeHost> m_host;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_form;
 };
 
-void TestForm1::init()
+void TestMainWindow::init()
 {
     // A private application folder with the real support files.
     m_folder = std::make_unique<QTemporaryDir>();
@@ -121,26 +147,31 @@ void TestForm1::init()
     for (const QString &name : names)
         QVERIFY(QFile::copy(support.filePath(name), m_folder->filePath(name)));
 
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home->filePath(QStringLiteral("cache"))));
+
     m_host = std::make_unique<FakeHost>();
     m_host->folder = m_folder->path();
-    m_form = std::make_unique<Form1>(*m_host);
+    m_form = std::make_unique<MainWindow>(*m_host);
 }
 
-void TestForm1::cleanup()
+void TestMainWindow::cleanup()
 {
     m_form.reset();
     m_host.reset();
     m_folder.reset();
+    m_home.reset();
 }
 
-bool TestForm1::showAndActivate()
+bool TestMainWindow::showAndActivate()
 {
     m_form->show();
     QApplication::setActiveWindow(m_form.get());
     return QTest::qWaitForWindowActive(m_form.get());
 }
 
-void TestForm1::startup_showsChooseTabWithStickMeNote()
+void TestMainWindow::startup_showsChooseTabWithStickMeNote()
 {
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Zephrin"));
     QCOMPARE(m_form->size(), QSize(552, 369));
@@ -159,18 +190,10 @@ void TestForm1::startup_showsChooseTabWithStickMeNote()
     QVERIFY(child<QPlainTextEdit>("Text6")->toPlainText().isEmpty());
     QVERIFY(child<QPlainTextEdit>("Text7")->toPlainText().isEmpty());
 
-    const Form1::WorkingFields &fields = m_form->working();
-    QCOMPARE(fields.text14, QStringLiteral("FFFFFF"));
-    QCOMPARE(fields.retMode, QStringLiteral("H"));
-    QCOMPARE(fields.text12, QStringLiteral("Text12"));
-    QCOMPARE(fields.text15, QByteArray("Text15"));
-    QCOMPARE(fields.text11.size(), 148);
-    QCOMPARE(fields.text10, QStringLiteral("md = \""));
-    QCOMPARE(fields.text9, QStringLiteral("\""));
-    QCOMPARE(fields.text8, QStringLiteral("; var s= u(md);document.write (s);</script>"));
+    QCOMPARE(m_form->settings().colour, QStringLiteral("FFFFFF"));
 }
 
-void TestForm1::tabChange_showsSnapshotOnlyOnChoose_data()
+void TestMainWindow::tabChange_showsSnapshotOnlyOnChoose_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<bool>("snapshotShown");
@@ -179,7 +202,7 @@ void TestForm1::tabChange_showsSnapshotOnlyOnChoose_data()
     QTest::newRow("back to Choose") << 0 << true;
 }
 
-void TestForm1::tabChange_showsSnapshotOnlyOnChoose()
+void TestMainWindow::tabChange_showsSnapshotOnlyOnChoose()
 {
     QFETCH(int, tab);
     QFETCH(bool, snapshotShown);
@@ -191,7 +214,7 @@ void TestForm1::tabChange_showsSnapshotOnlyOnChoose()
     QVERIFY(text("Text1").isEmpty());
 }
 
-void TestForm1::choose_showsChooseTabAndFocusesTestDrive()
+void TestMainWindow::choose_showsChooseTabAndFocusesTestDrive()
 {
     QVERIFY(showAndActivate());
     child<QTabWidget>("SSTab1")->setCurrentIndex(2);
@@ -200,26 +223,24 @@ void TestForm1::choose_showsChooseTabAndFocusesTestDrive()
     QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command4"));
 }
 
-void TestForm1::output_clearsBothSectionsAndFocusesBodyButton()
+void TestMainWindow::output_clearsBothSectionsAndFocusesBodyButton()
 {
     QVERIFY(showAndActivate());
-    m_form->Command1_Click();
-    m_form->Command2_Click();
-    QVERIFY(!m_form->working().text6.isEmpty());
+    m_form->generateBody();
+    m_form->generateHead();
+    QVERIFY(!shown("Text6").isEmpty());
     for (int press = 0; press < 2; ++press) {
         click("b");
         QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 2);
         QVERIFY(child<QPlainTextEdit>("Text6")->toPlainText().isEmpty());
         QVERIFY(child<QPlainTextEdit>("Text7")->toPlainText().isEmpty());
-        QVERIFY(m_form->working().text6.isEmpty());
-        QVERIFY(m_form->working().text7.isEmpty());
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command1"));
     }
 }
 
 // Texts of Text1..Text5, then which of Label1..5 / Text1..5 are enabled as two
 // strings of 0/1, then Label5's caption.
-void TestForm1::generate_setsDefaultsOfSelectedType_data()
+void TestMainWindow::generate_setsDefaultsOfSelectedType_data()
 {
     QTest::addColumn<int>("option");
     QTest::addColumn<QStringList>("texts");
@@ -249,7 +270,7 @@ void TestForm1::generate_setsDefaultsOfSelectedType_data()
                               << "Caption";
 }
 
-void TestForm1::generate_setsDefaultsOfSelectedType()
+void TestMainWindow::generate_setsDefaultsOfSelectedType()
 {
     QFETCH(int, option);
     QFETCH(QStringList, texts);
@@ -274,7 +295,7 @@ void TestForm1::generate_setsDefaultsOfSelectedType()
     QCOMPARE(child<QLabel>("Label5")->text(), captionLabel);
 }
 
-void TestForm1::generate_afterAnotherType_data()
+void TestMainWindow::generate_afterAnotherType_data()
 {
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
@@ -283,7 +304,7 @@ void TestForm1::generate_afterAnotherType_data()
     QTest::newRow("StickME then Window AD enables everything") << 1 << 2;
 }
 
-void TestForm1::generate_afterAnotherType()
+void TestMainWindow::generate_afterAnotherType()
 {
     QFETCH(int, first);
     QFETCH(int, second);
@@ -299,20 +320,22 @@ void TestForm1::generate_afterAnotherType()
     QCOMPARE(child<QLabel>("Label5")->text(), QStringLiteral("Caption"));
 }
 
-void TestForm1::selection_leavesSettingsAndOutputsAlone()
+void TestMainWindow::selection_leavesSettingsAndOutputsAlone()
 {
     click("Command6"); // StickME note
-    m_form->Command1_Click();
-    const QString body = m_form->working().text6;
+    m_form->generateBody();
+    const QString body = shown("Text6");
     select(3);
     QCOMPARE(text("Text3"), QStringLiteral("<Center>"));
-    QCOMPARE(m_form->working().text6, body);
+    QCOMPARE(shown("Text6"), body);
     // The body generator takes the text as it stands.
-    m_form->Command1_Click();
-    QVERIFY(m_form->working().text12.contains(QStringLiteral("left:<Center>px;top:<Center>px")));
+    m_form->generateBody();
+    QVERIFY(rawBodySection(m_form->settings())
+                .contains(QStringLiteral("left:<Center>px;top:<Center>px")));
+    QCOMPARE(m_host->clipboard, generateBody(m_form->settings()));
 }
 
-void TestForm1::selection_timerMovesSnapshotUpForGood()
+void TestMainWindow::selection_timerMovesSnapshotUpForGood()
 {
     auto *snapshot = child<QLabel>("Picture1");
     const int designTop = snapshot->y();
@@ -328,7 +351,7 @@ void TestForm1::selection_timerMovesSnapshotUpForGood()
     QVERIFY(!snapshot->pixmap().isNull());
 }
 
-void TestForm1::arrowKeys_selectInScreenOrder()
+void TestMainWindow::arrowKeys_selectInScreenOrder()
 {
     QVERIFY(showAndActivate());
     auto *first = child<QRadioButton>("Option1");
@@ -344,7 +367,7 @@ void TestForm1::arrowKeys_selectInScreenOrder()
     QVERIFY(child<QLabel>("Label14")->text().startsWith(QStringLiteral("Simple slidein ad")));
 }
 
-void TestForm1::colour_setsTextAndSwatch_data()
+void TestMainWindow::colour_setsTextAndSwatch_data()
 {
     QTest::addColumn<QColor>("picked");
     QTest::addColumn<QString>("expected");
@@ -355,30 +378,30 @@ void TestForm1::colour_setsTextAndSwatch_data()
     QTest::newRow("two digits below 16") << QColor(10, 11, 12) << "0A0B0C";
 }
 
-void TestForm1::colour_setsTextAndSwatch()
+void TestMainWindow::colour_setsTextAndSwatch()
 {
     QFETCH(QColor, picked);
     QFETCH(QString, expected);
     m_host->colourAnswer = picked;
     click("Command12");
     QCOMPARE(m_host->colourDialogInitial, QColor(192, 192, 192));
-    QCOMPARE(m_form->working().text14, expected);
+    QCOMPARE(m_form->settings().colour, expected);
     auto *swatch = child<QLineEdit>("Text13");
     QCOMPARE(swatch->palette().color(QPalette::Base), picked);
     QCOMPARE(swatch->palette().color(QPalette::Text), picked);
 
     // The new colour reaches the generated head section.
-    m_form->Command2_Click();
-    QVERIFY(m_form->working().text7.contains(QStringLiteral("background-color:") + expected));
+    m_form->generateHead();
+    QVERIFY(shown("Text7").contains(QStringLiteral("background-color:") + expected));
 }
 
-void TestForm1::colour_cancelKeepsColourAndSwatch()
+void TestMainWindow::colour_cancelKeepsColourAndSwatch()
 {
     auto *swatch = child<QLineEdit>("Text13");
     const QColor startBase = swatch->palette().color(QPalette::Base);
     m_host->colourCancels = true;
     click("Command12");
-    QCOMPARE(m_form->working().text14, QStringLiteral("FFFFFF"));
+    QCOMPARE(m_form->settings().colour, QStringLiteral("FFFFFF"));
     QCOMPARE(swatch->palette().color(QPalette::Base), startBase);
 
     m_host->colourCancels = false;
@@ -387,11 +410,11 @@ void TestForm1::colour_cancelKeepsColourAndSwatch()
     m_host->colourCancels = true;
     click("Command12");
     QCOMPARE(m_host->colourDialogs, 3);
-    QCOMPARE(m_form->working().text14, QStringLiteral("FF0000"));
+    QCOMPARE(m_form->settings().colour, QStringLiteral("FF0000"));
     QCOMPARE(swatch->palette().color(QPalette::Base), QColor(255, 0, 0));
 }
 
-void TestForm1::enter_activatesOutputExceptOnButtons_data()
+void TestMainWindow::enter_activatesOutputExceptOnButtons_data()
 {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("tab");
@@ -402,7 +425,7 @@ void TestForm1::enter_activatesOutputExceptOnButtons_data()
     QTest::newRow("Choose button takes it itself") << "Command5" << 1 << 0;
 }
 
-void TestForm1::enter_activatesOutputExceptOnButtons()
+void TestMainWindow::enter_activatesOutputExceptOnButtons()
 {
     QFETCH(QString, focus);
     QFETCH(int, tab);
@@ -410,7 +433,7 @@ void TestForm1::enter_activatesOutputExceptOnButtons()
     QVERIFY(showAndActivate());
     auto *tabs = child<QTabWidget>("SSTab1");
     tabs->setCurrentIndex(tab);
-    m_form->Command1_Click();
+    m_form->generateBody();
     auto *target = m_form->findChild<QWidget *>(focus);
     QVERIFY(target);
     target->setFocus();
@@ -420,10 +443,10 @@ void TestForm1::enter_activatesOutputExceptOnButtons()
     QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(tabs->currentIndex(), tabAfter);
     QCOMPARE(child<QPlainTextEdit>("Txtbody")->toPlainText(), body);
-    QCOMPARE(m_form->working().text6.isEmpty(), tabAfter == 2);
+    QCOMPARE(shown("Text6").isEmpty(), tabAfter == 2);
 }
 
-void TestForm1::ctrlEnter_typesLineBreakInBody()
+void TestMainWindow::ctrlEnter_typesLineBreakInBody()
 {
     QVERIFY(showAndActivate());
     child<QTabWidget>("SSTab1")->setCurrentIndex(1);
@@ -438,7 +461,7 @@ void TestForm1::ctrlEnter_typesLineBreakInBody()
     QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 1);
 }
 
-void TestForm1::accessKeys_runToolbarCommands_data()
+void TestMainWindow::accessKeys_runToolbarCommands_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("tabAfter");
@@ -448,7 +471,7 @@ void TestForm1::accessKeys_runToolbarCommands_data()
     QTest::newRow("Alt+C shows the catalogue") << int(Qt::Key_C) << 0 << "";
 }
 
-void TestForm1::accessKeys_runToolbarCommands()
+void TestMainWindow::accessKeys_runToolbarCommands()
 {
     QFETCH(int, key);
     QFETCH(int, tabAfter);
@@ -461,7 +484,7 @@ void TestForm1::accessKeys_runToolbarCommands()
     QCOMPARE(text("Text1"), heightAfter);
 }
 
-void TestForm1::about_opensOneWindow()
+void TestMainWindow::about_opensOneWindow()
 {
     click("Command10");
     click("Command10");
@@ -475,7 +498,7 @@ void TestForm1::about_opensOneWindow()
     QVERIFY(!abouts.first()->parentWidget());
 }
 
-void TestForm1::close_endsEveryWindow()
+void TestMainWindow::close_endsEveryWindow()
 {
     m_form->show();
     click("Command10");
@@ -489,20 +512,168 @@ void TestForm1::close_endsEveryWindow()
     QVERIFY(!about);
 }
 
-void TestForm1::helpIcon_opensHelpPage()
+void TestMainWindow::helpIcon_opensOnLeftReleaseOverIt_data()
 {
-    QTest::mouseClick(child<QLabel>("Picture2"), Qt::LeftButton);
-    QCOMPARE(m_host->openedUrls, QStringList {"https://www.tolvane.example/zephrin/help/"});
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("releasedAt");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("left click") << int(Qt::LeftButton) << QPoint(8, 8) << true;
+    QTest::newRow("right click") << int(Qt::RightButton) << QPoint(8, 8) << false;
+    QTest::newRow("middle click") << int(Qt::MiddleButton) << QPoint(8, 8) << false;
+    QTest::newRow("dragged off before release") << int(Qt::LeftButton) << QPoint(60, 8) << false;
 }
 
-void TestForm1::body_isEncodedAndCopied_data()
+void TestMainWindow::helpIcon_opensOnLeftReleaseOverIt()
+{
+    QFETCH(int, button);
+    QFETCH(QPoint, releasedAt);
+    QFETCH(bool, opens);
+    auto *icon = child<QToolButton>("Picture2");
+    const auto mouseButton = Qt::MouseButton(button);
+    QTest::mousePress(icon, mouseButton, {}, QPoint(8, 8));
+    QTest::mouseMove(icon, releasedAt);
+    QTest::mouseRelease(icon, mouseButton, {}, releasedAt);
+    QCOMPARE(m_host->openedUrls,
+             opens ? QStringList {"https://www.tolvane.example/zephrin/help/"} : QStringList());
+}
+
+void TestMainWindow::toolTip_showsTextLiterally_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("tags in the tab control's") << "SSTab1"
+                                               << "The Output code of <body> and <head>";
+    QTest::newRow("tags and four spaces in the body's")
+        << "Txtbody"
+        << "Do not leave space in html code.<b>Message</b> is not the same as <b>Message here    "
+           "</b>.";
+    QTest::newRow("tag in a button's") << "Command2"
+                                       << "Click to generate <head> section of code";
+    QTest::newRow("tags in an output field's")
+        << "Text6"
+        << "Paste the html text in between <body></body> tags.";
+    QTest::newRow("plain text") << "Command5"
+                                << "Choose the type of Popup/Ad";
+}
+
+void TestMainWindow::toolTip_showsTextLiterally()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, toolTip);
+    QVERIFY(showAndActivate());
+    auto *widget = m_form->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QCOMPARE(widget->toolTip(), toolTip);
+    QWidget *target = widget;
+    if (auto *tabs = qobject_cast<QTabWidget *>(widget))
+        target = tabs; // the tab control shows its own tooltip over its pages' frame
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(target, &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    // The tooltip as the user reads it, whatever form it is shown in.
+    QTextDocument shownText;
+    shownText.setHtml(QToolTip::text());
+    QCOMPARE(shownText.toPlainText(), toolTip);
+    QToolTip::hideText();
+}
+
+void TestMainWindow::accessibleName_isCaptionAsRead_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("two access keys") << "Command10"
+                                     << "About/Info";
+    QTest::newRow("doubled ampersand") << "Command7"
+                                       << "Add code to file & View";
+    QTest::newRow("one access key") << "Command13"
+                                    << "Select file";
+    QTest::newRow("target field named by its label") << "Text17"
+                                                     << "File :";
+    QTest::newRow("setting named by its label") << "Text1"
+                                                << "Height";
+    QTest::newRow("help icon named by its tooltip") << "Picture2"
+                                                    << "Help on Web !";
+}
+
+void TestMainWindow::accessibleName_isCaptionAsRead()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    auto *widget = m_form->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+}
+
+void TestMainWindow::message_showsPlainText()
+{
+    const QString text = QStringLiteral("Cannot write \"/pages/<b>new</b> & old.html\"");
+    QString shownText;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shownText = box->text();
+        format = box->textFormat();
+        box->accept();
+    });
+    QtHostServices host;
+    host.showMessage(nullptr, text);
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(shownText, text);
+}
+
+void TestMainWindow::typedLineBreak_isCrLfInEveryOutput_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::newRow("encoded body (StickME note)") << 1;
+    QTest::newRow("plain body (Window AD)") << 2;
+}
+
+void TestMainWindow::typedLineBreak_isCrLfInEveryOutput()
+{
+    QFETCH(int, option);
+    QVERIFY(showAndActivate());
+    select(option);
+    click("Command6");
+    auto *body = child<QPlainTextEdit>("Txtbody");
+    body->clear();
+    body->setFocus();
+    QTest::keyClicks(body, QStringLiteral("one"));
+    QTest::keyClick(body, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(body, QStringLiteral("two"));
+    QCOMPARE(body->toPlainText(), QStringLiteral("one\ntwo"));
+    QCOMPARE(m_form->settings().body, QStringLiteral("one\r\ntwo"));
+
+    AdSettings withLf = m_form->settings();
+    withLf.body = QStringLiteral("one\ntwo");
+    const GeneratedCode code = expectedCode();
+    QVERIFY(code.body != generateBody(withLf));
+
+    click("Command1");
+    QCOMPARE(m_host->clipboard, code.body);
+    QCOMPARE(shown("Text6"), QString(code.body).replace(QStringLiteral("\r\n"), "\n"));
+    click("view");
+    QCOMPARE(readAll(m_folder->filePath(QStringLiteral("view.html"))),
+             previewPage(code.body, code.head));
+    const QString page = m_folder->filePath(QStringLiteral("page.html"));
+    writeAll(page, "<p>mine</p>\r\n");
+    m_host->fileAnswer = page;
+    click("Command13");
+    click("Command7");
+    QVERIFY(readAll(page).contains("<body>" + code.body.toUtf8() + "</body>"));
+}
+
+void TestMainWindow::body_isEncodedAndCopied_data()
 {
     QTest::addColumn<int>("option");
     for (int option = 1; option <= 5; ++option)
         QTest::newRow(adTypeInfo(static_cast<AdType>(option)).caption) << option;
 }
 
-void TestForm1::body_isEncodedAndCopied()
+void TestMainWindow::body_isEncodedAndCopied()
 {
     QFETCH(int, option);
     select(option);
@@ -512,56 +683,58 @@ void TestForm1::body_isEncodedAndCopied()
 
     const AdSettings settings = m_form->settings();
     const QString raw = rawBodySection(settings);
-    QCOMPARE(m_form->working().text12, raw);
-    QCOMPARE(m_form->working().text6, encodedBodySection(settings.type, raw));
+    QCOMPARE(m_host->clipboard, encodedBodySection(settings.type, raw));
     if (settings.type == AdType::WindowAd)
-        QCOMPARE(m_form->working().text6, raw);
+        QCOMPARE(m_host->clipboard, raw);
     else
-        QVERIFY(m_form->working().text6.startsWith(QStringLiteral("<script>function u( s )")));
-    QCOMPARE(m_host->clipboard, m_form->working().text6);
+        QVERIFY(m_host->clipboard.startsWith(QStringLiteral("<script>function u( s )")));
+    QCOMPARE(shown("Text6"), QString(m_host->clipboard).replace(QStringLiteral("\r\n"), "\n"));
 
     // A second run replaces, it does not append.
     click("Command1");
-    QCOMPARE(m_form->working().text12, raw);
+    QCOMPARE(m_host->clipboard, encodedBodySection(settings.type, raw));
+    QCOMPARE(shown("Text6"), QString(m_host->clipboard).replace(QStringLiteral("\r\n"), "\n"));
 }
 
-void TestForm1::head_isReplacedNotAppended()
+void TestMainWindow::head_isReplacedNotAppended()
 {
     writeAll(m_folder->filePath(QStringLiteral("popup1.js")), "line 1\nline 2");
     click("Command6");
     click("Command2");
     const QString expected
         = QStringLiteral("line 1\r\nline 2\r\n") + styleElement(m_form->settings());
-    QCOMPARE(m_form->working().text7, expected);
     QCOMPARE(m_host->clipboard, expected);
     QCOMPARE(child<QPlainTextEdit>("Text7")->toPlainText(),
              QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_host->clipboard.clear();
     click("Command2");
-    QCOMPARE(m_form->working().text7, expected);
+    QCOMPARE(m_host->clipboard, expected);
+    QCOMPARE(child<QPlainTextEdit>("Text7")->toPlainText(),
+             QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void TestForm1::head_missingScriptIsReportedAndCopiesNothing()
+void TestMainWindow::head_missingScriptIsReportedAndCopiesNothing()
 {
     QVERIFY(QFile::remove(m_folder->filePath(QStringLiteral("popup1.js"))));
     click("Command2");
     QCOMPARE(m_host->messages.size(), 1);
     QVERIFY2(m_host->messages.first().contains(m_folder->filePath(QStringLiteral("popup1.js"))),
              qPrintable(m_host->messages.first()));
-    QVERIFY(m_form->working().text7.isEmpty());
+    QVERIFY(shown("Text7").isEmpty());
     QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
 }
 
-void TestForm1::head_emptyWindowScriptLeavesClipboard()
+void TestMainWindow::head_emptyWindowScriptLeavesClipboard()
 {
     writeAll(m_folder->filePath(QStringLiteral("popup2.js")), QByteArray());
     select(2);
     click("Command2");
-    QVERIFY(m_form->working().text7.isEmpty());
+    QVERIFY(shown("Text7").isEmpty());
     QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
     QVERIFY(m_host->messages.isEmpty());
 }
 
-void TestForm1::missingScript_stopsPreviewAndInsertion()
+void TestMainWindow::missingScript_stopsPreviewAndInsertion()
 {
     const QString page = m_folder->filePath(QStringLiteral("page.html"));
     const QByteArray original = "<p>mine</p>\n";
@@ -578,7 +751,7 @@ void TestForm1::missingScript_stopsPreviewAndInsertion()
     QVERIFY(m_host->openedFiles.isEmpty());
 }
 
-void TestForm1::selectFile_filtersAndCancel()
+void TestMainWindow::selectFile_filtersAndCancel()
 {
     m_host->fileCancels = true;
     click("Command13");
@@ -598,14 +771,14 @@ void TestForm1::selectFile_filtersAndCancel()
     QCOMPARE(text("Text17"), QStringLiteral("/pages/index.html"));
 }
 
-void TestForm1::addCode_withoutFileChangesNothing_data()
+void TestMainWindow::addCode_withoutFileChangesNothing_data()
 {
     QTest::addColumn<bool>("cancelFirst");
     QTest::newRow("placeholder") << false;
     QTest::newRow("cancelled first choice") << true;
 }
 
-void TestForm1::addCode_withoutFileChangesNothing()
+void TestMainWindow::addCode_withoutFileChangesNothing()
 {
     QFETCH(bool, cancelFirst);
     if (cancelFirst) {
@@ -615,11 +788,11 @@ void TestForm1::addCode_withoutFileChangesNothing()
     click("Command7");
     QCOMPARE(m_host->messages, QStringList {"Please select a file first"});
     QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
-    QVERIFY(m_form->working().text6.isEmpty());
+    QVERIFY(shown("Text6").isEmpty());
     QVERIFY(m_host->openedFiles.isEmpty());
 }
 
-void TestForm1::addCode_appendsBlockAndOpensPage()
+void TestMainWindow::addCode_appendsBlockAndOpensPage()
 {
     const QString page = m_folder->filePath(QStringLiteral("my page.html"));
     writeAll(page, "<html><body>Hello</body></html>\n");
@@ -631,13 +804,12 @@ void TestForm1::addCode_appendsBlockAndOpensPage()
     click("Command7");
 
     QVERIFY2(m_host->messages.isEmpty(), qPrintable(m_host->messages.join('\n')));
-    const Form1::WorkingFields &fields = m_form->working();
+    const GeneratedCode code = expectedCode();
     const QByteArray expected = "<html><body>Hello</body></html>\r\n" + insertionMarker
-        + "\r\n<body>" + fields.text6.toUtf8() + "</body><head>" + fields.text7.toUtf8()
-        + "</head>\r\n";
+        + "\r\n<body>" + code.body.toUtf8() + "</body><head>" + code.head.toUtf8() + "</head>\r\n";
     QCOMPARE(readAll(page), expected);
     QVERIFY(!expected.contains("hand edit"));
-    QCOMPARE(m_host->clipboard, fields.text7);
+    QCOMPARE(m_host->clipboard, code.head);
     QCOMPARE(m_host->openedFiles, QStringList {page});
 
     // A second insertion replaces the first block.
@@ -645,7 +817,7 @@ void TestForm1::addCode_appendsBlockAndOpensPage()
     QCOMPARE(readAll(page), expected);
 }
 
-void TestForm1::addCode_unreadablePageChangesNothing()
+void TestMainWindow::addCode_unreadablePageChangesNothing()
 {
     const QString page = m_folder->filePath(QStringLiteral("missing.html"));
     m_host->fileAnswer = page;
@@ -658,36 +830,58 @@ void TestForm1::addCode_unreadablePageChangesNothing()
     QVERIFY(m_host->openedFiles.isEmpty());
 }
 
-void TestForm1::preview_writesPageAndOpensIt()
+void TestMainWindow::preview_writesPageAndOpensIt()
 {
     const QString view = m_folder->filePath(QStringLiteral("view.html"));
     click("Command6");
     child<QPlainTextEdit>("Text7")->setPlainText(QStringLiteral("hand edit"));
     click("view");
     const QByteArray first = readAll(view);
-    const Form1::WorkingFields &fields = m_form->working();
+    const GeneratedCode code = expectedCode();
     QCOMPARE(first,
-             "<body>" + fields.text6.toUtf8() + "</body><head>" + fields.text7.toUtf8()
-                 + "</head>\r\n");
+             "<body>" + code.body.toUtf8() + "</body><head>" + code.head.toUtf8() + "</head>\r\n");
     QCOMPARE(m_host->openedFiles, QStringList {view});
-    QCOMPARE(m_host->clipboard, fields.text7);
+    QCOMPARE(m_host->clipboard, code.head);
 
     select(3);
     click("view");
     QVERIFY(readAll(view) != first);
-    QVERIFY(readAll(view).startsWith("<body>" + m_form->working().text6.toUtf8()));
+    QVERIFY(readAll(view).startsWith("<body>" + expectedCode().body.toUtf8()));
 }
 
-void TestForm1::preview_unwritableFolderReportsAndOpensNothing()
+void TestMainWindow::preview_unwritableSupportFolder_data()
 {
+    QTest::addColumn<bool>("cacheWritable");
+    QTest::newRow("written into the cache folder") << true;
+    QTest::newRow("cache folder unwritable too: reported") << false;
+}
+
+void TestMainWindow::preview_unwritableSupportFolder()
+{
+    QFETCH(bool, cacheWritable);
     // A folder where the preview page should be: it cannot be replaced.
     QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("view.html")));
+    if (!cacheWritable) {
+        // A file where the cache folder should be: nothing can be made inside it.
+        writeAll(m_home->filePath(QStringLiteral("cache")), "not a folder");
+    }
     click("view");
-    QCOMPARE(m_host->messages.size(), 1);
-    QVERIFY2(m_host->messages.first().contains(m_folder->filePath(QStringLiteral("view.html"))),
-             qPrintable(m_host->messages.first()));
-    QVERIFY(m_host->openedFiles.isEmpty());
+
+    const QString cached = QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+        + QStringLiteral("/view.html");
+    QVERIFY(cached.startsWith(m_home->path()));
+    if (cacheWritable) {
+        QVERIFY2(m_host->messages.isEmpty(), qPrintable(m_host->messages.join('\n')));
+        const GeneratedCode code = expectedCode();
+        QCOMPARE(readAll(cached), previewPage(code.body, code.head));
+        QCOMPARE(m_host->openedFiles, QStringList {cached});
+    } else {
+        QCOMPARE(m_host->messages.size(), 1);
+        QVERIFY2(m_host->messages.first().contains(m_folder->filePath(QStringLiteral("view.html"))),
+                 qPrintable(m_host->messages.first()));
+        QVERIFY(m_host->openedFiles.isEmpty());
+    }
 }
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,359 @@
+#include "app/mainwindow.h"
+
+#include "about/form22.h"
+#include "generator/colourtext.h"
+#include "generator/generatedefaults.h"
+#include "generator/weblinks.h"
+#include "host/hostservices.h"
+#include "pages/filestore.h"
+#include "pages/pagefile.h"
+#include "pages/previewpage.h"
+#include "preview/form3.h"
+#include "ui_mainwindow.h"
+#include "widgets/windowstyle.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QStandardPaths>
+#include <QStyle>
+
+#include <array>
+
+namespace {
+
+enum Tab { ChooseTab = 0, CreateTab = 1, GenerateTab = 2 };
+
+const QColor lineGrey(128, 128, 128);
+
+// "Timer AD" lifts the snapshot box by 135 twips, and it stays there.
+constexpr int timerSnapshotRise = 9;
+
+// The page dialog's types, shown as their descriptions (the dialog hides the
+// patterns); "All Files" matches names without a dot too.
+QStringList pageNameFilters()
+{
+    return {
+        MainWindow::tr("All Files (*.*)") + QStringLiteral(" (*)"),
+        MainWindow::tr("Asp Files(*.asp)") + QStringLiteral(" (*.asp)"),
+        MainWindow::tr("HTML Files (*.htm,*.html)") + QStringLiteral(" (*.htm *.html)"),
+        MainWindow::tr("Php Files (*.php)") + QStringLiteral(" (*.php)"),
+    };
+}
+constexpr int initialPageFilter = 2; // HTML Files
+
+} // namespace
+
+MainWindow::MainWindow(HostServices &host, QWidget *parent)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_host(host)
+    , m_ui(std::make_unique<Ui::MainWindow>())
+    , m_colour(QString::fromLatin1(defaultColour))
+{
+    m_ui->setupUi(this);
+
+    setBackground(this, QPalette::Window, windowGrey);
+    setBackground(this, QPalette::Button, windowGrey);
+    setBackground(this, QPalette::Base, Qt::white);
+    setAutoFillBackground(true);
+    QPalette targetPalette = m_ui->Text17->palette();
+    targetPalette.setColor(QPalette::Text, Qt::blue);
+    m_ui->Text17->setPalette(targetPalette);
+    for (QWidget *line : {m_ui->Line1, m_ui->Line2, m_ui->Line3, m_ui->Line4})
+        setBackground(line, QPalette::Window, lineGrey);
+    m_ui->Picture2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    prepareControls(this);
+
+    const std::array<std::pair<QAbstractButton *, AdType>, 5> typeButtons {{
+        {m_ui->Option1, AdType::StickMeNote},
+        {m_ui->Option2, AdType::WindowAd},
+        {m_ui->Option3, AdType::JumpyAd},
+        {m_ui->Option4, AdType::ForceEmailer},
+        {m_ui->Option5, AdType::TimerAd},
+    }};
+    for (const auto &[button, type] : typeButtons)
+        m_ui->typeButtons->setId(button, static_cast<int>(type));
+    m_timerSnapshotTop = m_ui->Picture1->y() - timerSnapshotRise;
+
+    connect(m_ui->Command5, &QPushButton::clicked, this, &MainWindow::showCatalogue);
+    connect(m_ui->Command6, &QPushButton::clicked, this, &MainWindow::showSettings);
+    connect(m_ui->b, &QPushButton::clicked, this, &MainWindow::showOutput);
+    connect(m_ui->Command10, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(m_ui->Command4, &QPushButton::clicked, this, &MainWindow::showTestDrive);
+    connect(m_ui->Picture2, &QToolButton::clicked, this, &MainWindow::openHelp);
+    connect(m_ui->Command12, &QPushButton::clicked, this, &MainWindow::chooseColour);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &MainWindow::generateBody);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &MainWindow::generateHead);
+    connect(m_ui->view, &QPushButton::clicked, this, &MainWindow::showPreview);
+    connect(m_ui->Command13, &QPushButton::clicked, this, &MainWindow::choosePage);
+    connect(m_ui->Command7, &QPushButton::clicked, this, &MainWindow::addCodeToPage);
+    // The snapshot shows on the catalogue only.
+    connect(m_ui->SSTab1, &QTabWidget::currentChanged, this,
+            [this](int tab) { m_ui->Picture1->setVisible(tab == ChooseTab); });
+    // Selecting a type, by the user or by the program, shows its catalogue entry.
+    connect(m_ui->typeButtons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            showCatalogueEntry(static_cast<AdType>(id));
+    });
+    for (QPlainTextEdit *field : {m_ui->Txtbody, m_ui->Text6, m_ui->Text7})
+        field->installEventFilter(this);
+
+    m_ui->Txtbody->setPlainText(QString::fromLatin1(sampleBody));
+    m_ui->SSTab1->setCurrentIndex(ChooseTab);
+    m_ui->Option1->setChecked(true);
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_about;
+    delete m_preview;
+}
+
+AdType MainWindow::selectedType() const
+{
+    const int id = m_ui->typeButtons->checkedId();
+    return id < 0 ? AdType::None : static_cast<AdType>(id);
+}
+
+AdSettings MainWindow::settings() const
+{
+    AdSettings s;
+    s.type = selectedType();
+    s.height = m_ui->Text1->text();
+    s.width = m_ui->Text2->text();
+    s.horizontal = m_ui->Text3->text();
+    s.vertical = m_ui->Text4->text();
+    s.caption = m_ui->Text5->text();
+    s.body = withCrLfLineBreaks(m_ui->Txtbody->toPlainText());
+    s.colour = m_colour;
+    return s;
+}
+
+void MainWindow::showCatalogue()
+{
+    m_ui->SSTab1->setCurrentIndex(ChooseTab);
+    m_ui->Command4->setFocus();
+}
+
+void MainWindow::showSettings()
+{
+    const SettingsFormState state = generateDefaults(selectedType());
+    QLabel *const labels[] = {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->Label4, m_ui->Label5};
+    QLineEdit *const fields[] = {m_ui->Text1, m_ui->Text2, m_ui->Text3, m_ui->Text4, m_ui->Text5};
+    for (std::size_t i = 0; i < state.fields.size(); ++i) {
+        labels[i]->setEnabled(state.labelsEnabled[i]);
+        fields[i]->setEnabled(state.fields[i].enabled);
+        fields[i]->setText(state.fields[i].text);
+    }
+    m_ui->Label5->setText(state.captionLabel);
+    m_ui->SSTab1->setCurrentIndex(CreateTab);
+    m_ui->Command12->setFocus();
+}
+
+void MainWindow::showOutput()
+{
+    showCode(m_ui->Text6, QString());
+    showCode(m_ui->Text7, QString());
+    m_ui->SSTab1->setCurrentIndex(GenerateTab);
+    m_ui->Command1->setFocus();
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about) {
+        m_about = new Form22(m_host);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_host.showWindow(m_about);
+}
+
+void MainWindow::showTestDrive()
+{
+    if (!m_preview) {
+        m_preview = new Form3(m_host, selectedType());
+        m_preview->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_host.showWindow(m_preview);
+}
+
+void MainWindow::openHelp()
+{
+    m_host.openUrl(QString::fromLatin1(WebLinks::helpPage));
+}
+
+void MainWindow::showCatalogueEntry(AdType type)
+{
+    const AdTypeInfo &info = adTypeInfo(type);
+    m_ui->Label14->setText(QString::fromLatin1(info.description));
+    // A missing or unreadable image leaves the box empty.
+    m_ui->Picture1->setPixmap(
+        QPixmap(m_host.applicationFolder() + QLatin1Char('/') + QLatin1String(info.snapshot)));
+    if (type == AdType::TimerAd)
+        m_ui->Picture1->move(m_ui->Picture1->x(), m_timerSnapshotTop);
+}
+
+void MainWindow::generateBody()
+{
+    const AdSettings current = settings();
+    if (current.type == AdType::None)
+        return;
+    const QString body = ::generateBody(current);
+    showCode(m_ui->Text6, body);
+    m_host.setClipboardText(body);
+}
+
+void MainWindow::generateHead()
+{
+    showCode(m_ui->Text7, QString());
+    const AdSettings current = settings();
+    if (current.type == AdType::None)
+        return;
+    const QString scriptPath = supportScriptPath(m_host.applicationFolder(), current.type);
+    const ReadResult script = readWholeFile(scriptPath);
+    if (!script.ok()) {
+        m_host.showMessage(this, script.error);
+        return;
+    }
+    const QString head = ::generateHead(current, script.contents);
+    showCode(m_ui->Text7, head);
+    if (headGoesToClipboard(current.type, script.contents))
+        m_host.setClipboardText(head);
+}
+
+std::optional<GeneratedCode> MainWindow::generateBothSections()
+{
+    const AdSettings current = settings();
+    const ReadResult script
+        = readWholeFile(supportScriptPath(m_host.applicationFolder(), current.type));
+    if (!script.ok()) {
+        m_host.showMessage(this, script.error);
+        return std::nullopt;
+    }
+    GeneratedCode code = generateCode(current, script.contents);
+    showCode(m_ui->Text6, code.body);
+    showCode(m_ui->Text7, code.head);
+    m_host.setClipboardText(code.clipboard);
+    return code;
+}
+
+void MainWindow::showPreview()
+{
+    const std::optional<GeneratedCode> code = generateBothSections();
+    if (!code)
+        return;
+    const QString path = writePreviewPage(previewPage(code->body, code->head));
+    if (!path.isNull())
+        m_host.openFile(path);
+}
+
+QString MainWindow::writePreviewPage(const QByteArray &page)
+{
+    const QString inSupportFolder
+        = m_host.applicationFolder() + QLatin1Char('/') + QLatin1String(previewPageName);
+    const QString error = replaceFileContents(inSupportFolder, page);
+    if (error.isEmpty())
+        return inSupportFolder;
+    // An installed copy's folder is not the user's to write: use their cache.
+    const QString cacheFolder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QString cacheError = tr("There is no cache folder to write the preview page into.");
+    if (!cacheFolder.isEmpty()) {
+        const QString inCache = cacheFolder + QLatin1Char('/') + QLatin1String(previewPageName);
+        if (!QDir().mkpath(cacheFolder))
+            cacheError = tr("Cannot create the folder \"%1\".").arg(cacheFolder);
+        else
+            cacheError = replaceFileContents(inCache, page);
+        if (cacheError.isEmpty())
+            return inCache;
+    }
+    m_host.showMessage(this, error + QLatin1Char('\n') + cacheError);
+    return QString();
+}
+
+void MainWindow::addCodeToPage()
+{
+    if (m_pagePath.isEmpty()) {
+        m_host.showMessage(this, tr("Please select a file first"));
+        return;
+    }
+    // The whole page is read and checked before anything is generated or written.
+    const LoadedPage page = loadPage(m_pagePath);
+    if (!page.ok()) {
+        m_host.showMessage(this, page.error);
+        return;
+    }
+    const std::optional<GeneratedCode> code = generateBothSections();
+    if (!code)
+        return;
+    const PageResult result = writeCodeIntoPage(page, code->body, code->head);
+    if (result.outcome == PageOutcome::Refused) {
+        m_host.showMessage(this, result.message);
+        return;
+    }
+    m_host.openFile(m_pagePath);
+}
+
+void MainWindow::chooseColour()
+{
+    QColor chosen;
+    if (!m_host.chooseColour(this, windowGrey, &chosen))
+        return;
+    QPalette palette = m_ui->Text13->palette();
+    palette.setColor(QPalette::Base, chosen);
+    palette.setColor(QPalette::Text, chosen);
+    m_ui->Text13->setPalette(palette);
+    m_colour
+        = colourText(colourValue(chosen.red(), chosen.green(), chosen.blue()), QStringLiteral("H"));
+}
+
+void MainWindow::choosePage()
+{
+    // A cancelled dialog gives back the name it was given, empty before the first choice.
+    m_pagePath = m_host.chooseOpenFile(this, pageNameFilters(), initialPageFilter, m_pagePath);
+    m_ui->Text17->setText(m_pagePath);
+}
+
+void MainWindow::showCode(QPlainTextEdit *field, const QString &code)
+{
+    // The code keeps CR LF line ends for the clipboard and files; the field shows one break.
+    QString shown = code;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    field->setPlainText(shown);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Enter anywhere but on a button (which takes it itself) is "&Output".
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_ui->b->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // In the multi-line fields Enter is "&Output"; Ctrl+Enter types a line break.
+            if (key->modifiers() & Qt::ControlModifier)
+                static_cast<QPlainTextEdit *>(watched)->insertPlainText(QStringLiteral("\n"));
+            else
+                m_ui->b->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program with every other window.
+    delete m_about;
+    delete m_preview;
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "generator/adsettings.h"
+#include "generator/generation.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class HostServices;
+class QPlainTextEdit;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The main window: the ad type catalogue, the ad settings and the generated
+// code on three tabs, and the commands that generate the code, preview it and
+// add it to a page. It gathers the settings, hands them to the generation
+// flow and shows what comes back; failures are reported through the host.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(HostServices &host, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    AdType selectedType() const;
+    // The settings as the fields hold them; line breaks in the body are CR LF.
+    AdSettings settings() const;
+
+public Q_SLOTS:
+    // Toolbar: the catalogue (Choose tab), the settings reset to the selected
+    // type's defaults (Create tab), the cleared output (Generate tab), About.
+    void showCatalogue();
+    void showSettings();
+    void showOutput();
+    void showAbout();
+
+    // Shows the demonstration of the selected type in the preview window.
+    void showTestDrive();
+    void openHelp();
+
+    // Generate one section, show it and copy it to the clipboard (the head
+    // only when the generation flow says it goes there).
+    void generateBody();
+    void generateHead();
+    // Both sections into the preview page, opened in the browser.
+    void showPreview();
+    // Both sections into the chosen page, opened afterwards.
+    void addCodeToPage();
+
+    void chooseColour();
+    void choosePage();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showCatalogueEntry(AdType type);
+    void showCode(QPlainTextEdit *field, const QString &code);
+    // Both sections from the current settings, shown and copied; nothing when
+    // the support script cannot be read (reported).
+    std::optional<GeneratedCode> generateBothSections();
+    // Writes the preview page and returns where; a null string once reported
+    // that it could not be written anywhere.
+    QString writePreviewPage(const QByteArray &page);
+
+    HostServices &m_host;
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    QString m_colour; // the ad's background colour as RRGGBB
+    QString m_pagePath; // the page chosen to take the code; empty until one is chosen
+    int m_timerSnapshotTop = 0; // the snapshot's top once "Timer AD" has been shown
+
+    QPointer<QWidget> m_about;
+    QPointer<QWidget> m_preview;
+};

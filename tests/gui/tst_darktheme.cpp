@@ -1,0 +1,125 @@
+#include "app/mainwindow.h"
+#include "gui/fakehost.h"
+#include "widgets/windowstyle.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// Makes one of the program's windows for the host given.
+using WindowFactory = std::function<QWidget *(HostServices &)>;
+Q_DECLARE_METATYPE(WindowFactory)
+
+namespace {
+
+// A dark desktop theme: light text on dark backgrounds everywhere.
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor dark(45, 45, 45);
+    const QColor darker(30, 30, 30);
+    const QColor light(235, 235, 235);
+    palette.setColor(QPalette::Window, dark);
+    palette.setColor(QPalette::WindowText, light);
+    palette.setColor(QPalette::Base, darker);
+    palette.setColor(QPalette::AlternateBase, dark);
+    palette.setColor(QPalette::Text, light);
+    palette.setColor(QPalette::Button, dark);
+    palette.setColor(QPalette::ButtonText, light);
+    palette.setColor(QPalette::ToolTipBase, darker);
+    palette.setColor(QPalette::ToolTipText, light);
+    palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    return palette;
+}
+
+// The widget that paints a text-bearing control's text, or null when the
+// control shows no text (a colour swatch, an icon).
+QWidget *textPainter(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text().isEmpty() ? nullptr : w;
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text().isEmpty() ? nullptr : w;
+    if (auto *box = qobject_cast<QGroupBox *>(w))
+        return box->title().isEmpty() ? nullptr : w;
+    if (auto *field = qobject_cast<QLineEdit *>(w))
+        return field->isReadOnly() && field->text().isEmpty() ? nullptr : w;
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(w))
+        return area->viewport();
+    if (qobject_cast<QTabBar *>(w))
+        return w;
+    return nullptr;
+}
+
+} // namespace
+
+class TestDarkTheme : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyText_readsUnderDarkTheme_data();
+    void everyText_readsUnderDarkTheme();
+
+private:
+    QPalette m_original;
+};
+
+void TestDarkTheme::initTestCase()
+{
+    m_original = QApplication::palette();
+    QApplication::setPalette(darkPalette());
+}
+
+void TestDarkTheme::cleanupTestCase()
+{
+    QApplication::setPalette(m_original);
+}
+
+void TestDarkTheme::everyText_readsUnderDarkTheme_data()
+{
+    QTest::addColumn<WindowFactory>("makeWindow");
+    QTest::newRow("main window") << WindowFactory(
+        [](HostServices &host) -> QWidget * { return new MainWindow(host); });
+}
+
+void TestDarkTheme::everyText_readsUnderDarkTheme()
+{
+    QFETCH(WindowFactory, makeWindow);
+    FakeHost host;
+    host.folder = qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR");
+    std::unique_ptr<QWidget> window(makeWindow(host));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    int checked = 0;
+    const auto widgets = window->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        QWidget *painter = textPainter(w);
+        if (!painter)
+            continue;
+        const QPalette &palette = painter->palette();
+        const QColor text = palette.color(painter->foregroundRole());
+        const QColor background = palette.color(painter->backgroundRole());
+        const double ratio = contrastRatio(text, background);
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1: %2 on %3 is %4:1")
+                                .arg(w->objectName(), text.name(), background.name())
+                                .arg(ratio, 0, 'f', 2)));
+        ++checked;
+    }
+    QVERIFY(checked > 0);
+}
+
+QTEST_MAIN(TestDarkTheme)
+#include "tst_darktheme.moc"
