@@ -302,13 +302,13 @@ void AdsInBrowser::box_appearsAsNamedDialogWithBodyText()
         QVERIFY(check(addScriptAfterLoad(bodyFor(settings))));
     }
     const QString box = QStringLiteral("zBox('%1')").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 15000);
     // Entrance effects (1.6 s at most) end at the box's own place; the wait
     // allows for a busy machine.
     QTRY_VERIFY_WITH_TIMEOUT(
         check(QStringLiteral("(function (r) { return %1; })(%2.getBoundingClientRect())")
                   .arg(placement, box)),
-        8000);
+        15000);
     const QString accessibleName = eval(QStringLiteral("zName(%1)").arg(box)).toString();
     if (name.isEmpty())
         QVERIFY(!accessibleName.isEmpty());
@@ -350,7 +350,7 @@ void AdsInBrowser::closeControl_hidesBox()
 
     QVERIFY(load(pageFor(type, Order::Preview)));
     const QString shown = QStringLiteral("zShown(zBox('%1'))").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 15000);
     eval(action);
     QTRY_VERIFY_WITH_TIMEOUT(!check(shown), 2000);
     // The links' href is '#': closing must not navigate or scroll the page.
@@ -371,7 +371,7 @@ void AdsInBrowser::windowAd_minimisesMaximisesAndRestores()
         eval(QStringLiteral("document.querySelector('button[aria-label=%1]').click()")
                  .arg(QLatin1String(label)));
     };
-    QTRY_VERIFY_WITH_TIMEOUT(check(text), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(text), 15000);
     const QVariantList normal = eval(rect).toList();
     QCOMPARE(normal, (QVariantList {200, 200, 280, 180}));
 
@@ -410,7 +410,7 @@ void AdsInBrowser::windowAd_titleBarDragMovesWindow()
     const QString where = QStringLiteral("(function (r) { return [r.left, r.top]; })"
                                          "(zBox('%1').getBoundingClientRect())")
                               .arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(eval(where).toList() == (QVariantList {200, 200}), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(eval(where).toList() == (QVariantList {200, 200}), 15000);
 
     // Real mouse input, through the widget that renders the page.
     QWidget *surface = m_view->focusProxy();
@@ -434,7 +434,7 @@ void AdsInBrowser::stickMeNote_leavesFollowingPageContentVisible()
     // The note's mark-up leaves its divisions open; the page after it must
     // not end up inside the note.
     QVERIFY(load(pageFor(AdType::StickMeNote, Order::Pasted)));
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox('%1'))").arg(marker)), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox('%1'))").arg(marker)), 15000);
     QVERIFY(check(QStringLiteral("!document.getElementById('fadeinbox')"
                                  ".contains(document.getElementById('after'))")));
     eval(QStringLiteral("hidefadebox()"));
@@ -457,7 +457,7 @@ void AdsInBrowser::timedBox_disappearsOnItsOwn()
 
     QVERIFY(load(pageFor(type, Order::Preview)));
     const QString shown = QStringLiteral("zShown(zBox('%1'))").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 15000);
     QElapsedTimer clock;
     clock.start();
     QTRY_VERIFY_WITH_TIMEOUT(!check(shown), withinMs);
@@ -495,7 +495,7 @@ void AdsInBrowser::timedBox_waitsWhilePointerOrFocusInside()
 
     QVERIFY(load(pageFor(type, Order::Preview)));
     const QString shown = QStringLiteral("zShown(zBox('%1'))").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 15000);
     eval(enter);
     QTest::qWait(holdMs); // longer than the box's whole showing time
     QVERIFY(check(shown));
@@ -518,12 +518,12 @@ void AdsInBrowser::narrowWindow_keepsBoxInside()
     m_view->resize(360, 640); // a phone; the box is 280 wide at 200 from the left
     QVERIFY(load(pageFor(type, Order::Pasted)));
     const QString box = QStringLiteral("zBox('%1')").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 15000);
     QTRY_VERIFY_WITH_TIMEOUT(
         check(QStringLiteral("(function (r) { return r.left >= 0 && r.right <= "
                              "document.documentElement.clientWidth; })(%1.getBoundingClientRect())")
                   .arg(box)),
-        4000);
+        15000);
     QCOMPARE(m_page->errors, QStringList());
 }
 
@@ -548,7 +548,7 @@ void AdsInBrowser::demoPage_showsBoxWithoutErrors()
     const QString words = body.mid(3, body.indexOf(QLatin1Char('<'), 3) - 3);
     const QString quoted
         = QString::fromUtf8(QJsonDocument(QJsonArray {words}).toJson(QJsonDocument::Compact));
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox(%1[0]))").arg(quoted)), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox(%1[0]))").arg(quoted)), 15000);
     QCOMPARE(m_page->errors, QStringList());
 }
 
