@@ -1,8 +1,6 @@
 #include "app/form1.h"
 
-#include "about/form22.h"
-#include "widgets/twips.h"
-#include "widgets/wrapbutton.h"
+#include "about/aboutwindow.h"
 #include "generator/bodysection.h"
 #include "generator/colourtext.h"
 #include "generator/encoder.h"
@@ -11,9 +9,11 @@
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
 #include "pages/filefilter.h"
-#include "preview/form3.h"
 #include "pages/pagetext.h"
 #include "pages/previewpage.h"
+#include "preview/previewloader.h"
+#include "widgets/twips.h"
+#include "widgets/wrapbutton.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -473,7 +473,7 @@ void Form1::b_Click()
 void Form1::Command10_Click()
 {
     if (!m_about) {
-        m_about = new Form22(m_host);
+        m_about = new AboutWindow(m_host);
         m_about->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_host.showWindow(m_about);
@@ -517,7 +517,13 @@ void Form1::showCatalogueEntry(AdType type)
 void Form1::Command4_Click()
 {
     if (!m_preview) {
-        m_preview = new Form3(m_host, selectedType());
+        // The preview module, with the web engine, loads on the first test drive.
+        QString error;
+        m_preview = createPreviewWindow(m_host, selectedType(), &error);
+        if (!m_preview) {
+            m_host.showMessage(this, error);
+            return;
+        }
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_host.showWindow(m_preview);

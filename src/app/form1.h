@@ -14,8 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class Form3;
-class Form22;
+class AboutWindow;
 
 // The main window: the ad settings, the three workflow tabs and the commands
 // that generate the code, preview it and add it to a page.
@@ -112,6 +111,6 @@ private:
     QLineEdit *m_targetPath = nullptr;
     QLabel *m_helpIcon = nullptr;
 
-    QPointer<Form22> m_about;
-    QPointer<Form3> m_preview;
+    QPointer<AboutWindow> m_about;
+    QPointer<QWidget> m_preview;
 };

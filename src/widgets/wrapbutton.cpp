@@ -3,6 +3,10 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+WrapButton::WrapButton(QWidget *parent)
+    : QPushButton(parent)
+{ }
+
 WrapButton::WrapButton(const char *name, const QString &caption, const QString &toolTip,
                        QWidget *parent)
     : QPushButton(caption, parent)

@@ -8,6 +8,8 @@ class WrapButton : public QPushButton
 {
     Q_OBJECT
 public:
+    // For forms: the name, caption and tooltip come from the .ui file.
+    explicit WrapButton(QWidget *parent = nullptr);
     WrapButton(const char *name, const QString &caption, const QString &toolTip, QWidget *parent);
 
 protected:

@@ -1,0 +1,101 @@
+#include "preview/previewloader.h"
+
+#include "preview/previewfactory.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPluginLoader>
+
+namespace {
+
+struct LoaderState
+{
+    QStringList folders; // empty: the default folders
+    PreviewFactory *factory = nullptr;
+};
+
+LoaderState &state()
+{
+    static LoaderState loaderState;
+    return loaderState;
+}
+
+QString moduleFileName()
+{
+    return QStringLiteral(ZEPHRIN_PREVIEW_MODULE_FILE);
+}
+
+} // namespace
+
+void preparePreviewModule()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+QStringList previewModuleFolders()
+{
+    if (!state().folders.isEmpty())
+        return state().folders;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QStringList folders {programFolder};
+    const QString installed = QDir::cleanPath(programFolder + QLatin1Char('/')
+                                              + QStringLiteral(ZEPHRIN_MODULE_RELATIVE_DIR));
+    if (installed != programFolder)
+        folders << installed;
+    return folders;
+}
+
+void setPreviewModuleFolders(const QStringList &folders)
+{
+    state().folders = folders;
+    state().factory = nullptr;
+}
+
+QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error)
+{
+    LoaderState &loaderState = state();
+    if (!loaderState.factory) {
+        const QStringList folders = previewModuleFolders();
+        QString path;
+        for (const QString &folder : folders) {
+            const QString candidate = QDir(folder).filePath(moduleFileName());
+            if (QFileInfo::exists(candidate)) {
+                path = candidate;
+                break;
+            }
+        }
+        if (path.isEmpty()) {
+            if (error) {
+                *error = QCoreApplication::translate(
+                             "PreviewLoader",
+                             "The preview module %1 is missing, so the test drive cannot be "
+                             "shown. It was looked for in: %2")
+                             .arg(moduleFileName(), folders.join(QStringLiteral(", ")));
+            }
+            return nullptr;
+        }
+        // The loader is kept for the whole run: the windows' code lives in
+        // the module, so it is never unloaded.
+        static QPluginLoader *loader = nullptr;
+        if (!loader || loader->fileName() != QFileInfo(path).canonicalFilePath()) {
+            delete loader;
+            loader = new QPluginLoader(path);
+        }
+        loaderState.factory = qobject_cast<PreviewFactory *>(loader->instance());
+        if (!loaderState.factory) {
+            if (error) {
+                const QString reason = loader->isLoaded()
+                    ? QCoreApplication::translate("PreviewLoader", "it is not a preview module")
+                    : loader->errorString();
+                *error = QCoreApplication::translate(
+                             "PreviewLoader",
+                             "The preview module %1 could not be loaded, so the test drive "
+                             "cannot be shown: %2")
+                             .arg(QDir::toNativeSeparators(path), reason);
+            }
+            return nullptr;
+        }
+    }
+    return loaderState.factory->createPreviewWindow(host, selected);
+}
