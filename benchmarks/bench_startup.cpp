@@ -1,87 +1,119 @@
-// Prints how long the main window takes to appear and what it costs, so the
-// start-up path can be watched as the program grows. Run it offscreen or
-// under a display: QT_QPA_PLATFORM=offscreen build/benchmarks/bench_startup
+// Starts the program and a bare Qt window of the same size as whole processes,
+// alternately, and prints the median wall time from start until the window
+// has been shown (each quits at once then) and the median peak memory of
+// each, with their ratios. Runs offscreen:
+//   build/benchmarks/bench_startup [runs]
 #include "app/form1.h"
 #include "host/qthostservices.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTest>
+#include <QByteArray>
+#include <QList>
 
+#include <algorithm>
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+extern char **environ;
 
 namespace {
 
-// Milliseconds since the process started, dynamic linking included.
-double msSinceProcessStart()
+struct Run
 {
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    QFile uptime(QStringLiteral("/proc/uptime"));
-    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray statLine = stat.readAll();
-    // Fields after the command name, which is in parentheses.
-    const QList<QByteArray> fields = statLine.mid(statLine.lastIndexOf(')') + 2).split(' ');
-    const double startTicks = fields.value(19).toDouble();
-    const double upSeconds = uptime.readAll().split(' ').value(0).toDouble();
-    return (upSeconds - startTicks / sysconf(_SC_CLK_TCK)) * 1000.0;
+    double ms = 0;
+    double peakMiB = 0;
+};
+
+double nowMs()
+{
+    timespec ts {};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
 }
 
-long residentKiB()
+// Runs the command to its end; returns its wall time and peak resident size.
+bool runOnce(const QList<QByteArray> &command, Run *run)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
+    std::vector<char *> args;
+    for (const QByteArray &arg : command)
+        args.push_back(const_cast<char *>(arg.constData()));
+    args.push_back(nullptr);
+    const double start = nowMs();
+    // The programs' own warnings would drown the figures.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, args[0], &quiet, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0)
+        return false;
+    int status = 0;
+    rusage usage {};
+    if (wait4(pid, &status, 0, &usage) != pid)
+        return false;
+    run->ms = nowMs() - start;
+    run->peakMiB = usage.ru_maxrss / 1024.0; // KiB on Linux
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-int childProcesses()
+double median(QList<double> values)
 {
-    int children = 0;
-    const QString self = QString::number(getpid());
-    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.value(1) == self.toLatin1())
-            ++children;
-    }
-    return children;
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const double beforeMain = msSinceProcessStart();
-    QElapsedTimer timer;
-    timer.start();
-    QApplication app(argc, argv);
-    const qint64 appReady = timer.elapsed();
-    QtHostServices host;
-    Form1 window(host);
-    const qint64 built = timer.elapsed();
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return 1;
-    const qint64 shown = timer.elapsed();
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("ZEPHRIN_EXIT_AFTER_SHOW", "1");
 
-    std::printf("process start to main():     %6.0f ms (10 ms resolution)\n", beforeMain);
-    std::printf("QApplication ready:          %6lld ms\n", static_cast<long long>(appReady));
-    std::printf("main window built:           %6lld ms\n",
-                static_cast<long long>(built - appReady));
-    std::printf("main window shown:           %6lld ms\n", static_cast<long long>(shown - built));
-    std::printf("main() to window on screen:  %6lld ms\n", static_cast<long long>(shown));
-    std::printf("resident memory:             %6ld KiB\n", residentKiB());
-    std::printf("browser processes started:   %6d\n", childProcesses());
+    // The main window's size, for the bare window.
+    QSize size;
+    {
+        QApplication app(argc, argv);
+        QtHostServices host;
+        size = Form1(host).size();
+    }
+    const QList<QByteArray> program {ZEPHRIN_PROGRAM};
+    const QList<QByteArray> bare {ZEPHRIN_BARE_WINDOW, QByteArray::number(size.width()),
+                                  QByteArray::number(size.height())};
+
+    // One unmeasured run each fills the file cache.
+    Run run;
+    if (!runOnce(program, &run) || !runOnce(bare, &run)) {
+        std::fprintf(stderr, "could not run %s or %s\n", ZEPHRIN_PROGRAM, ZEPHRIN_BARE_WINDOW);
+        return 1;
+    }
+    QList<double> programMs, programMiB, bareMs, bareMiB;
+    for (int i = 0; i < runs; ++i) {
+        if (!runOnce(program, &run))
+            return 1;
+        programMs << run.ms;
+        programMiB << run.peakMiB;
+        if (!runOnce(bare, &run))
+            return 1;
+        bareMs << run.ms;
+        bareMiB << run.peakMiB;
+    }
+
+    const double pMs = median(programMs), bMs = median(bareMs);
+    const double pMiB = median(programMiB), bMiB = median(bareMiB);
+    std::printf("%d runs each, alternately, offscreen, window %dx%d; medians:\n", runs,
+                size.width(), size.height());
+    std::printf("                 start to shown   peak memory\n");
+    std::printf("zephrin          %8.1f ms     %7.1f MiB\n", pMs, pMiB);
+    std::printf("bare Qt window   %8.1f ms     %7.1f MiB\n", bMs, bMiB);
+    std::printf("ratio            %8.2f        %7.2f      (goal: at most 1.3)\n", pMs / bMs,
+                pMiB / bMiB);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 
 #include <csignal>
 #include <unistd.h>
@@ -58,5 +59,8 @@ int main(int argc, char *argv[])
     Form1 window(host);
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
+    // For the start-up benchmark: quit as soon as the window has been shown.
+    if (qEnvironmentVariableIsSet("ZEPHRIN_EXIT_AFTER_SHOW"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

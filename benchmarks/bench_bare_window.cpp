@@ -1,0 +1,19 @@
+// A bare Qt Widgets window: the yardstick bench_startup compares the program
+// with. Usage: bench_bare_window WIDTH HEIGHT. Quits once the window is shown.
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdlib>
+
+int main(int argc, char *argv[])
+{
+    const int width = argc > 2 ? std::atoi(argv[1]) : 640;
+    const int height = argc > 2 ? std::atoi(argv[2]) : 480;
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(width, height);
+    window.show();
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
+}
