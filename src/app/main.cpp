@@ -1,6 +1,5 @@
 #include "app/form1.h"
 #include "host/qthostservices.h"
-#include "preview/previewloader.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -42,10 +41,6 @@ int main(int argc, char *argv[])
     // preview window would stay blank for root users.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-
-    // The preview module, with the web engine, is loaded on first use; the
-    // engine needs the application set up for it before QApplication exists.
-    preparePreviewModule();
 
     // Past a file-size limit a write should fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);

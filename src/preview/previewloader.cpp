@@ -5,7 +5,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QOpenGLContext>
 #include <QPluginLoader>
+
+// Qt's setter of the context every OpenGL context of the application shares
+// with; exported by Qt GUI but declared only in its private headers.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
 namespace {
 
@@ -26,12 +31,23 @@ QString moduleFileName()
     return QStringLiteral(ZEPHRIN_PREVIEW_MODULE_FILE);
 }
 
-} // namespace
-
-void preparePreviewModule()
+// The web engine draws through OpenGL contexts shared with the application's,
+// and fails on its first page without a global share context. QApplication
+// makes one at start when Qt::AA_ShareOpenGLContexts is set, but on a desktop
+// that costs start-up the time to load the OpenGL driver; this makes the same
+// context only when the preview module is about to load. Without OpenGL (as
+// offscreen) the context stays invalid and the engine draws in software. It
+// lives as long as the process, as QApplication's would.
+void shareOpenGLContexts()
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (QOpenGLContext::globalShareContext())
+        return;
+    auto *context = new QOpenGLContext;
+    context->create();
+    qt_gl_set_global_share_context(context);
 }
+
+} // namespace
 
 QStringList previewModuleFolders()
 {
@@ -75,6 +91,7 @@ QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error
             }
             return nullptr;
         }
+        shareOpenGLContexts();
         // The loader is kept for the whole run: the windows' code lives in
         // the module, so it is never unloaded.
         static QPluginLoader *loader = nullptr;

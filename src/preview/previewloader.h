@@ -8,12 +8,6 @@
 class HostServices;
 class QWidget;
 
-// Call before the QApplication is constructed in a program that may load the
-// preview module. The web engine shares OpenGL contexts with the application;
-// it cannot be loaded later without this (it would crash on the first page).
-// Cheap: it only sets an application attribute.
-void preparePreviewModule();
-
 // Creates a preview window (see PreviewFactory). The preview module, which
 // holds the window and the web engine, is loaded on the first call; the
 // program itself links no web-engine library. Looks for the module beside

@@ -50,6 +50,11 @@ void TestPreviewWindow::init()
 
 void TestPreviewWindow::cleanup()
 {
+    // A failed test can leave its preview open; the next one starts without.
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("Form3"))
+            delete w;
+    }
     m_host.reset();
 }
 
@@ -211,13 +216,5 @@ void TestPreviewWindow::testDrive_withoutModule_namesItAndTheRestWorks()
     openPreview()->close();
 }
 
-int main(int argc, char *argv[])
-{
-    // As the program does, before the application exists.
-    preparePreviewModule();
-    QApplication app(argc, argv);
-    TestPreviewWindow test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestPreviewWindow)
 #include "tst_previewwindow.moc"
