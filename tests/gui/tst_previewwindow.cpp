@@ -26,6 +26,7 @@ private Q_SLOTS:
     void buttons_closeReloadAndOpenStore();
     void escape_closes();
     void testDrive_keepsPageUntilClosed();
+    void testDrive_withoutModule_namesItAndTheRestWorks_data();
     void testDrive_withoutModule_namesItAndTheRestWorks();
 
 private:
@@ -180,10 +181,23 @@ void TestPreviewWindow::testDrive_keepsPageUntilClosed()
     openPreview()->close();
 }
 
+void TestPreviewWindow::testDrive_withoutModule_namesItAndTheRestWorks_data()
+{
+    QTest::addColumn<QByteArray>("moduleFile"); // what stands in the module's place
+    QTest::newRow("module missing") << QByteArray();
+    QTest::newRow("module not a library") << QByteArray("not a library\n");
+}
+
 void TestPreviewWindow::testDrive_withoutModule_namesItAndTheRestWorks()
 {
-    QTemporaryDir empty;
-    setPreviewModuleFolders({empty.path()});
+    QFETCH(QByteArray, moduleFile);
+    QTemporaryDir folder;
+    if (!moduleFile.isNull()) {
+        QFile module(folder.filePath(QStringLiteral("libzephrin_preview.so")));
+        QVERIFY(module.open(QIODevice::WriteOnly));
+        module.write(moduleFile);
+    }
+    setPreviewModuleFolders({folder.path()});
     Form1 main(*m_host);
     auto testDrive = main.findChild<QPushButton *>(QStringLiteral("Command4"));
 
