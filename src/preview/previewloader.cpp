@@ -17,6 +17,9 @@ namespace {
 struct LoaderState
 {
     QStringList folders; // empty: the default folders
+    // Kept for the whole run and never unloaded: the windows' code lives in
+    // the module.
+    QPluginLoader *loader = nullptr;
     PreviewFactory *factory = nullptr;
 };
 
@@ -92,11 +95,9 @@ QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error
             return nullptr;
         }
         shareOpenGLContexts();
-        // The loader is kept for the whole run: the windows' code lives in
-        // the module, so it is never unloaded.
-        static QPluginLoader *loader = nullptr;
+        QPluginLoader *&loader = loaderState.loader;
         if (!loader || loader->fileName() != QFileInfo(path).canonicalFilePath()) {
-            delete loader;
+            delete loader; // leaves a module already loaded in memory
             loader = new QPluginLoader(path);
         }
         loaderState.factory = qobject_cast<PreviewFactory *>(loader->instance());
