@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
 
-#include "about/form22.h"
+#include "about/aboutwindow.h"
 #include "generator/colourtext.h"
 #include "generator/generatedefaults.h"
 #include "generator/weblinks.h"
@@ -8,7 +8,7 @@
 #include "pages/filestore.h"
 #include "pages/pagefile.h"
 #include "pages/previewpage.h"
-#include "preview/form3.h"
+#include "preview/previewloader.h"
 #include "ui_mainwindow.h"
 #include "widgets/windowstyle.h"
 
@@ -164,7 +164,7 @@ void MainWindow::showOutput()
 void MainWindow::showAbout()
 {
     if (!m_about) {
-        m_about = new Form22(m_host);
+        m_about = new AboutWindow(m_host);
         m_about->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_host.showWindow(m_about);
@@ -173,7 +173,13 @@ void MainWindow::showAbout()
 void MainWindow::showTestDrive()
 {
     if (!m_preview) {
-        m_preview = new Form3(m_host, selectedType());
+        // The preview module, with the web engine, loads on the first test drive.
+        QString error;
+        m_preview = createPreviewWindow(m_host, selectedType(), &error);
+        if (!m_preview) {
+            m_host.showMessage(this, error);
+            return;
+        }
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_host.showWindow(m_preview);

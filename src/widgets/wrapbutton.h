@@ -8,9 +8,8 @@ class WrapButton : public QPushButton
 {
     Q_OBJECT
 public:
+    // For forms: the name, caption and tooltip come from the .ui file.
     explicit WrapButton(QWidget *parent = nullptr);
-    // Names the button and gives it its caption and tooltip in one step, for
-    // windows that build their controls in code.
     WrapButton(const char *name, const QString &caption, const QString &toolTip, QWidget *parent);
 
 protected:

@@ -1,4 +1,4 @@
-#include "about/form22.h"
+#include "about/aboutwindow.h"
 #include "gui/fakehost.h"
 
 #include <QApplication>
@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class TestForm22 : public QObject
+class TestAboutWindow : public QObject
 {
     Q_OBJECT
 
@@ -23,24 +23,24 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<FakeHost> m_host;
-    QPointer<Form22> m_form;
+    QPointer<AboutWindow> m_form;
     QListWidget *list() const { return m_form->findChild<QListWidget *>(QStringLiteral("List1")); }
 };
 
-void TestForm22::init()
+void TestAboutWindow::init()
 {
     m_host = std::make_unique<FakeHost>();
-    m_form = new Form22(*m_host);
+    m_form = new AboutWindow(*m_host);
     m_form->setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void TestForm22::cleanup()
+void TestAboutWindow::cleanup()
 {
     delete m_form;
     m_host.reset();
 }
 
-void TestForm22::load_listsSixLines()
+void TestAboutWindow::load_listsSixLines()
 {
     QCOMPARE(m_form->windowTitle(), QStringLiteral("About : Zephrin"));
     QStringList lines;
@@ -53,31 +53,39 @@ void TestForm22::load_listsSixLines()
                       "Website : https://www.tolvane.example", "Email : support@tolvane.example"}));
 }
 
-void TestForm22::lines_openTheirTargets_data()
+void TestAboutWindow::lines_openTheirTargets_data()
 {
     QTest::addColumn<int>("row");
+    QTest::addColumn<int>("clicks");
     QTest::addColumn<QStringList>("opened");
-    QTest::newRow("software") << 0 << QStringList();
-    QTest::newRow("price") << 1 << QStringList();
-    QTest::newRow("platform") << 2 << QStringList();
-    QTest::newRow("company") << 3 << QStringList {"https://www.tolvane.example/"};
+    QTest::newRow("software") << 0 << 1 << QStringList();
+    QTest::newRow("price") << 1 << 1 << QStringList();
+    QTest::newRow("platform") << 2 << 1 << QStringList();
+    QTest::newRow("company") << 3 << 1 << QStringList {"https://www.tolvane.example/"};
     // The website line opens the address it shows.
-    QTest::newRow("website") << 4 << QStringList {"https://www.tolvane.example"};
-    QTest::newRow("email") << 5 << QStringList {"mailto:support@tolvane.example"};
+    QTest::newRow("website") << 4 << 1 << QStringList {"https://www.tolvane.example"};
+    QTest::newRow("email") << 5 << 1 << QStringList {"mailto:support@tolvane.example"};
+    // A click on the line already selected (say after closing the browser) acts again.
+    QTest::newRow("company clicked again")
+        << 3 << 2 << QStringList {"https://www.tolvane.example/", "https://www.tolvane.example/"};
+    QTest::newRow("email clicked three times")
+        << 5 << 3 << QStringList(3, QStringLiteral("mailto:support@tolvane.example"));
 }
 
-void TestForm22::lines_openTheirTargets()
+void TestAboutWindow::lines_openTheirTargets()
 {
     QFETCH(int, row);
+    QFETCH(int, clicks);
     QFETCH(QStringList, opened);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     const QRect line = list()->visualItemRect(list()->item(row));
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, line.center());
+    for (int i = 0; i < clicks; ++i)
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, line.center());
     QCOMPARE(m_host->openedUrls, opened);
 }
 
-void TestForm22::arrowKeys_openLinksAsClicksDo()
+void TestAboutWindow::arrowKeys_openLinksAsClicksDo()
 {
     m_form->show();
     QApplication::setActiveWindow(m_form);
@@ -92,7 +100,7 @@ void TestForm22::arrowKeys_openLinksAsClicksDo()
                            "mailto:support@tolvane.example"}));
 }
 
-void TestForm22::enter_buysAndEscapeCloses()
+void TestAboutWindow::enter_buysAndEscapeCloses()
 {
     m_form->show();
     QApplication::setActiveWindow(m_form);
@@ -104,5 +112,5 @@ void TestForm22::enter_buysAndEscapeCloses()
     QTRY_VERIFY(!m_form);
 }
 
-QTEST_MAIN(TestForm22)
-#include "tst_form22.moc"
+QTEST_MAIN(TestAboutWindow)
+#include "tst_aboutwindow.moc"
