@@ -7,14 +7,6 @@ WrapButton::WrapButton(QWidget *parent)
     : QPushButton(parent)
 { }
 
-WrapButton::WrapButton(const char *name, const QString &caption, const QString &toolTip,
-                       QWidget *parent)
-    : QPushButton(caption, parent)
-{
-    setObjectName(QString::fromLatin1(name));
-    setToolTip(toolTip);
-}
-
 void WrapButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);

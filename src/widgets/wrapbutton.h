@@ -8,9 +8,8 @@ class WrapButton : public QPushButton
 {
     Q_OBJECT
 public:
-    // For forms: the name, caption and tooltip come from the .ui file.
+    // The name, caption and tooltip come from the window's .ui form.
     explicit WrapButton(QWidget *parent = nullptr);
-    WrapButton(const char *name, const QString &caption, const QString &toolTip, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,7 @@
+#include "about/aboutwindow.h"
 #include "app/mainwindow.h"
 #include "gui/fakehost.h"
+#include "preview/previewloader.h"
 #include "widgets/windowstyle.h"
 
 #include <QAbstractButton>
@@ -91,6 +93,16 @@ void TestDarkTheme::everyText_readsUnderDarkTheme_data()
     QTest::addColumn<WindowFactory>("makeWindow");
     QTest::newRow("main window") << WindowFactory(
         [](HostServices &host) -> QWidget * { return new MainWindow(host); });
+    QTest::newRow("About window") << WindowFactory(
+        [](HostServices &host) -> QWidget * { return new AboutWindow(host); });
+    QTest::newRow("preview window") << WindowFactory([](HostServices &host) -> QWidget * {
+        setPreviewModuleFolders({QStringLiteral(ZEPHRIN_MODULE_BUILD_DIR)});
+        QString error;
+        QWidget *window = createPreviewWindow(host, AdType::WindowAd, &error);
+        if (!window)
+            qWarning("%s", qPrintable(error));
+        return window;
+    });
 }
 
 void TestDarkTheme::everyText_readsUnderDarkTheme()
@@ -99,6 +111,7 @@ void TestDarkTheme::everyText_readsUnderDarkTheme()
     FakeHost host;
     host.folder = qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR");
     std::unique_ptr<QWidget> window(makeWindow(host));
+    QVERIFY(window);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
