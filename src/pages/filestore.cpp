@@ -305,6 +305,9 @@ void syncFolder(const QByteArray &folder)
     }
 }
 
+// How much of a large new file is written before the disk is set to work on it.
+constexpr off_t flushStretch = 8 * 1024 * 1024;
+
 struct Attempt
 {
     bool blocked = false; // nothing was changed; the page needs the in-place route
@@ -340,7 +343,22 @@ Attempt replaceByRename(const QString &path, const Target &target, const Content
 
     QString reason;
     const int fd = temp.fd();
-    if (!contents([fd](QByteArrayView piece) { return writeAll(fd, piece.data(), piece.size()); }))
+    off_t written = 0;
+    off_t flushed = 0;
+    const auto sink = [fd, &written, &flushed](QByteArrayView piece) {
+        if (!writeAll(fd, piece.data(), piece.size()))
+            return false;
+        written += piece.size();
+        // Starts the disk writing what is written so far while the rest is
+        // being composed, so the fsync below waits only for the last stretch.
+        // Its errors show again at the fsync.
+        if (written - flushed >= flushStretch) {
+            ::sync_file_range(fd, flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
+            flushed = written;
+        }
+        return true;
+    };
+    if (!contents(sink))
         reason = systemReason(errno);
     // Last, as writing and fchown may clear the set-id bits.
     if (reason.isEmpty() && target.exists
@@ -553,7 +571,7 @@ MappedReadResult mapWholeFile(const QString &path)
         return result;
     if (status.st_size >= smallestMapped && status.st_size <= PTRDIFF_MAX) {
         const size_t size = size_t(status.st_size);
-        void *mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file.fd(), 0);
+        void *mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.fd(), 0);
         if (mapped != MAP_FAILED) {
             // Read once, front to back.
             ::madvise(mapped, size, MADV_SEQUENTIAL);
