@@ -571,10 +571,9 @@ MappedReadResult mapWholeFile(const QString &path)
         return result;
     if (status.st_size >= smallestMapped && status.st_size <= PTRDIFF_MAX) {
         const size_t size = size_t(status.st_size);
+        // Populated in one call: cheaper than a fault every few pages as it is read.
         void *mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.fd(), 0);
         if (mapped != MAP_FAILED) {
-            // Read once, front to back.
-            ::madvise(mapped, size, MADV_SEQUENTIAL);
             const std::shared_ptr<const char> mapping(
                 static_cast<const char *>(mapped),
                 [size](const char *p) { ::munmap(const_cast<char *>(p), size); });
