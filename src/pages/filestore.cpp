@@ -10,10 +10,12 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -303,6 +305,9 @@ void syncFolder(const QByteArray &folder)
     }
 }
 
+// How much of a large new file is written before the disk is set to work on it.
+constexpr off_t flushStretch = 8 * 1024 * 1024;
+
 struct Attempt
 {
     bool blocked = false; // nothing was changed; the page needs the in-place route
@@ -314,7 +319,7 @@ struct Attempt
 // and is then renamed over the page, so the page is at every moment either
 // wholly old or wholly new. A new page is created the same way, with the
 // permissions the kernel gives a new file.
-Attempt replaceByRename(const QString &path, const Target &target, const QByteArray &contents)
+Attempt replaceByRename(const QString &path, const Target &target, const ContentWriter &contents)
 {
     QByteArray tempPath;
     Descriptor temp(
@@ -337,7 +342,23 @@ Attempt replaceByRename(const QString &path, const Target &target, const QByteAr
     }
 
     QString reason;
-    if (!writeAll(temp.fd(), contents.constData(), contents.size()))
+    const int fd = temp.fd();
+    off_t written = 0;
+    off_t flushed = 0;
+    const auto sink = [fd, &written, &flushed](QByteArrayView piece) {
+        if (!writeAll(fd, piece.data(), piece.size()))
+            return false;
+        written += piece.size();
+        // Starts the disk writing what is written so far while the rest is
+        // being composed, so the fsync below waits only for the last stretch.
+        // Its errors show again at the fsync.
+        if (written - flushed >= flushStretch) {
+            ::sync_file_range(fd, flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
+            flushed = written;
+        }
+        return true;
+    };
+    if (!contents(sink))
         reason = systemReason(errno);
     // Last, as writing and fchown may clear the set-id bits.
     if (reason.isEmpty() && target.exists
@@ -425,8 +446,15 @@ Copy keepCopy(const Target &target, const QByteArray &original)
 // written into the page itself, flushed and read back. On any failure the
 // original contents are written back; the copy is removed unless that failed
 // too.
-QString updateInPlace(const QString &path, const Target &target, const QByteArray &contents)
+QString updateInPlace(const QString &path, const Target &target, const ContentWriter &writer)
 {
+    // Composed in full before the page is touched: the writer may be reading
+    // from a mapping of this very page, and the bytes are read back after.
+    QByteArray contents;
+    writer([&contents](QByteArrayView piece) {
+        contents.append(piece);
+        return true;
+    });
     const Descriptor page(openPage(target, O_RDWR));
     if (page.fd() < 0)
         return writeFailure(path, systemReason(errno));
@@ -462,37 +490,68 @@ QString pageRefusal(const QString &path, const Target &target)
     return writeFailure(path, systemReason(errno));
 }
 
+// Why a missing file cannot be created in its folder; empty when it can.
+QString folderRefusal(const QString &path)
+{
+    return QCoreApplication::translate("FileStore",
+                                       "The folder \"%1\" is not writable, so \"%2\" cannot be "
+                                       "created in it.")
+        .arg(QFileInfo(path).absolutePath(), QFileInfo(path).fileName());
+}
+
+// The refusal for a resolved target, before anything is written; empty when
+// the write is to be tried.
+QString refusal(const QString &path, const Target &target)
+{
+    if (!target.error.isEmpty())
+        return target.error;
+    if (target.exists)
+        return pageRefusal(path, target);
+    if (::faccessat(AT_FDCWD, target.folder.constData(), W_OK | X_OK, AT_EACCESS) != 0
+        && (errno == EACCES || errno == EPERM))
+        return folderRefusal(path);
+    return {};
+}
+
+// Opens a regular file for reading, looking before opening: opening a pipe
+// would wait for a writer, and opening a device can have effects of its own.
+// Returns -1 with error set on failure.
+int openRegular(const QString &path, struct stat &status, QString &error)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    if (::stat(encoded.constData(), &status) != 0) {
+        error = readFailure(path, systemReason(errno));
+        return -1;
+    }
+    if (const QString reason = notRegularReason(status.st_mode); !reason.isEmpty()) {
+        error = readFailure(path, reason);
+        return -1;
+    }
+    // Non-blocking, in case the name now leads somewhere else.
+    const int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = readFailure(path, systemReason(errno));
+        return -1;
+    }
+    const QString openedReason
+        = ::fstat(fd, &status) != 0 ? systemReason(errno) : notRegularReason(status.st_mode);
+    if (!openedReason.isEmpty()) {
+        ::close(fd);
+        error = readFailure(path, openedReason);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
 ReadResult readWholeFile(const QString &path)
 {
     ReadResult result;
-    const QByteArray encoded = QFile::encodeName(path);
-
-    // Look before opening: opening a pipe would wait for a writer, and
-    // opening a device can have effects of its own.
     struct stat status;
-    if (::stat(encoded.constData(), &status) != 0) {
-        result.error = readFailure(path, systemReason(errno));
+    const Descriptor file(openRegular(path, status, result.error));
+    if (file.fd() < 0)
         return result;
-    }
-    if (const QString reason = notRegularReason(status.st_mode); !reason.isEmpty()) {
-        result.error = readFailure(path, reason);
-        return result;
-    }
-
-    // Non-blocking, in case the name now leads somewhere else.
-    const Descriptor file(::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.fd() < 0) {
-        result.error = readFailure(path, systemReason(errno));
-        return result;
-    }
-    const QString openedReason
-        = ::fstat(file.fd(), &status) != 0 ? systemReason(errno) : notRegularReason(status.st_mode);
-    if (!openedReason.isEmpty()) {
-        result.error = readFailure(path, openedReason);
-        return result;
-    }
     if (!readToEnd(file.fd(), qsizetype(status.st_size), result.contents)) {
         result.error = readFailure(path, systemReason(errno));
         result.contents.clear();
@@ -500,24 +559,51 @@ ReadResult readWholeFile(const QString &path)
     return result;
 }
 
+MappedReadResult mapWholeFile(const QString &path)
+{
+    // Below this a copy costs less than setting up a mapping.
+    constexpr off_t smallestMapped = 1024 * 1024;
+
+    MappedReadResult result;
+    struct stat status;
+    const Descriptor file(openRegular(path, status, result.error));
+    if (file.fd() < 0)
+        return result;
+    if (status.st_size >= smallestMapped && status.st_size <= PTRDIFF_MAX) {
+        const size_t size = size_t(status.st_size);
+        // Populated in one call: cheaper than a fault every few pages as it is read.
+        void *mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.fd(), 0);
+        if (mapped != MAP_FAILED) {
+            const std::shared_ptr<const char> mapping(
+                static_cast<const char *>(mapped),
+                [size](const char *p) { ::munmap(const_cast<char *>(p), size); });
+            result.contents = FileBytes(mapping, qsizetype(size));
+            return result;
+        }
+    }
+    QByteArray bytes;
+    if (!readToEnd(file.fd(), qsizetype(status.st_size), bytes))
+        result.error = readFailure(path, systemReason(errno));
+    else
+        result.contents = FileBytes(std::move(bytes));
+    return result;
+}
+
 QString replaceFileContents(const QString &path, const QByteArray &contents)
 {
+    return replaceFileContents(path, [&contents](const ByteSink &sink) { return sink(contents); });
+}
+
+QString replaceFileContents(const QString &path, const ContentWriter &contents)
+{
     const Target target = resolveTarget(path);
-    if (!target.error.isEmpty())
-        return target.error;
+    if (const QString refused = refusal(path, target); !refused.isEmpty())
+        return refused;
 
     if (!target.exists) {
         const Attempt created = replaceByRename(path, target, contents);
-        if (created.blocked)
-            return QCoreApplication::translate(
-                       "FileStore",
-                       "The folder \"%1\" is not writable, so \"%2\" cannot be "
-                       "created in it.")
-                .arg(QFileInfo(path).absolutePath(), QFileInfo(path).fileName());
-        return created.error;
+        return created.blocked ? folderRefusal(path) : created.error;
     }
-    if (const QString refusal = pageRefusal(path, target); !refusal.isEmpty())
-        return refusal;
     // Renaming would split a page with other hard links from them.
     if (target.status.st_nlink == 1) {
         const Attempt replaced = replaceByRename(path, target, contents);
@@ -525,4 +611,9 @@ QString replaceFileContents(const QString &path, const QByteArray &contents)
             return replaced.error;
     }
     return updateInPlace(path, target, contents);
+}
+
+QString replaceRefusal(const QString &path)
+{
+    return refusal(path, resolveTarget(path));
 }

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
+#include <memory>
 
 // File access for the user's pages, the support scripts and the preview page.
 // Failures come back as a message naming the file and the system's reason;
@@ -16,6 +20,49 @@ struct ReadResult
 
 // Reads a whole regular file. Refuses folders, devices, pipes and sockets.
 ReadResult readWholeFile(const QString &path);
+
+// A file's bytes as read: a large file is mapped into memory rather than
+// copied, so reading it costs no fresh memory. Copies share the bytes.
+class FileBytes
+{
+public:
+    FileBytes() = default;
+    explicit FileBytes(QByteArray bytes)
+        : m_bytes(std::move(bytes))
+    { }
+    FileBytes(std::shared_ptr<const char> mapping, qsizetype size)
+        : m_mapping(std::move(mapping))
+        , m_mappedSize(size)
+    { }
+    QByteArrayView view() const
+    {
+        return m_mapping ? QByteArrayView(m_mapping.get(), m_mappedSize) : QByteArrayView(m_bytes);
+    }
+
+private:
+    QByteArray m_bytes;
+    std::shared_ptr<const char> m_mapping;
+    qsizetype m_mappedSize = 0;
+};
+
+struct MappedReadResult
+{
+    FileBytes contents;
+    QString error; // empty on success
+    bool ok() const { return error.isEmpty(); }
+};
+
+// readWholeFile, mapping a file of some megabytes instead of copying it. The
+// bytes are those of the file when it was opened; a program that shortens the
+// file while it is mapped makes reading past the new end fail, so the mapping
+// is for reading a page once, right away.
+MappedReadResult mapWholeFile(const QString &path);
+
+// New contents handed to a file piece by piece, so a large page need not be
+// composed in one buffer first. The sink returns false, with errno set, when
+// writing failed; the writer then stops and returns false.
+using ByteSink = std::function<bool(QByteArrayView piece)>;
+using ContentWriter = std::function<bool(const ByteSink &sink)>;
 
 // Replaces the contents of path with contents; a page the user may write is
 // never refused, and a failure leaves it byte for byte as it was. Usually the
@@ -35,3 +82,10 @@ ReadResult readWholeFile(const QString &path);
 // files, read-only pages, and missing files whose folder is not writable.
 // Returns an empty string on success.
 QString replaceFileContents(const QString &path, const QByteArray &contents);
+// The same with the contents given by a writer, called once.
+QString replaceFileContents(const QString &path, const ContentWriter &contents);
+
+// The refusal replaceFileContents would give for path without writing
+// anything: a target that is not a regular file, a read-only page, a missing
+// file whose folder is not writable. Empty when the write would be tried.
+QString replaceRefusal(const QString &path);

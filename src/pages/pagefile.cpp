@@ -3,11 +3,6 @@
 #include "pages/filestore.h"
 
 #include <QCoreApplication>
-#include <QFile>
-
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -25,26 +20,11 @@ QByteArray blockFor(PageEncoding encoding, const QString &body, const QString &h
     return pageWithBlock(empty, body, head);
 }
 
-// Whether original reads kept followed by block, compared in place: a large
-// page is not copied only to find that it stays as it is.
-bool readsAs(const QByteArray &original, const QByteArray &kept, const QByteArray &block)
-{
-    const QByteArrayView page(original);
-    return page.size() == kept.size() + block.size() && page.first(kept.size()) == kept
-        && page.sliced(kept.size()) == block;
-}
-
 // The write that replaceFileContents would do, or what a dry run reports of it.
-PageResult replacePage(const LoadedPage &page, const QByteArray &contents, bool dryRun)
+PageResult replacePage(const LoadedPage &page, const ContentWriter &contents, bool dryRun)
 {
-    if (dryRun) {
-        // A read-only page would be refused by the real write.
-        if (::faccessat(AT_FDCWD, QFile::encodeName(page.path).constData(), W_OK, AT_EACCESS) != 0)
-            return refused(QCoreApplication::translate("PageFile", "Cannot write \"%1\": %2")
-                               .arg(page.path, QString::fromLocal8Bit(std::strerror(errno))));
-        return {PageOutcome::Updated, {}};
-    }
-    const QString error = replaceFileContents(page.path, contents);
+    const QString error
+        = dryRun ? replaceRefusal(page.path) : replaceFileContents(page.path, contents);
     if (!error.isEmpty())
         return refused(error);
     return {PageOutcome::Updated, {}};
@@ -56,40 +36,37 @@ LoadedPage loadPage(const QString &path)
 {
     LoadedPage page;
     page.path = path;
-    ReadResult file = readWholeFile(path);
+    MappedReadResult file = mapWholeFile(path);
     if (!file.ok()) {
         page.error = file.error;
         return page;
     }
     page.original = std::move(file.contents);
-    page.prepared = preparePage(page.original);
-    if (!page.prepared.ok())
+    page.layout = pageLayout(page.original.view());
+    if (!page.layout.ok())
         page.error = QCoreApplication::translate("PageFile", "Cannot add the code to \"%1\": %2")
-                         .arg(path, page.prepared.error);
+                         .arg(path, page.layout.error);
     return page;
 }
 
 PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const QString &head,
                              bool dryRun)
 {
-    LoadedPage copy = page;
-    return writeCodeIntoPage(std::move(copy), body, head, dryRun);
-}
-
-PageResult writeCodeIntoPage(LoadedPage &&page, const QString &body, const QString &head,
-                             bool dryRun)
-{
     if (!page.ok())
         return refused(page.error);
-    const QByteArray block = blockFor(page.prepared.encoding, body, head);
-    if (readsAs(page.original, page.prepared.keptText, block))
+    const QByteArrayView original = page.original.view();
+    const QByteArray block = blockFor(page.layout.encoding, body, head);
+    // The page stays as it is when its kept text is the bytes as read and the
+    // block after it is the same; a kept text that needs rewriting differs
+    // from the bytes as read, so the page changes.
+    if (page.layout.keptAsRead && original.sliced(page.layout.cut) == block)
         return {PageOutcome::Unchanged, {}};
-    // The kept text is the page's only copy from here: the block goes on its
-    // end in place, and the bytes as read are let go before the write.
-    page.original = QByteArray();
-    QByteArray contents = std::move(page.prepared.keptText);
-    contents.append(block);
-    return replacePage(page, contents, dryRun);
+    return replacePage(
+        page,
+        [&](const ByteSink &sink) {
+            return putKeptText(original, page.layout, sink) && sink(block);
+        },
+        dryRun);
 }
 
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head, bool dryRun)
@@ -103,7 +80,12 @@ PageResult removeCodeFromPage(const QString &path, bool dryRun)
     if (!page.ok())
         return refused(page.error);
     // A page without a block is left as it is, even if its line ends differ.
-    if (!page.prepared.hadBlock)
+    if (!page.layout.hadBlock)
         return {PageOutcome::Unchanged, {}};
-    return replacePage(page, page.prepared.keptText, dryRun);
+    return replacePage(
+        page,
+        [&page](const ByteSink &sink) {
+            return putKeptText(page.original.view(), page.layout, sink);
+        },
+        dryRun);
 }

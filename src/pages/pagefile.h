@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/filestore.h"
 #include "pages/pagetext.h"
 
 #include <QByteArray>
@@ -24,24 +25,22 @@ struct PageResult
 struct LoadedPage
 {
     QString path;
-    QByteArray original; // the file's bytes as read
-    PreparedPage prepared;
+    FileBytes original; // the file's bytes as read (a large page is mapped, not copied)
+    PageLayout layout; // where the block goes, found without copying the page
     QString error; // why the page cannot take the code, naming it; empty when it can
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads and checks the page at path (see readWholeFile and preparePage).
+// Reads and checks the page at path (see mapWholeFile and pageLayout).
 LoadedPage loadPage(const QString &path);
 
 // Writes page with the block of body and head in place of any block it had,
 // through replaceFileContents. A page whose bytes would not change is left
 // untouched (same contents, same modification time). With dryRun nothing is
-// written; the result says what would happen.
+// written; the result says what would happen. The new page is written
+// straight from the bytes as read, with line ends rewritten on the way where
+// needed: no copy of a large page is made.
 PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const QString &head,
-                             bool dryRun = false);
-// The same, composing the new page in the loaded page's own buffer: no copy
-// of a large page is made.
-PageResult writeCodeIntoPage(LoadedPage &&page, const QString &body, const QString &head,
                              bool dryRun = false);
 
 // loadPage, then writeCodeIntoPage.

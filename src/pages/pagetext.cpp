@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 
 #include <cstring>
+#include <string.h>
+#include <utility>
 
 const QByteArray insertionMarker = QByteArrayLiteral("<!--www.tolvane.example/zephrin-->");
 
@@ -12,45 +14,105 @@ constexpr qsizetype nulScanLength = 8000;
 
 const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-// Line ends of a byte page, one pass with memchr: a 100 MB page must not
-// cost more than a copy.
-QByteArray normalizedBytes(QByteArrayView text)
+// First occurrence of needle in haystack at or after from, or -1: memmem is
+// many times faster than a general search over a large page.
+qsizetype findBytes(QByteArrayView haystack, QByteArrayView needle, qsizetype from)
 {
-    const char *data = text.data();
-    const qsizetype size = text.size();
-    QByteArray out;
-    if (size == 0)
-        return out;
-    // Every LF may grow by one CR, and an unterminated last line gets CR LF.
-    qsizetype lineFeeds = 0;
-    for (const char *p = data;
-         (p = static_cast<const char *>(std::memchr(p, '\n', data + size - p))); ++p)
-        ++lineFeeds;
-    out.resize(size + lineFeeds + 2);
+    if (from > haystack.size())
+        return -1;
+    const void *found = ::memmem(haystack.data() + from, size_t(haystack.size() - from),
+                                 needle.data(), size_t(needle.size()));
+    return found ? static_cast<const char *>(found) - haystack.data() : -1;
+}
 
-    // Copies runs of text that already end their lines with CR LF in one go,
-    // breaking a run only where a CR must be put in: a page with CR LF line
-    // ends is copied whole, and no byte is appended one call at a time.
-    char *to = out.data();
+using Sink = std::function<bool(QByteArrayView)>;
+
+// Gathers small pieces into one buffer before handing them on, so the sink
+// (a write to a file) is called once per chunk rather than once per line.
+class ChunkedSink
+{
+public:
+    explicit ChunkedSink(const Sink &put)
+        : m_put(put)
+        , m_buffer(chunkSize, Qt::Uninitialized)
+    { }
+
+    bool add(const char *data, qsizetype size)
+    {
+        if (m_used + size > chunkSize && !flush())
+            return false;
+        if (size >= chunkSize) // a long run goes on as it is
+            return m_put(QByteArrayView(data, size));
+        std::memcpy(m_buffer.data() + m_used, data, size_t(size));
+        m_used += size;
+        return true;
+    }
+
+    bool flush()
+    {
+        const qsizetype used = std::exchange(m_used, 0);
+        return used == 0 || m_put(QByteArrayView(m_buffer.constData(), used));
+    }
+
+private:
+    static constexpr qsizetype chunkSize = 256 * 1024; // stays in the processor's cache
+    const Sink &m_put;
+    QByteArray m_buffer;
+    qsizetype m_used = 0;
+};
+
+// Whether a line-end rewrite changes text: some LF lacks a CR before it, or
+// (with endLastLine) the last line lacks its LF. unit is 1 for bytes, 2 for
+// UTF-16; isUnit tells whether the unit at a position is a given character.
+template<typename IsUnit>
+bool needsRewrite(QByteArrayView text, qsizetype unit, bool endLastLine, IsUnit isUnit)
+{
+    if (text.isEmpty())
+        return false;
+    if (endLastLine && !isUnit(text.size() - unit, u'\n'))
+        return true;
+    if (unit == 1) { // the common case, one memchr per line
+        const char *data = text.data();
+        const char *end = data + text.size();
+        for (const char *lf = data;
+             (lf = static_cast<const char *>(std::memchr(lf, '\n', size_t(end - lf)))); ++lf) {
+            if (lf == data || lf[-1] != '\r')
+                return true;
+        }
+        return false;
+    }
+    for (qsizetype at = 0; at < text.size(); at += unit) {
+        if (isUnit(at, u'\n') && (at == 0 || !isUnit(at - unit, u'\r')))
+            return true;
+    }
+    return false;
+}
+
+// Line ends of a byte page, one pass with memchr. Runs that already end their
+// lines with CR LF go on in one piece, broken only where a CR must be put in.
+// With endLastLine an unterminated last line gets CR LF; without, the text is
+// the front of a page cut at the marker and its last line stays open.
+bool putNormalizedBytes(QByteArrayView text, bool endLastLine, const Sink &put)
+{
+    if (text.isEmpty())
+        return true;
+    ChunkedSink out(put);
+    const char *data = text.data();
+    const char *end = data + text.size();
     const char *runStart = data;
-    const char *end = data + size;
-    for (const char *lf = data; (lf = static_cast<const char *>(std::memchr(lf, '\n', end - lf)));
-         ++lf) {
+    for (const char *lf = data;
+         (lf = static_cast<const char *>(std::memchr(lf, '\n', size_t(end - lf)))); ++lf) {
         if (lf > data && lf[-1] == '\r')
             continue;
-        std::memcpy(to, runStart, size_t(lf - runStart));
-        to += lf - runStart;
-        *to++ = '\r';
+        if (!out.add(runStart, lf - runStart) || !out.add("\r", 1))
+            return false;
         runStart = lf; // the LF starts the next run
     }
-    std::memcpy(to, runStart, size_t(end - runStart));
-    to += end - runStart;
-    if (end[-1] != '\n') {
-        *to++ = '\r';
-        *to++ = '\n';
-    }
-    out.truncate(to - out.data());
-    return out;
+    if (!out.add(runStart, end - runStart))
+        return false;
+    if (endLastLine && end[-1] != '\n' && !out.add("\r\n", 2))
+        return false;
+    return out.flush();
 }
 
 // The same rules for a UTF-16 page, unit by unit in the page's byte order.
@@ -86,11 +148,13 @@ struct Utf16Order
     }
 };
 
-QByteArray normalizedUtf16(QByteArrayView text, Utf16Order order)
+bool putNormalizedUtf16(QByteArrayView text, Utf16Order order, bool endLastLine, const Sink &put)
 {
+    QByteArray lineEnd;
+    order.append(lineEnd, u'\r');
+    order.append(lineEnd, u'\n');
+    ChunkedSink out(put);
     const qsizetype units = text.size() / 2;
-    QByteArray out;
-    out.reserve(text.size() + text.size() / 2 + 4);
     qsizetype start = 0;
     while (start < units) {
         qsizetype lf = start;
@@ -99,68 +163,110 @@ QByteArray normalizedUtf16(QByteArrayView text, Utf16Order order)
         qsizetype end = lf;
         if (lf < units && end > start && order.unitAt(text.data() + 2 * (end - 1)) == u'\r')
             --end;
-        out.append(text.data() + 2 * start, 2 * (end - start));
-        order.append(out, u'\r');
-        order.append(out, u'\n');
+        if (!out.add(text.data() + 2 * start, 2 * (end - start)))
+            return false;
+        if ((lf < units || endLastLine) && !out.add(lineEnd.constData(), lineEnd.size()))
+            return false;
         start = lf < units ? lf + 1 : units;
     }
-    return out;
+    return out.flush();
 }
 
 // First marker at a unit boundary; a byte match straddling two units is no match.
-qsizetype findUtf16Marker(const QByteArray &text, Utf16Order order)
+qsizetype findUtf16Marker(QByteArrayView text, Utf16Order order)
 {
     QByteArray marker;
     order.append(marker, QString::fromLatin1(insertionMarker));
-    qsizetype pos = text.indexOf(marker);
+    qsizetype pos = findBytes(text, marker, 0);
     while (pos >= 0 && pos % 2 != 0)
-        pos = text.indexOf(marker, pos + 1);
+        pos = findBytes(text, marker, pos + 1);
     return pos;
 }
 
 } // namespace
 
-PreparedPage preparePage(const QByteArray &fileContents)
+// The marker holds no CR or LF, so rewriting line ends neither makes nor
+// breaks an occurrence of it: the cut is found in the bytes as read, and the
+// kept text is the rewrite of the bytes before it.
+PageLayout pageLayout(QByteArrayView contents)
 {
-    PreparedPage page;
-    const QByteArrayView contents(fileContents);
-
+    PageLayout layout;
     if (contents.startsWith("\xFF\xFE") || contents.startsWith("\xFE\xFF")) {
         const Utf16Order order {contents.startsWith("\xFF\xFE")};
-        page.encoding = order.littleEndian ? PageEncoding::Utf16LE : PageEncoding::Utf16BE;
+        layout.encoding = order.littleEndian ? PageEncoding::Utf16LE : PageEncoding::Utf16BE;
+        layout.textStart = 2;
         const QByteArrayView text = contents.sliced(2);
         if (text.size() % 2 != 0) {
             // Appending to a page cut mid-character would garble everything after it.
-            page.error = QStringLiteral(
+            layout.error = QStringLiteral(
                 "The page is UTF-16 text but ends in the middle of a character; it may be "
                 "damaged, so it is left as it is.");
-            return page;
+            return layout;
         }
-        QByteArray lines = normalizedUtf16(text, order);
-        const qsizetype marker = findUtf16Marker(lines, order);
-        page.hadBlock = marker >= 0;
-        if (page.hadBlock)
-            lines.truncate(marker);
-        page.keptText = contents.first(2).toByteArray() + lines;
-        return page;
+        const qsizetype marker = findUtf16Marker(text, order);
+        layout.hadBlock = marker >= 0;
+        const QByteArrayView kept = layout.hadBlock ? text.first(marker) : text;
+        layout.cut = 2 + kept.size();
+        layout.keptAsRead = !needsRewrite(kept, 2, !layout.hadBlock, [&](qsizetype at, char16_t c) {
+            return order.unitAt(kept.data() + at) == c;
+        });
+        return layout;
     }
 
     if (contents.first(qMin(contents.size(), nulScanLength)).contains('\0')) {
-        page.error = QStringLiteral(
+        layout.error = QStringLiteral(
             "The file is not a text page: it contains NUL bytes, as programs, images and "
             "other binary files do.");
-        return page;
+        return layout;
     }
 
     // The UTF-8 signature is no text of its own: a page holding only the
     // signature is an empty page.
-    const bool hasBom = contents.startsWith(QByteArrayView(utf8Bom));
-    QByteArray lines = normalizedBytes(hasBom ? contents.sliced(utf8Bom.size()) : contents);
-    const qsizetype marker = lines.indexOf(insertionMarker);
-    page.hadBlock = marker >= 0;
-    if (page.hadBlock)
-        lines.truncate(marker);
-    page.keptText = hasBom ? utf8Bom + lines : lines;
+    layout.textStart = contents.startsWith(QByteArrayView(utf8Bom)) ? utf8Bom.size() : 0;
+    const QByteArrayView text = contents.sliced(layout.textStart);
+    const qsizetype marker = findBytes(text, insertionMarker, 0);
+    layout.hadBlock = marker >= 0;
+    const QByteArrayView kept = layout.hadBlock ? text.first(marker) : text;
+    layout.cut = layout.textStart + kept.size();
+    layout.keptAsRead = !needsRewrite(kept, 1, !layout.hadBlock,
+                                      [&](qsizetype at, char16_t c) { return kept[at] == c; });
+    return layout;
+}
+
+bool putKeptText(QByteArrayView contents, const PageLayout &layout, const Sink &put)
+{
+    if (!layout.ok())
+        return true;
+    if (layout.keptAsRead)
+        return layout.cut == 0 || put(contents.first(layout.cut));
+    if (layout.textStart > 0 && !put(contents.first(layout.textStart)))
+        return false;
+    const QByteArrayView text = contents.sliced(layout.textStart, layout.cut - layout.textStart);
+    if (layout.encoding == PageEncoding::Bytes)
+        return putNormalizedBytes(text, !layout.hadBlock, put);
+    return putNormalizedUtf16(text, Utf16Order {layout.encoding == PageEncoding::Utf16LE},
+                              !layout.hadBlock, put);
+}
+
+PreparedPage preparePage(const QByteArray &fileContents)
+{
+    const PageLayout layout = pageLayout(fileContents);
+    PreparedPage page;
+    page.encoding = layout.encoding;
+    page.hadBlock = layout.hadBlock;
+    page.error = layout.error;
+    if (!page.ok())
+        return page;
+    if (layout.keptAsRead && layout.cut == fileContents.size()) {
+        page.keptText = fileContents; // shared, not copied
+        return page;
+    }
+    // Room for the usual case, every LF gaining a CR (lines of about 60 bytes).
+    page.keptText.reserve(layout.cut + layout.cut / 32 + 4);
+    putKeptText(fileContents, layout, [&page](QByteArrayView piece) {
+        page.keptText.append(piece);
+        return true;
+    });
     return page;
 }
 

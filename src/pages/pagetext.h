@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
 
 // The comment that marks the start of Zephrin's code block in a page.
 // Searched for and written as it stands (case-sensitive).
@@ -31,6 +34,27 @@ struct PreparedPage
 // page: a NUL byte in the first 8000 bytes of a file without a UTF-16 BOM, or
 // a UTF-16 page with an odd number of bytes. A UTF-8 BOM stays at the front.
 PreparedPage preparePage(const QByteArray &fileContents);
+
+// Where preparePage cuts a page and whether its kept text differs from the
+// bytes as read, found in one pass without copying the page.
+struct PageLayout
+{
+    PageEncoding encoding = PageEncoding::Bytes;
+    qsizetype textStart = 0; // the text begins after any byte-order mark
+    qsizetype cut = 0; // the kept text comes from the bytes before this: the marker, or the end
+    bool hadBlock = false;
+    bool keptAsRead = false; // the kept text is exactly the bytes before cut
+    QString error; // as PreparedPage::error
+    bool ok() const { return error.isEmpty(); }
+};
+PageLayout pageLayout(QByteArrayView fileContents);
+
+// Hands preparePage's keptText for fileContents, laid out by layout, to put
+// in pieces: the bytes as read when they need no change, otherwise rewritten a
+// chunk at a time, so no copy of a large page is made. Returns false as soon
+// as put does.
+bool putKeptText(QByteArrayView fileContents, const PageLayout &layout,
+                 const std::function<bool(QByteArrayView piece)> &put);
 
 // The new page: keptText, then the marker, CR LF, "<body>", body,
 // "</body><head>", head, "</head>" and a final CR LF, in the page's encoding

@@ -100,12 +100,16 @@ bool setAcl(const QStringList &arguments)
 const uid_t unprivilegedUser = 65534;
 const gid_t sharedGroup = 4242;
 
-// Replaces the page as the unprivileged user in a child process when running
-// as root, so that permission bits apply; otherwise in this process.
-QString replaceAsUser(const QString &path, const QByteArray &contents)
+// Replaces the page (or with dryRun, asks what refusal that would meet) as the
+// unprivileged user in a child process when running as root, so that
+// permission bits apply; otherwise in this process.
+QString replaceAsUser(const QString &path, const QByteArray &contents, bool dryRun = false)
 {
+    const auto replace = [&] {
+        return dryRun ? replaceRefusal(path) : replaceFileContents(path, contents);
+    };
     if (!runningAsRoot())
-        return replaceFileContents(path, contents);
+        return replace();
     int channel[2];
     if (::pipe(channel) != 0)
         return QStringLiteral("<no pipe>");
@@ -116,7 +120,7 @@ QString replaceAsUser(const QString &path, const QByteArray &contents)
         QByteArray message = "<could not drop privileges>";
         if (::setgroups(1, groups) == 0 && ::setgid(unprivilegedUser) == 0
             && ::setuid(unprivilegedUser) == 0)
-            message = replaceFileContents(path, contents).toUtf8();
+            message = replace().toUtf8();
         const bool sent = ::write(channel[1], message.constData(), size_t(message.size()))
             == ssize_t(message.size());
         ::_exit(sent ? 0 : 1);
@@ -223,6 +227,9 @@ void TestFileStore::readWholeFile_returnsEveryByte()
     const ReadResult result = readWholeFile(path("page.html"));
     QVERIFY2(result.ok(), qPrintable(result.error));
     QCOMPARE(result.contents, bytes);
+    const MappedReadResult mapped = mapWholeFile(path("page.html"));
+    QVERIFY2(mapped.ok(), qPrintable(mapped.error));
+    QVERIFY(mapped.contents.view() == bytes);
 }
 
 void TestFileStore::readWholeFile_missingFile_namesFileAndReason()
@@ -282,7 +289,9 @@ void TestFileStore::nonRegularFile_isRefused()
                  qPrintable(read.error));
         QVERIFY2(read.error.contains(reason), qPrintable(read.error));
 
+        QCOMPARE(mapWholeFile(target).error, read.error);
         const QString written = replaceFileContents(target, "new page\r\n");
+        QCOMPARE(replaceRefusal(target), written);
         QVERIFY2(written.startsWith(QStringLiteral("Cannot write \"%1\": ").arg(target)),
                  qPrintable(written));
         QVERIFY2(written.contains(reason), qPrintable(written));
@@ -613,7 +622,10 @@ void TestFileStore::replace_byUnprivilegedUser()
             expected.insert(QStringLiteral("other.html"), updated);
     }
 
+    const QString dryRun = replaceAsUser(pagePath, updated, true);
     const QString error = replaceAsUser(pagePath, updated);
+    // A refusal that comes before writing is foreseen by the dry run, word for word.
+    QCOMPARE(dryRun, cacheWritable ? error : QString());
 
     if (refusal.isEmpty()) {
         QVERIFY2(error.isEmpty(), qPrintable(error));

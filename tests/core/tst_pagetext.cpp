@@ -100,6 +100,12 @@ void TestPageText::preparePage_keepsTextBeforeMarker_data()
     QTest::newRow("NUL beyond first 8000 bytes")
         << QByteArray(QByteArray(8000, 'a') + '\0')
         << QByteArray(QByteArray(8000, 'a') + '\0' + "\r\n");
+    // Longer than the pieces the kept text is written in.
+    const QByteArray crLfLines = QByteArray("<p>line</p>\r\n").repeated(30000);
+    QTest::newRow("long runs around one bare LF")
+        << QByteArray(crLfLines + "x\n" + crLfLines) << QByteArray(crLfLines + "x\r\n" + crLfLines);
+    QTest::newRow("long LF page") << QByteArray("<p>l</p>\n").repeated(40000)
+                                  << QByteArray("<p>l</p>\r\n").repeated(40000);
     QTest::newRow("page tags left in place")
         << QByteArray("<html><head></head><body></body></html>")
         << QByteArray("<html><head></head><body></body></html>\r\n");
@@ -114,11 +120,14 @@ void TestPageText::preparePage_keepsTextBeforeMarker()
     QVERIFY2(prepared.ok(), qPrintable(prepared.error));
     QCOMPARE(prepared.encoding, PageEncoding::Bytes);
     QCOMPARE(prepared.keptText, kept);
+    // The page is written from the bytes as read exactly when they are the kept text.
+    QCOMPARE(pageLayout(page).keptAsRead, page.startsWith(kept));
 
     // Inserting again keeps the page text and leaves exactly one block: the newest.
     const QByteArray once = pageWithBlock(prepared, QStringLiteral("first"), QStringLiteral("h1"));
     const PreparedPage again = preparePage(once);
     QCOMPARE(again.keptText, kept);
+    QVERIFY(pageLayout(once).keptAsRead); // so a second run finds it unchanged
     const QByteArray twice = pageWithBlock(again, QStringLiteral("second"), QStringLiteral("h2"));
     QCOMPARE(twice, kept + blockBytes("second", "h2"));
     QCOMPARE(twice.count(M), 1);
@@ -241,6 +250,7 @@ void TestPageText::utf16Page_roundTripsInItsOwnEncoding()
 
     const PreparedPage again = preparePage(written);
     QCOMPARE(again.keptText, prepared.keptText);
+    QVERIFY(pageLayout(written).keptAsRead);
     QCOMPARE(again.encoding, prepared.encoding);
 }
 
