@@ -10,10 +10,12 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <optional>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -543,6 +545,76 @@ int openRegular(const QString &path, struct stat &status, QString &error)
     return fd;
 }
 
+// Pages mapped for reading. When another program shortens a mapped page,
+// reading past its new end raises SIGBUS; the handler maps zero pages over the
+// vanished part and marks the mapping, so the read finishes and the page is
+// refused as changed, instead of the program ending.
+struct GuardedMapping
+{
+    std::atomic<char *> start {nullptr};
+    std::atomic<size_t> size {0};
+    std::atomic_bool shortened {false};
+};
+GuardedMapping guardedMappings[64];
+struct sigaction previousBusErrorAction;
+size_t memoryPageSize = 4096;
+
+void onBusError(int signal, siginfo_t *info, void *context)
+{
+    char *const address = static_cast<char *>(info->si_addr);
+    for (GuardedMapping &mapping : guardedMappings) {
+        char *const start = mapping.start.load();
+        const size_t size = mapping.size.load();
+        if (!start || address < start || address >= start + size)
+            continue;
+        char *const from = start + size_t(address - start) / memoryPageSize * memoryPageSize;
+        if (::mmap(from, size_t(start + size - from), PROT_READ,
+                   MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0)
+            != MAP_FAILED) {
+            mapping.shortened.store(true);
+            return;
+        }
+        break;
+    }
+    // Not a guarded mapping: whatever would have happened without us.
+    if (previousBusErrorAction.sa_flags & SA_SIGINFO) {
+        previousBusErrorAction.sa_sigaction(signal, info, context);
+        return;
+    }
+    if (previousBusErrorAction.sa_handler != SIG_DFL
+        && previousBusErrorAction.sa_handler != SIG_IGN) {
+        previousBusErrorAction.sa_handler(signal);
+        return;
+    }
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+// A slot for a new mapping, or null when every slot is taken (the file is
+// then read rather than mapped).
+GuardedMapping *guardMapping(char *start, size_t size)
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        memoryPageSize = size_t(::sysconf(_SC_PAGESIZE));
+        struct sigaction action = {};
+        action.sa_sigaction = onBusError;
+        action.sa_flags = SA_SIGINFO;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGBUS, &action, &previousBusErrorAction);
+    });
+    for (GuardedMapping &mapping : guardedMappings) {
+        char *expected = nullptr;
+        if (mapping.start.load() == nullptr) {
+            mapping.size.store(size);
+            mapping.shortened.store(false);
+            if (mapping.start.compare_exchange_strong(expected, start))
+                return &mapping;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 ReadResult readWholeFile(const QString &path)
@@ -574,11 +646,17 @@ MappedReadResult mapWholeFile(const QString &path)
         // Populated in one call: cheaper than a fault every few pages as it is read.
         void *mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.fd(), 0);
         if (mapped != MAP_FAILED) {
-            const std::shared_ptr<const char> mapping(
-                static_cast<const char *>(mapped),
-                [size](const char *p) { ::munmap(const_cast<char *>(p), size); });
-            result.contents = FileBytes(mapping, qsizetype(size));
-            return result;
+            GuardedMapping *guard = guardMapping(static_cast<char *>(mapped), size);
+            if (guard) {
+                const std::shared_ptr<const char> mapping(static_cast<const char *>(mapped),
+                                                          [size, guard](const char *p) {
+                                                              guard->start.store(nullptr);
+                                                              ::munmap(const_cast<char *>(p), size);
+                                                          });
+                result.contents = FileBytes(mapping, qsizetype(size), &guard->shortened);
+                return result;
+            }
+            ::munmap(mapped, size);
         }
     }
     QByteArray bytes;

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -30,19 +31,26 @@ public:
     explicit FileBytes(QByteArray bytes)
         : m_bytes(std::move(bytes))
     { }
-    FileBytes(std::shared_ptr<const char> mapping, qsizetype size)
+    FileBytes(std::shared_ptr<const char> mapping, qsizetype size,
+              const std::atomic_bool *shortened)
         : m_mapping(std::move(mapping))
         , m_mappedSize(size)
+        , m_shortened(shortened)
     { }
     QByteArrayView view() const
     {
         return m_mapping ? QByteArrayView(m_mapping.get(), m_mappedSize) : QByteArrayView(m_bytes);
     }
+    // Whether another program shortened the mapped file while it was read:
+    // the vanished part then reads as zero bytes, so what was read is not the
+    // page and must not be written back.
+    bool shortenedWhileRead() const { return m_shortened && m_shortened->load(); }
 
 private:
     QByteArray m_bytes;
     std::shared_ptr<const char> m_mapping;
     qsizetype m_mappedSize = 0;
+    const std::atomic_bool *m_shortened = nullptr;
 };
 
 struct MappedReadResult
@@ -53,9 +61,10 @@ struct MappedReadResult
 };
 
 // readWholeFile, mapping a file of some megabytes instead of copying it. The
-// bytes are those of the file when it was opened; a program that shortens the
-// file while it is mapped makes reading past the new end fail, so the mapping
-// is for reading a page once, right away.
+// bytes are those of the file when it was opened. A program that shortens the
+// file while it is mapped would make reading past the new end end this
+// program with SIGBUS; instead the vanished part reads as zero bytes and
+// FileBytes::shortenedWhileRead() tells, so the caller can refuse the page.
 MappedReadResult mapWholeFile(const QString &path);
 
 // New contents handed to a file piece by piece, so a large page need not be

@@ -3,6 +3,9 @@
 #include "pages/filestore.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -20,11 +23,36 @@ QByteArray blockFor(PageEncoding encoding, const QString &body, const QString &h
     return pageWithBlock(empty, body, head);
 }
 
+QString changedWhileRead(const QString &path)
+{
+    return QCoreApplication::translate(
+               "PageFile",
+               "The page \"%1\" was changed by another program while it was being "
+               "read, so it was left as it is. Try again.")
+        .arg(path);
+}
+
 // The write that replaceFileContents would do, or what a dry run reports of it.
 PageResult replacePage(const LoadedPage &page, const ContentWriter &contents, bool dryRun)
 {
+    // Nothing read from a page that shrank under us may replace it: the
+    // writer fails before the new contents can take the page's place.
+    const ContentWriter checked = [&](const ByteSink &sink) {
+        if (!contents(sink))
+            return false;
+        if (page.original.shortenedWhileRead()) {
+            errno = EIO;
+            return false;
+        }
+        return true;
+    };
     const QString error
-        = dryRun ? replaceRefusal(page.path) : replaceFileContents(page.path, contents);
+        = dryRun ? replaceRefusal(page.path) : replaceFileContents(page.path, checked);
+    // Writing straight from a mapping that lost its end fails instead.
+    const bool shortened = page.original.shortenedWhileRead()
+        || (!error.isEmpty() && QFileInfo(page.path).size() < page.original.view().size());
+    if (shortened)
+        return refused(changedWhileRead(page.path));
     if (!error.isEmpty())
         return refused(error);
     return {PageOutcome::Updated, {}};
@@ -43,7 +71,9 @@ LoadedPage loadPage(const QString &path)
     }
     page.original = std::move(file.contents);
     page.layout = pageLayout(page.original.view());
-    if (!page.layout.ok())
+    if (page.original.shortenedWhileRead())
+        page.error = changedWhileRead(path);
+    else if (!page.layout.ok())
         page.error = QCoreApplication::translate("PageFile", "Cannot add the code to \"%1\": %2")
                          .arg(path, page.layout.error);
     return page;

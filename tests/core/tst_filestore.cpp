@@ -1,4 +1,5 @@
 #include "pages/filestore.h"
+#include "pages/pagefile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -179,6 +180,8 @@ private Q_SLOTS:
     void replace_impossiblePath_refused();
     void replace_fullDisk_leavesPageUnchanged_data();
     void replace_fullDisk_leavesPageUnchanged();
+    void mappedPage_shortenedWhileRead_isRefusedNotFatal_data();
+    void mappedPage_shortenedWhileRead_isRefusedNotFatal();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -649,5 +652,35 @@ void TestFileStore::replace_byUnprivilegedUser()
     QDirIterator copies(path("cache"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     QVERIFY2(!copies.hasNext(), qPrintable(copies.next()));
 }
+void TestFileStore::mappedPage_shortenedWhileRead_isRefusedNotFatal_data()
+{
+    QTest::addColumn<QByteArray>("lineEnd");
+    // CR LF lines are written straight from the mapping; LF lines are read
+    // by the program itself to rewrite them.
+    QTest::newRow("CR LF page") << QByteArray("\r\n");
+    QTest::newRow("LF page") << QByteArray("\n");
+}
+
+void TestFileStore::mappedPage_shortenedWhileRead_isRefusedNotFatal()
+{
+    QFETCH(QByteArray, lineEnd);
+    const QString page = path(QStringLiteral("big.html"));
+    QByteArray text;
+    while (text.size() < 3 * 1024 * 1024)
+        text += "<p>a line of a large page</p>" + lineEnd;
+    QVERIFY(writeBytes(page, text));
+    const LoadedPage loaded = loadPage(page);
+    QVERIFY(loaded.ok());
+
+    // Another program cuts the page down while it is mapped.
+    QVERIFY(::truncate(QFile::encodeName(page).constData(), 1000) == 0);
+    const PageResult result = writeCodeIntoPage(loaded, QStringLiteral("b"), QStringLiteral("h"));
+    QCOMPARE(result.outcome, PageOutcome::Refused);
+    QVERIFY2(result.message.contains(QLatin1String("changed by another program")),
+             qPrintable(result.message));
+    QCOMPARE(readBytes(page), text.left(1000));
+    QCOMPARE(entries(m_dir->path()), QStringList {"big.html"});
+}
+
 QTEST_GUILESS_MAIN(TestFileStore)
 #include "tst_filestore.moc"
