@@ -2,13 +2,17 @@
 
 #include <QCoreApplication>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 #include <atomic>
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <optional>
+#include <sys/stat.h>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -39,6 +43,18 @@ constexpr int workerCount = 8;
 // The most page bytes held in memory at once; a larger page runs alone.
 constexpr qint64 memoryBudget = qint64(512) * 1024 * 1024;
 
+// The file a page name leads to: two names of one file (hard or symbolic
+// links) are rewritten one after the other, in the order listed, never at once.
+using FileKey = std::pair<dev_t, ino_t>;
+
+FileKey fileKeyOf(const QString &page)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(page).constData(), &status) != 0)
+        return {0, 0};
+    return {status.st_dev, status.st_ino};
+}
+
 // Runs change over pages on the workers; results are handed back in order.
 class ParallelPages
 {
@@ -48,7 +64,19 @@ public:
         : m_pages(pages)
         , m_change(change)
         , m_results(size_t(pages.size()))
+        , m_sameFileBefore(size_t(pages.size()), -1)
     {
+        std::map<FileKey, qsizetype> lastWithFile;
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            const FileKey file = fileKeyOf(pages.at(i));
+            if (file == FileKey {0, 0})
+                continue;
+            const auto [it, first] = lastWithFile.emplace(file, i);
+            if (!first) {
+                m_sameFileBefore[size_t(i)] = it->second;
+                it->second = i;
+            }
+        }
         const int count = int(qMin<qsizetype>(workerCount, pages.size()));
         for (int i = 0; i < count; ++i)
             m_workers.emplace_back([this] { work(); });
@@ -73,9 +101,14 @@ private:
         for (qsizetype index; (index = m_next++) < m_pages.size();) {
             const QString &page = m_pages.at(index);
             const qint64 cost = qMin(QFileInfo(page).size(), memoryBudget);
+            const qsizetype before = m_sameFileBefore[size_t(index)];
             {
                 std::unique_lock<std::mutex> lock(m_mutex);
-                m_changed.wait(lock, [&] { return m_inUse + cost <= memoryBudget; });
+                // Another name of the same file waits for the one listed before it.
+                m_changed.wait(lock, [&] {
+                    return m_inUse + cost <= memoryBudget
+                        && (before < 0 || m_results[size_t(before)].has_value());
+                });
                 m_inUse += cost;
             }
             PageResult result = m_change(page);
@@ -91,6 +124,7 @@ private:
     const QStringList &m_pages;
     const std::function<PageResult(const QString &)> &m_change;
     std::vector<std::optional<PageResult>> m_results;
+    std::vector<qsizetype> m_sameFileBefore; // index of an earlier name of the same file, or -1
     std::atomic<qsizetype> m_next {0};
     std::mutex m_mutex;
     std::condition_variable m_changed;

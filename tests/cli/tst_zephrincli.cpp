@@ -184,6 +184,8 @@ void TestZephrinCli::addAndRemove_onASite()
     QVERIFY(writeFile(site + QStringLiteral("/c.asp"), withBlock("<p>done</p>\r\n")));
     QVERIFY(writeFile(site + QStringLiteral("/d.htm"), QByteArray("GIF89a\0\0", 8)));
     QVERIFY(writeFile(site + QStringLiteral("/notes.txt"), notes));
+    // A second name of b.php: the two are rewritten one after the other.
+    QVERIFY(QFile::link(QStringLiteral("b.php"), site + QStringLiteral("/sub/b.html")));
     const QStringList add
         = {QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("jumpy-ad"),
            QStringLiteral("--recursive"), QStringLiteral("site")};
@@ -202,8 +204,8 @@ void TestZephrinCli::addAndRemove_onASite()
              QByteArray("site/a.html: updated\nsite/c.asp: unchanged\n"
                         "site/d.htm: refused: Cannot add the code to \"site/d.htm\": The file is "
                         "not a text page: it contains NUL bytes, as programs, images and other "
-                        "binary files do.\nsite/sub/b.php: updated\n"
-                        "4 pages: 2 updated, 1 unchanged, 1 refused.\n"));
+                        "binary files do.\nsite/sub/b.html: updated\nsite/sub/b.php: unchanged\n"
+                        "5 pages: 2 updated, 2 unchanged, 1 refused.\n"));
     QCOMPARE(readFile(site + QStringLiteral("/a.html")), withBlock(plain));
     QCOMPARE(readFile(site + QStringLiteral("/sub/b.php")), withBlock("<p>x</p>\r\n"));
     QCOMPARE(readFile(site + QStringLiteral("/notes.txt")), notes);
@@ -213,7 +215,7 @@ void TestZephrinCli::addAndRemove_onASite()
     QTest::qWait(20);
     const Run again = runCli(add, dir.path());
     QCOMPARE(again.exitCode, 1);
-    QVERIFY(again.out.endsWith("4 pages: 0 updated, 3 unchanged, 1 refused.\n"));
+    QVERIFY(again.out.endsWith("5 pages: 0 updated, 4 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), added);
     QCOMPARE(runCli({QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("3"),
                      QStringLiteral("site/a.html")},
@@ -228,7 +230,7 @@ void TestZephrinCli::addAndRemove_onASite()
     QCOMPARE(readFile(site + QStringLiteral("/c.asp")), "<p>done</p>\r\n");
     const auto cleared = snapshot(site);
     const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
-    QVERIFY(removedAgain.out.endsWith("4 pages: 0 updated, 3 unchanged, 1 refused.\n"));
+    QVERIFY(removedAgain.out.endsWith("5 pages: 0 updated, 4 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), cleared);
 }
 
