@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 
@@ -16,10 +18,17 @@ namespace {
 
 // The icon theme's program icon, as installed with the desktop entry; the
 // compiled-in PNG when the theme has none (a build folder, a bare desktop).
+// The fallback is read only when needed, by Qt's own PNG reader: left to
+// detect the format, the reader first loads every image-format plugin to ask
+// whether one of them reads PNG.
 QIcon programIcon()
 {
-    return QIcon::fromTheme(QStringLiteral("example.tolvane.Zephrin"),
-                            QIcon(QStringLiteral(":/icons/example.tolvane.Zephrin-64.png")));
+    const QIcon themed = QIcon::fromTheme(QStringLiteral("example.tolvane.Zephrin"));
+    if (!themed.isNull() && !themed.availableSizes().isEmpty())
+        return themed;
+    QImageReader reader(QStringLiteral(":/icons/example.tolvane.Zephrin-64.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 } // namespace

@@ -53,12 +53,14 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     , m_ui(std::make_unique<Ui::MainWindow>())
     , m_colour(QString::fromLatin1(defaultColour))
 {
-    m_ui->setupUi(this);
-
+    // The window's colours are set before its controls exist, which take them
+    // on as they are made: set afterwards, each change would walk every control.
     setBackground(this, QPalette::Window, windowGrey);
     setBackground(this, QPalette::Button, windowGrey);
     setBackground(this, QPalette::Base, Qt::white);
     setAutoFillBackground(true);
+    m_ui->setupUi(this);
+
     QPalette targetPalette = m_ui->Text17->palette();
     targetPalette.setColor(QPalette::Text, Qt::blue);
     m_ui->Text17->setPalette(targetPalette);
