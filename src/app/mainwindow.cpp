@@ -14,9 +14,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QKeyEvent>
-#include <QStandardPaths>
 #include <QStyle>
 
 #include <array>
@@ -252,32 +250,13 @@ void MainWindow::showPreview()
     const std::optional<GeneratedCode> code = generateBothSections();
     if (!code)
         return;
-    const QString path = writePreviewPage(previewPage(code->body, code->head));
-    if (!path.isNull())
-        m_host.openFile(path);
-}
-
-QString MainWindow::writePreviewPage(const QByteArray &page)
-{
-    const QString inSupportFolder
-        = m_host.applicationFolder() + QLatin1Char('/') + QLatin1String(previewPageName);
-    const QString error = replaceFileContents(inSupportFolder, page);
-    if (error.isEmpty())
-        return inSupportFolder;
-    // An installed copy's folder is not the user's to write: use their cache.
-    const QString cacheFolder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QString cacheError = tr("There is no cache folder to write the preview page into.");
-    if (!cacheFolder.isEmpty()) {
-        const QString inCache = cacheFolder + QLatin1Char('/') + QLatin1String(previewPageName);
-        if (!QDir().mkpath(cacheFolder))
-            cacheError = tr("Cannot create the folder \"%1\".").arg(cacheFolder);
-        else
-            cacheError = replaceFileContents(inCache, page);
-        if (cacheError.isEmpty())
-            return inCache;
+    const WrittenPreview written
+        = writePreviewPageFile(m_host.applicationFolder(), previewPage(code->body, code->head));
+    if (written.path.isEmpty()) {
+        m_host.showMessage(this, written.error);
+        return;
     }
-    m_host.showMessage(this, error + QLatin1Char('\n') + cacheError);
-    return QString();
+    m_host.openFile(written.path);
 }
 
 void MainWindow::addCodeToPage()

@@ -66,9 +66,6 @@ private:
     // Both sections from the current settings, shown and copied; nothing when
     // the support script cannot be read (reported).
     std::optional<GeneratedCode> generateBothSections();
-    // Writes the preview page and returns where; a null string once reported
-    // that it could not be written anywhere.
-    QString writePreviewPage(const QByteArray &page);
 
     HostServices &m_host;
     std::unique_ptr<Ui::MainWindow> m_ui;
