@@ -270,37 +270,23 @@ PreparedPage preparePage(const QByteArray &fileContents)
     return page;
 }
 
+QString codeSections(const QString &body, const QString &head)
+{
+    return QLatin1String("<body>") + body + QLatin1String("</body><head>") + head
+        + QLatin1String("</head>\r\n");
+}
+
 QByteArray pageWithBlock(const PreparedPage &page, const QString &body, const QString &head)
 {
     if (!page.ok())
         return {};
-
-    if (page.encoding == PageEncoding::Bytes) {
-        const QByteArray bodyBytes = body.toUtf8();
-        const QByteArray headBytes = head.toUtf8();
-        QByteArray out;
-        out.reserve(page.keptText.size() + insertionMarker.size() + bodyBytes.size()
-                    + headBytes.size() + 32);
-        out.append(page.keptText);
-        out.append(insertionMarker);
-        out.append("\r\n<body>");
-        out.append(bodyBytes);
-        out.append("</body><head>");
-        out.append(headBytes);
-        out.append("</head>\r\n");
-        return out;
-    }
-
-    const Utf16Order order {page.encoding == PageEncoding::Utf16LE};
+    const QString block
+        = QString::fromLatin1(insertionMarker) + QLatin1String("\r\n") + codeSections(body, head);
+    if (page.encoding == PageEncoding::Bytes)
+        return page.keptText + block.toUtf8();
     QByteArray out;
-    out.reserve(page.keptText.size() + 2 * (insertionMarker.size() + body.size() + head.size())
-                + 64);
+    out.reserve(page.keptText.size() + 2 * block.size());
     out.append(page.keptText);
-    order.append(out, QString::fromLatin1(insertionMarker));
-    order.append(out, u"\r\n<body>");
-    order.append(out, body);
-    order.append(out, u"</body><head>");
-    order.append(out, head);
-    order.append(out, u"</head>\r\n");
+    Utf16Order {page.encoding == PageEncoding::Utf16LE}.append(out, block);
     return out;
 }

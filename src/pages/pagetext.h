@@ -60,3 +60,7 @@ bool putKeptText(QByteArrayView fileContents, const PageLayout &layout,
 // "</body><head>", head, "</head>" and a final CR LF, in the page's encoding
 // (the sections as UTF-8 for a Bytes page). A refused page gives an empty result.
 QByteArray pageWithBlock(const PreparedPage &page, const QString &body, const QString &head);
+
+// "<body>" body "</body><head>" head "</head>" CR LF: the code as both the
+// inserted block (after the marker and CR LF) and the preview page hold it.
+QString codeSections(const QString &body, const QString &head);

@@ -1,6 +1,7 @@
 #include "pages/previewpage.h"
 
 #include "pages/filestore.h"
+#include "pages/pagetext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,16 +9,7 @@
 
 QByteArray previewPage(const QString &body, const QString &head)
 {
-    const QByteArray bodyBytes = body.toUtf8();
-    const QByteArray headBytes = head.toUtf8();
-    QByteArray page;
-    page.reserve(bodyBytes.size() + headBytes.size() + 32);
-    page.append("<body>");
-    page.append(bodyBytes);
-    page.append("</body><head>");
-    page.append(headBytes);
-    page.append("</head>\r\n");
-    return page;
+    return codeSections(body, head).toUtf8();
 }
 
 WrittenPreview writePreviewPageFile(const QString &folder, const QByteArray &page)
