@@ -3,8 +3,10 @@
 // has been shown (each quits at once then) and the median peak memory of
 // each, with their ratios. A third row, for reference, is the bare window with
 // one label: the least any window that shows text pays, as it loads the
-// fonts (the font configuration is read once per process). Runs offscreen:
+// fonts (the font configuration is read once per process). Runs offscreen
+// unless QT_QPA_PLATFORM names another platform:
 //   build/benchmarks/bench_startup [runs]
+//   QT_QPA_PLATFORM=xcb xvfb-run -a build/benchmarks/bench_startup [runs]
 // Plain C++ without Qt: a child's peak memory counts its parent's resident
 // size up to the exec, so the parent stays small.
 #include <algorithm>
@@ -77,7 +79,7 @@ double median(std::vector<double> values)
 int main(int argc, char *argv[])
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("ZEPHRIN_EXIT_AFTER_SHOW", "1", 1);
 
     // One unmeasured run of the program tells the main window's size (and
@@ -128,8 +130,8 @@ int main(int argc, char *argv[])
     const Series &p = series[0];
     const Series &b = series[1];
     const Series &t = series[2];
-    std::printf("%d runs each, alternately, offscreen, window %dx%d; medians:\n", runs, width,
-                height);
+    std::printf("%d runs each, alternately, on %s, window %dx%d; medians:\n", runs,
+                std::getenv("QT_QPA_PLATFORM"), width, height);
     // CPU time is less disturbed than wall time by other work on the machine.
     std::printf("                      start to shown   CPU time      peak memory\n");
     std::printf("zephrin               %8.1f ms     %7.1f ms    %7.1f MiB\n", p.medianMs,
