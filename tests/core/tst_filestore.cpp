@@ -200,7 +200,8 @@ void TestFileStore::init()
 void TestFileStore::cleanup()
 {
     // Read-only folders would stop the temporary folder's removal.
-    QDirIterator it(m_dir->path(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(m_dir->path(), QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext())
         ::chmod(QFile::encodeName(it.next()).constData(), 0755);
     qunsetenv("XDG_CACHE_HOME");
