@@ -83,14 +83,14 @@ package)
     expected=(/usr/bin/zephrin /usr/share/zephrin/popup1.js /usr/share/zephrin/sticky.html
         /usr/share/zephrin/sticky.gif /usr/share/applications/$id.desktop
         /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/$id.svg
-        /usr/share/man/man1/zephrin.1.gz /usr/share/doc/zephrin/copyright)
-    # Parts that land with the command-line tool and the preview module.
-    [ -f "$src/packaging/zephrin-cli.1" ] && expected+=(/usr/bin/zephrin-cli /usr/share/man/man1/zephrin-cli.1.gz)
-    # The preview module is installed through ZEPHRIN_MODULE_INSTALL_DIR.
-    grep -rqs 'ZEPHRIN_MODULE_INSTALL_DIR' "$src/src" && expected+=("/usr/lib/.*zephrin/.*\.so")
+        /usr/share/man/man1/zephrin.1.gz /usr/share/doc/zephrin/copyright
+        /usr/bin/zephrin-cli /usr/share/man/man1/zephrin-cli.1.gz "/usr/lib/.*zephrin/.*\.so")
     for f in "${expected[@]}"; do
         grep -qx "$f" "$work/files" || fail "the package lacks $f"
     done
+    # The preview page root's copy writes beside the support files goes on removal.
+    dpkg-deb --info "$deb" prerm | grep -qx 'rm -f "/usr/share/zephrin/view.html"' \
+        || fail "the package's prerm does not remove the preview page"
     dpkg-deb -I "$deb" | grep -E '^ (Depends|Installed-Size):'
     if command -v lintian >/dev/null; then
         lintian --fail-on error "$deb"
