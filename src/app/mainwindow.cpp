@@ -217,28 +217,32 @@ void MainWindow::generateHead()
     const AdSettings current = settings();
     if (current.type == AdType::None)
         return;
-    const QString scriptPath = supportScriptPath(m_host.applicationFolder(), current.type);
-    const ReadResult script = readWholeFile(scriptPath);
+    const std::optional<QByteArray> script = readSupportScript(current.type);
+    if (!script)
+        return;
+    const QString head = ::generateHead(current, *script);
+    showCode(m_ui->Text7, head);
+    if (headGoesToClipboard(current.type, *script))
+        m_host.setClipboardText(head);
+}
+
+std::optional<QByteArray> MainWindow::readSupportScript(AdType type)
+{
+    ReadResult script = readWholeFile(supportScriptPath(m_host.applicationFolder(), type));
     if (!script.ok()) {
         m_host.showMessage(this, script.error);
-        return;
+        return std::nullopt;
     }
-    const QString head = ::generateHead(current, script.contents);
-    showCode(m_ui->Text7, head);
-    if (headGoesToClipboard(current.type, script.contents))
-        m_host.setClipboardText(head);
+    return std::move(script.contents);
 }
 
 std::optional<GeneratedCode> MainWindow::generateBothSections()
 {
     const AdSettings current = settings();
-    const ReadResult script
-        = readWholeFile(supportScriptPath(m_host.applicationFolder(), current.type));
-    if (!script.ok()) {
-        m_host.showMessage(this, script.error);
+    const std::optional<QByteArray> script = readSupportScript(current.type);
+    if (!script)
         return std::nullopt;
-    }
-    GeneratedCode code = generateCode(current, script.contents);
+    GeneratedCode code = generateCode(current, *script);
     showCode(m_ui->Text6, code.body);
     showCode(m_ui->Text7, code.head);
     m_host.setClipboardText(code.clipboard);

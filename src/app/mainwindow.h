@@ -63,6 +63,8 @@ protected:
 private:
     void showCatalogueEntry(AdType type);
     void showCode(QPlainTextEdit *field, const QString &code);
+    // The type's support script; nothing when it cannot be read (reported).
+    std::optional<QByteArray> readSupportScript(AdType type);
     // Both sections from the current settings, shown and copied; nothing when
     // the support script cannot be read (reported).
     std::optional<GeneratedCode> generateBothSections();
