@@ -19,5 +19,5 @@ public:
     virtual QWidget *createPreviewWindow(HostServices &host, AdType selected) = 0;
 };
 
-#define ZephrinPreviewFactory_iid "com.tolvane.Zephrin.PreviewFactory/1.0"
+#define ZephrinPreviewFactory_iid "example.tolvane.Zephrin.PreviewFactory/1.0"
 Q_DECLARE_INTERFACE(PreviewFactory, ZephrinPreviewFactory_iid)

@@ -71,49 +71,65 @@ void setPreviewModuleFolders(const QStringList &folders)
     state().factory = nullptr;
 }
 
+namespace {
+
+// The module's path in the first folder that holds it; empty when none does.
+QString findModule(const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        const QString candidate = QDir(folder).filePath(moduleFileName());
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return QString();
+}
+
+// Loads the module at path (once; a module already loaded stays in memory)
+// and gives its factory, or nullptr with *error set to why.
+PreviewFactory *loadFactory(const QString &path, QString *error)
+{
+    shareOpenGLContexts();
+    QPluginLoader *&loader = state().loader;
+    if (!loader || loader->fileName() != QFileInfo(path).canonicalFilePath()) {
+        delete loader;
+        loader = new QPluginLoader(path);
+    }
+    auto *factory = qobject_cast<PreviewFactory *>(loader->instance());
+    if (!factory) {
+        const QString reason = loader->isLoaded()
+            ? QCoreApplication::translate("PreviewLoader", "it is not a preview module")
+            : loader->errorString();
+        *error = QCoreApplication::translate("PreviewLoader",
+                                             "The preview module %1 could not be loaded, so the "
+                                             "test drive cannot be shown: %2")
+                     .arg(QDir::toNativeSeparators(path), reason);
+    }
+    return factory;
+}
+
+} // namespace
+
 QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error)
 {
-    LoaderState &loaderState = state();
-    if (!loaderState.factory) {
+    PreviewFactory *&factory = state().factory;
+    if (!factory) {
+        QString message;
         const QStringList folders = previewModuleFolders();
-        QString path;
-        for (const QString &folder : folders) {
-            const QString candidate = QDir(folder).filePath(moduleFileName());
-            if (QFileInfo::exists(candidate)) {
-                path = candidate;
-                break;
-            }
-        }
+        const QString path = findModule(folders);
         if (path.isEmpty()) {
-            if (error) {
-                *error = QCoreApplication::translate(
-                             "PreviewLoader",
-                             "The preview module %1 is missing, so the test drive cannot be "
-                             "shown. It was looked for in: %2")
-                             .arg(moduleFileName(), folders.join(QStringLiteral(", ")));
-            }
-            return nullptr;
+            message = QCoreApplication::translate(
+                          "PreviewLoader",
+                          "The preview module %1 is missing, so the test drive cannot be "
+                          "shown. It was looked for in: %2")
+                          .arg(moduleFileName(), folders.join(QStringLiteral(", ")));
+        } else {
+            factory = loadFactory(path, &message);
         }
-        shareOpenGLContexts();
-        QPluginLoader *&loader = loaderState.loader;
-        if (!loader || loader->fileName() != QFileInfo(path).canonicalFilePath()) {
-            delete loader; // leaves a module already loaded in memory
-            loader = new QPluginLoader(path);
-        }
-        loaderState.factory = qobject_cast<PreviewFactory *>(loader->instance());
-        if (!loaderState.factory) {
-            if (error) {
-                const QString reason = loader->isLoaded()
-                    ? QCoreApplication::translate("PreviewLoader", "it is not a preview module")
-                    : loader->errorString();
-                *error = QCoreApplication::translate(
-                             "PreviewLoader",
-                             "The preview module %1 could not be loaded, so the test drive "
-                             "cannot be shown: %2")
-                             .arg(QDir::toNativeSeparators(path), reason);
-            }
+        if (!factory) {
+            if (error)
+                *error = message;
             return nullptr;
         }
     }
-    return loaderState.factory->createPreviewWindow(host, selected);
+    return factory->createPreviewWindow(host, selected);
 }
