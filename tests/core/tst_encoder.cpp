@@ -256,54 +256,29 @@ void TestEncoder::windowAd_argumentsArriveUnchanged_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("readyState"); // the page's when the script runs
 
-    QTest::newRow("plain") << "<B>Hi</B>"
-                           << "FFFFFF"
-                           << "Welcome"
-                           << "loading";
-    QTest::newRow("page already loaded") << "<B>Hi</B>"
-                                         << "FFFFFF"
-                                         << "Welcome"
-                                         << "complete";
-    QTest::newRow("page interactive") << "x"
-                                      << ""
-                                      << ""
-                                      << "interactive";
-    QTest::newRow("quotes") << "it's \"here\""
-                            << "F'F"
-                            << "'"
-                            << "loading";
-    QTest::newRow("backslashes") << "\\'\\\\"
-                                 << "\\"
-                                 << "end\\"
-                                 << "loading";
-    QTest::newRow("line breaks") << "a\r\nb\rc\nd"
-                                 << "\n"
-                                 << "\r\n"
-                                 << "loading";
-    QTest::newRow("controls") << units({0, 1, '\t', 0x0B, '\f', 0x1F, 0x7F}) << units({0})
-                              << units({'\t', 0x1B}) << "loading";
-    QTest::newRow("non-ASCII") << QString::fromUtf8("<b>Caf\xc3\xa9</b> \xe2\x82\xac 5")
-                               << QString::fromUtf8("\xc3\xa9")
-                               << QString::fromUtf8("\xc3\x9c"
-                                                    "ber")
-                               << "complete";
-    QTest::newRow("script end tags") << "</script></SCRIPT ><!--"
-                                     << "</ScRiPt"
-                                     << "<!-- x"
-                                     << "loading";
-    QTest::newRow("line terminators")
-        << units({0x2028, 'a', 0x2029}) << "" << units({0x2028}) << "loading";
-    QTest::newRow("surrogates") << units({0xD83D, 0xDE00, 0xD800}) << units({0xDFFF}) << ""
-                                << "loading";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << ""
-                           << "loading";
+    const auto row = [](const char *name, const QString &body, const QString &colour,
+                        const QString &caption, const char *readyState = "loading") {
+        QTest::newRow(name) << body << colour << caption << QString::fromLatin1(readyState);
+    };
+    row("plain", "<B>Hi</B>", "FFFFFF", "Welcome");
+    row("page already loaded", "<B>Hi</B>", "FFFFFF", "Welcome", "complete");
+    row("page interactive", "x", "", "", "interactive");
+    row("quotes", "it's \"here\"", "F'F", "'");
+    row("backslashes", "\\'\\\\", "\\", "end\\");
+    row("line breaks", "a\r\nb\rc\nd", "\n", "\r\n");
+    row("controls", units({0, 1, '\t', 0x0B, '\f', 0x1F, 0x7F}), units({0}), units({'\t', 0x1B}));
+    row("non-ASCII", QString::fromUtf8("<b>Caf\xc3\xa9</b> \xe2\x82\xac 5"),
+        QString::fromUtf8("\xc3\xa9"), QString::fromUtf8("\xc3\x9c") + "ber", "complete");
+    row("script end tags", "</script></SCRIPT ><!--", "</ScRiPt", "<!-- x");
+    row("line terminators", units({0x2028, 'a', 0x2029}), "", units({0x2028}));
+    row("surrogates", units({0xD83D, 0xDE00, 0xD800}), units({0xDFFF}), "");
+    row("empty", "", "", "");
 
     QRandomGenerator gen(7);
     for (int i = 0; i < 20; ++i) {
-        QTest::addRow("random %d", i) << randomText(gen, int(gen.bounded(0, 40)))
-                                      << randomText(gen, 3) << randomText(gen, 5) << "loading";
+        QTest::addRow("random %d", i)
+            << randomText(gen, int(gen.bounded(0, 40))) << randomText(gen, 3) << randomText(gen, 5)
+            << QStringLiteral("loading");
     }
 }
 
