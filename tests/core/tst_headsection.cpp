@@ -1,29 +1,13 @@
+#include "core/testsettings.h"
 #include "generator/headsection.h"
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(AdSettings)
-Q_DECLARE_METATYPE(AdType)
-
 namespace {
-
-AdSettings settings(AdType type)
-{
-    AdSettings s;
-    s.type = type;
-    s.height = QStringLiteral("180");
-    s.width = QStringLiteral("280");
-    s.horizontal = QStringLiteral("210");
-    s.vertical = QStringLiteral("120");
-    s.caption = QStringLiteral("Cap");
-    s.body = QStringLiteral("<B>Hi</B>");
-    s.colour = QStringLiteral("FFFFFF");
-    return s;
-}
 
 const QString stickMeStyle = QStringLiteral(
     "<style type='text/css'>#fadeinbox{position:absolute;width:280px;height:180px;left: 0;top: "
-    "-400px;border: 2px solid black;background-color:FFFFFF;padding: 4px;z-index: "
+    "-400px;border: 2px solid black;background-color:FFCC00;padding: 4px;z-index: "
     "100;visibility:hidden;}</style>");
 
 } // namespace
@@ -39,8 +23,6 @@ private Q_SLOTS:
     void headSection_linesThenStyle();
     void styleElement_matchesTemplate_data();
     void styleElement_matchesTemplate();
-    void headSection_ignoresFieldsForScriptOnlyTypes_data();
-    void headSection_ignoresFieldsForScriptOnlyTypes();
     void headSection_noTypeIsNull();
     void headCopyRuns_dependsOnTypeAndLines_data();
     void headCopyRuns_dependsOnTypeAndLines();
@@ -86,10 +68,6 @@ void TestHeadSection::headSection_linesThenStyle_data()
         << AdType::JumpyAd << QByteArray("one\ntwo\n") << "one\r\ntwo\r\n";
     QTest::newRow("last line gets CR LF")
         << AdType::WindowAd << QByteArray("one\r\ntwo") << "one\r\ntwo\r\n";
-    QTest::newRow("timer style after last line")
-        << AdType::TimerAd << QByteArray("s")
-        << "s\r\n<style type='text/css'>#sponsorAdDiv {position:absolute; height:180; "
-           "width:280px; top:120; left:210;}</style>";
 }
 
 void TestHeadSection::headSection_linesThenStyle()
@@ -97,7 +75,7 @@ void TestHeadSection::headSection_linesThenStyle()
     QFETCH(AdType, type);
     QFETCH(QByteArray, file);
     QFETCH(QString, expected);
-    QCOMPARE(headSection(settings(type), scriptLines(file)), expected);
+    QCOMPARE(headSection(testSettings(type), scriptLines(file)), expected);
 }
 
 void TestHeadSection::styleElement_matchesTemplate_data()
@@ -105,29 +83,16 @@ void TestHeadSection::styleElement_matchesTemplate_data()
     QTest::addColumn<AdSettings>("settings");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("stickme note") << settings(AdType::StickMeNote) << stickMeStyle;
-
-    AdSettings s = settings(AdType::ForceEmailer);
-    s.colour = "C0C0C0";
+    QTest::newRow("stickme note") << testSettings(AdType::StickMeNote) << stickMeStyle;
     QTest::newRow("force emailer")
-        << s
-        << "<style media=screen>#msg {top:120px;border:1px solid black;width:280px;"
-           "background-color:C0C0C0;padding:6px;position:absolute;left: 210px;}</style>";
-    s.height = "999";
-    QTest::newRow("force emailer ignores height")
-        << s
-        << "<style media=screen>#msg {top:120px;border:1px solid black;width:280px;"
-           "background-color:C0C0C0;padding:6px;position:absolute;left: 210px;}</style>";
+        << testSettings(AdType::ForceEmailer)
+        << "<style media=screen>#msg {top:100px;border:1px solid black;width:280px;"
+           "background-color:FFCC00;padding:6px;position:absolute;left: 200px;}</style>";
+    QTest::newRow("timer ad") << testSettings(AdType::TimerAd)
+                              << "<style type='text/css'>#sponsorAdDiv {position:absolute; "
+                                 "height:180; width:280px; top:100; left:200;}</style>";
 
-    s = settings(AdType::TimerAd);
-    s.horizontal = s.vertical = "200";
-    s.colour = "000000";
-    QTest::newRow("timer ad")
-        << s
-        << "<style type='text/css'>#sponsorAdDiv {position:absolute; height:180; width:280px; "
-           "top:200; left:200;}</style>";
-
-    s = settings(AdType::StickMeNote);
+    AdSettings s = testSettings(AdType::StickMeNote);
     s.width = s.height = s.colour = "";
     s.horizontal = "<Center>";
     QTest::newRow("stickme empty fields")
@@ -136,7 +101,7 @@ void TestHeadSection::styleElement_matchesTemplate_data()
            "-400px;border: 2px solid black;background-color:;padding: 4px;z-index: "
            "100;visibility:hidden;}</style>";
 
-    s = settings(AdType::TimerAd);
+    s = testSettings(AdType::TimerAd);
     s.height = QString::fromUtf8("1\xc3\xa9\xf0\x9f\x98\x80");
     s.width = QString("2") + QChar(0) + QChar(0x7F) + "\t";
     s.horizontal = s.vertical = "";
@@ -145,9 +110,9 @@ void TestHeadSection::styleElement_matchesTemplate_data()
         << "<style type='text/css'>#sponsorAdDiv {position:absolute; height:1\\0000E9\\01F600; "
            "width:2\\000000\\00007F\tpx; top:; left:;}</style>";
 
-    QTest::newRow("window ad") << settings(AdType::WindowAd) << "";
-    QTest::newRow("jumpy ad") << settings(AdType::JumpyAd) << "";
-    QTest::newRow("no type") << settings(AdType::None) << "";
+    QTest::newRow("window ad") << testSettings(AdType::WindowAd) << "";
+    QTest::newRow("jumpy ad") << testSettings(AdType::JumpyAd) << "";
+    QTest::newRow("no type") << testSettings(AdType::None) << "";
 }
 
 void TestHeadSection::styleElement_matchesTemplate()
@@ -157,31 +122,9 @@ void TestHeadSection::styleElement_matchesTemplate()
     QCOMPARE(styleElement(settings), expected);
 }
 
-void TestHeadSection::headSection_ignoresFieldsForScriptOnlyTypes_data()
-{
-    QTest::addColumn<AdType>("type");
-    QTest::newRow("window ad") << AdType::WindowAd;
-    QTest::newRow("jumpy ad") << AdType::JumpyAd;
-}
-
-void TestHeadSection::headSection_ignoresFieldsForScriptOnlyTypes()
-{
-    QFETCH(AdType, type);
-    const QStringList lines {"<script>", "</script>"};
-    AdSettings changed;
-    changed.type = type;
-    changed.height = "1";
-    changed.width = "2";
-    changed.horizontal = "3";
-    changed.vertical = "4";
-    changed.colour = "000000";
-    QCOMPARE(headSection(changed, lines), QStringLiteral("<script>\r\n</script>\r\n"));
-    QCOMPARE(headSection(settings(type), lines), headSection(changed, lines));
-}
-
 void TestHeadSection::headSection_noTypeIsNull()
 {
-    QVERIFY(headSection(settings(AdType::None), {"line"}).isNull());
+    QVERIFY(headSection(testSettings(AdType::None), {"line"}).isNull());
 }
 
 void TestHeadSection::headCopyRuns_dependsOnTypeAndLines_data()
