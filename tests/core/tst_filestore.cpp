@@ -88,6 +88,8 @@ QMap<QByteArray, QByteArray> attributes(const QString &path)
     return values;
 }
 
+const char noAclTool[] = "setfacl (Debian package acl) is missing or this file system refuses ACLs";
+
 bool setAcl(const QStringList &arguments)
 {
     QProcess tool;
@@ -470,14 +472,14 @@ void TestFileStore::replace_keepsExtendedAttributes()
         QVERIFY(writeBytes(page, "old\r\n"));
     if (setup == QLatin1String("access ACL")) {
         if (!setAcl({QStringLiteral("-m"), QStringLiteral("u:65534:rw"), page}))
-            QSKIP("setfacl (Debian package acl) is missing or this file system refuses ACLs");
+            QSKIP(noAclTool);
     } else if (setup == QLatin1String("user attribute")) {
         if (::setxattr(QFile::encodeName(page).constData(), "user.zephrin.origin", "draft", 5, 0)
             != 0)
             QSKIP("This file system refuses user extended attributes");
     } else if (!setAcl({QStringLiteral("-d"), QStringLiteral("-m"), QStringLiteral("u:65534:rwx"),
                         m_dir->path()})) {
-        QSKIP("setfacl (Debian package acl) is missing or this file system refuses ACLs");
+        QSKIP(noAclTool);
     }
 
     const mode_t previous = ::umask(077);
@@ -571,7 +573,7 @@ void TestFileStore::replace_byUnprivilegedUser()
         else if (page == QLatin1String("other's, group-writable"))
             QVERIFY(setOwner(pagePath, false, sharedGroup, 0664));
         else if (!setAcl({QStringLiteral("-m"), QStringLiteral("u:65534:rw"), pagePath}))
-            QSKIP("setfacl (Debian package acl) is missing or this file system refuses ACLs");
+            QSKIP(noAclTool);
     }
     if (hardLink)
         QCOMPARE(::link(QFile::encodeName(pagePath).constData(),
@@ -617,6 +619,7 @@ void TestFileStore::replace_byUnprivilegedUser()
     QDirIterator copies(path("cache"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     QVERIFY2(!copies.hasNext(), qPrintable(copies.next()));
 }
+
 void TestFileStore::mappedPage_shortenedWhileRead_isRefusedNotFatal_data()
 {
     QTest::addColumn<QByteArray>("lineEnd");
