@@ -168,11 +168,9 @@ private Q_SLOTS:
 
     void replace_writesExactContents_data();
     void replace_writesExactContents();
-    void replace_keepsModeAndOwner_data();
-    void replace_keepsModeAndOwner();
+    void replace_keepsModeOwnerAndAttributes_data();
+    void replace_keepsModeOwnerAndAttributes();
     void replace_symbolicLink_staysLinkAndTargetUpdated();
-    void replace_keepsExtendedAttributes_data();
-    void replace_keepsExtendedAttributes();
     void replace_byUnprivilegedUser_data();
     void replace_byUnprivilegedUser();
     void replace_fullDisk_leavesPageUnchanged_data();
@@ -340,51 +338,83 @@ void TestFileStore::replace_writesExactContents()
     QCOMPARE(entries(m_dir->path()), QStringList {QStringLiteral("page.html")});
 }
 
-void TestFileStore::replace_keepsModeAndOwner_data()
+void TestFileStore::replace_keepsModeOwnerAndAttributes_data()
 {
     QTest::addColumn<int>("mode"); // of the page before; -1 when there is none yet
-    QTest::addColumn<bool>("otherOwner"); // the page belongs to another user (needs root)
+    QTest::addColumn<QString>("extra"); // what else the page or its folder has
     QTest::addColumn<int>("umaskValue");
-    QTest::addColumn<int>("expected");
 
-    // A umask that would give any other mode shows the page's own mode was kept.
-    QTest::newRow("missing page created with umask mode") << -1 << false << 027 << 0640;
-    QTest::newRow("owner and group read") << 0640 << false << 077 << 0640;
-    QTest::newRow("owner only") << 0600 << false << 077 << 0600;
-    QTest::newRow("executable script") << 0755 << false << 077 << 0755;
-    QTest::newRow("world writable") << 0666 << false << 077 << 0666;
-    QTest::newRow("another user's page") << 0604 << true << 077 << 0604;
+    QTest::newRow("new page gets the umask mode") << -1 << QString() << 027;
+    // Under this umask a new file gets another mode: the page's own is to be kept.
+    QTest::newRow("owner and group read") << 0640 << QString() << 077;
+    QTest::newRow("owner only") << 0600 << QString() << 077;
+    QTest::newRow("executable script") << 0755 << QString() << 077;
+    QTest::newRow("world writable") << 0666 << QString() << 077;
+    QTest::newRow("another user's page") << 0604 << QStringLiteral("another owner") << 077;
+    // Giving the copy its owner clears set-id bits, so the mode must come after.
+    QTest::newRow("another user's set-group-id script")
+        << 02755 << QStringLiteral("another owner") << 077;
+    QTest::newRow("access ACL") << 0644 << QStringLiteral("access ACL") << 077;
+    QTest::newRow("user attribute") << 0644 << QStringLiteral("user attribute") << 077;
+    // The temporary file inherits the folder's default ACL, which the page never had.
+    QTest::newRow("no ACL under a default ACL") << 0644 << QStringLiteral("default ACL") << 077;
+    // A new page gets what the kernel gives any new file there, not the umask alone.
+    QTest::newRow("new page under a default ACL") << -1 << QStringLiteral("default ACL") << 077;
 }
 
-void TestFileStore::replace_keepsModeAndOwner()
+void TestFileStore::replace_keepsModeOwnerAndAttributes()
 {
     QFETCH(int, mode);
-    QFETCH(bool, otherOwner);
+    QFETCH(QString, extra);
     QFETCH(int, umaskValue);
-    QFETCH(int, expected);
-    if (otherOwner && !runningAsRoot())
-        QSKIP("Only root can give a page to another user");
 
-    const QByteArray name = QFile::encodeName(path("page.html"));
+    const QString page = path("page.html");
+    const QByteArray name = QFile::encodeName(page);
     if (mode >= 0) {
-        QVERIFY(writeBytes(path("page.html"), "old\r\n"));
-        if (otherOwner)
+        QVERIFY(writeBytes(page, "old\r\n"));
+        if (extra == QLatin1String("another owner")) {
+            if (!runningAsRoot())
+                QSKIP("Only root can give a page to another user");
             QCOMPARE(::chown(name.constData(), unprivilegedUser, unprivilegedUser), 0);
-        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
+        }
+        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0); // after chown, which clears set-id
     }
-    const struct stat before = statusOf(path("page.html"));
+    if (extra == QLatin1String("access ACL")) {
+        if (!setAcl({QStringLiteral("-m"), QStringLiteral("u:65534:rw"), page}))
+            QSKIP(noAclTool);
+    } else if (extra == QLatin1String("user attribute")) {
+        if (::setxattr(name.constData(), "user.zephrin.origin", "draft", 5, 0) != 0)
+            QSKIP("This file system refuses user extended attributes");
+    } else if (extra == QLatin1String("default ACL")
+               && !setAcl({QStringLiteral("-d"), QStringLiteral("-m"),
+                           QStringLiteral("u:65534:rwx"), m_dir->path()})) {
+        QSKIP(noAclTool);
+    }
+
+    // An existing page is its own model; a new one is to be as any new file there.
+    const QString model = mode >= 0 ? page : path("reference.html");
     const mode_t previous = ::umask(mode_t(umaskValue));
-    const QString error = replaceFileContents(path("page.html"), "new\r\n");
+    const int reference = mode >= 0
+        ? -1
+        : ::open(QFile::encodeName(model).constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0666);
+    if (reference >= 0)
+        ::close(reference);
+    const struct stat before = statusOf(model);
+    const QMap<QByteArray, QByteArray> expected = attributes(model);
+    const QString error = replaceFileContents(page, "new\r\n");
     ::umask(previous);
 
+    QVERIFY(mode >= 0 || reference >= 0);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(readBytes(path("page.html")), QByteArray("new\r\n"));
-    const struct stat after = statusOf(path("page.html"));
-    QCOMPARE(int(after.st_mode & 07777), expected);
-    if (mode >= 0) {
-        QCOMPARE(after.st_uid, before.st_uid);
-        QCOMPARE(after.st_gid, before.st_gid);
-    }
+    QCOMPARE(readBytes(page), QByteArray("new\r\n"));
+    const struct stat after = statusOf(page);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(attributes(page), expected);
+    if (mode >= 0)
+        QVERIFY(after.st_ino != before.st_ino); // replaced by rename
+    QCOMPARE(entries(m_dir->path()).size(), mode >= 0 ? 1 : 2);
 }
 
 void TestFileStore::replace_symbolicLink_staysLinkAndTargetUpdated()
@@ -447,61 +477,6 @@ void TestFileStore::replace_fullDisk_leavesPageUnchanged()
              qPrintable(error));
     QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
     QCOMPARE(snapshot(m_dir->path()), before);
-}
-
-void TestFileStore::replace_keepsExtendedAttributes_data()
-{
-    QTest::addColumn<QString>("setup");
-
-    QTest::newRow("access ACL") << QStringLiteral("access ACL");
-    QTest::newRow("user attribute") << QStringLiteral("user attribute");
-    // The temporary file inherits the folder's default ACL, which the page never had.
-    QTest::newRow("no ACL under a default ACL") << QStringLiteral("default ACL");
-    // A new page gets what the kernel gives any new file there, not the umask alone.
-    QTest::newRow("new page under a default ACL") << QStringLiteral("new page");
-}
-
-void TestFileStore::replace_keepsExtendedAttributes()
-{
-    QFETCH(QString, setup);
-
-    const QString page = path("page.html");
-    const QString reference = path("reference.html");
-    const bool exists = setup != QLatin1String("new page");
-    if (exists)
-        QVERIFY(writeBytes(page, "old\r\n"));
-    if (setup == QLatin1String("access ACL")) {
-        if (!setAcl({QStringLiteral("-m"), QStringLiteral("u:65534:rw"), page}))
-            QSKIP(noAclTool);
-    } else if (setup == QLatin1String("user attribute")) {
-        if (::setxattr(QFile::encodeName(page).constData(), "user.zephrin.origin", "draft", 5, 0)
-            != 0)
-            QSKIP("This file system refuses user extended attributes");
-    } else if (!setAcl({QStringLiteral("-d"), QStringLiteral("-m"), QStringLiteral("u:65534:rwx"),
-                        m_dir->path()})) {
-        QSKIP(noAclTool);
-    }
-
-    const mode_t previous = ::umask(077);
-    if (!exists) {
-        const int fd = ::open(QFile::encodeName(reference).constData(), O_CREAT | O_WRONLY, 0666);
-        QVERIFY(fd >= 0);
-        ::close(fd);
-    }
-    const QString model = exists ? page : reference;
-    const QMap<QByteArray, QByteArray> expected = attributes(model);
-    const mode_t expectedMode = statusOf(model).st_mode;
-    const ino_t inode = statusOf(page).st_ino;
-    const QString error = replaceFileContents(page, "new\r\n");
-    ::umask(previous);
-
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(readBytes(page), QByteArray("new\r\n"));
-    QCOMPARE(attributes(page), expected);
-    QCOMPARE(statusOf(page).st_mode, expectedMode);
-    if (exists)
-        QVERIFY(statusOf(page).st_ino != inode); // replaced by rename
-    QCOMPARE(entries(m_dir->path()).size(), exists ? 1 : 2);
 }
 
 void TestFileStore::replace_byUnprivilegedUser_data()
