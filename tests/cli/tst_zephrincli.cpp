@@ -39,7 +39,9 @@ Run runCli(const QStringList &arguments, const QString &folder = QString())
 }
 
 // The window's settings after choosing type and pressing Generate, with the
-// body and colour it starts with.
+// body and colour it starts with: the form's fields in the window's order.
+// Spelt out rather than taken from defaultSettings(), which the command line
+// itself uses, so a field mixed up there shows as a difference here.
 AdSettings windowAfterGenerate(AdType type)
 {
     const SettingsFormState form = generateDefaults(type);
