@@ -142,9 +142,6 @@ void TestPreviewWindow::escape_closes()
 void TestPreviewWindow::testDrive_keepsPageUntilClosed()
 {
     MainWindow main(*m_host);
-    auto option = [&](int n) {
-        return main.findChild<QRadioButton *>(QStringLiteral("Option%1").arg(n));
-    };
     auto testDrive = main.findChild<QPushButton *>(QStringLiteral("Command4"));
 
     testDrive->click();
@@ -154,7 +151,7 @@ void TestPreviewWindow::testDrive_keepsPageUntilClosed()
     const QUrl sticky = QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("sticky.html")));
     QTRY_COMPARE(pageOf(preview), sticky);
 
-    option(3)->setChecked(true);
+    main.findChild<QRadioButton *>(QStringLiteral("Option3"))->setChecked(true);
     testDrive->click();
     QCOMPARE(openPreview(), preview);
     QTest::qWait(200);
@@ -184,7 +181,7 @@ void TestPreviewWindow::testDrive_withoutModule_namesItAndTheRestWorks()
     if (!moduleFile.isNull()) {
         QFile module(folder.filePath(QStringLiteral("libzephrin_preview.so")));
         QVERIFY(module.open(QIODevice::WriteOnly));
-        module.write(moduleFile);
+        QCOMPARE(module.write(moduleFile), moduleFile.size());
     }
     setPreviewModuleFolders({folder.path()});
     MainWindow main(*m_host);
