@@ -18,6 +18,9 @@
 namespace {
 
 const QString marker = QStringLiteral("Marker-7Q2");
+// Script expressions for the box that holds the marker, and whether it shows.
+const QString box = QStringLiteral("zBox('%1')").arg(marker);
+const QString boxShown = QStringLiteral("zShown(%1)").arg(box);
 
 // Records the page's script errors (uncaught exceptions included).
 class ConsolePage : public QWebEnginePage
@@ -114,6 +117,13 @@ QString addScriptAfterLoad(const QString &element)
         .arg(QString::fromUtf8(QJsonDocument(QJsonArray {code}).toJson(QJsonDocument::Compact)));
 }
 
+// A script expression: condition on the box's rectangle r.
+QString onBoxRect(const QString &condition)
+{
+    return QStringLiteral("(function (r) { return %1; })(%2.getBoundingClientRect())")
+        .arg(condition, box);
+}
+
 // Script helpers every check uses. The box is found from the text inside it,
 // so the checks do not depend on how a script builds or names it.
 const QString helpers = QStringLiteral(R"(
@@ -166,8 +176,6 @@ private Q_SLOTS:
     void timedBox_disappearsOnItsOwn();
     void timedBox_waitsWhilePointerOrFocusInside_data();
     void timedBox_waitsWhilePointerOrFocusInside();
-    void narrowWindow_keepsBoxInside_data();
-    void narrowWindow_keepsBoxInside();
     void demoPage_showsBoxWithoutErrors_data();
     void demoPage_showsBoxWithoutErrors();
     void reducedMotion_showsBoxInPlaceAtOnce_data();
@@ -258,6 +266,7 @@ void AdsInBrowser::box_appearsAsNamedDialogWithBodyText_data()
     QTest::addColumn<QString>("name"); // expected accessible name; empty: any
     QTest::addColumn<QString>("placement"); // script condition on the box's rectangle r
     QTest::addColumn<bool>("whiteBox"); // the box itself carries the background colour
+    QTest::addColumn<QSize>("view");
 
     const QString centred
         = QStringLiteral("Math.abs(r.left + r.width / 2 - innerWidth / 2) <= 1 && "
@@ -265,31 +274,42 @@ void AdsInBrowser::box_appearsAsNamedDialogWithBodyText_data()
     const QString at200
         = QStringLiteral("Math.abs(r.left - 200) <= 1 && Math.abs(r.top - 200) <= 1");
     const QString caption = QStringLiteral("My CAPTION");
+    const QSize desktop(800, 600);
     for (Order order : {Order::Preview, Order::Pasted, Order::Inserted}) {
         const char *o = order == Order::Preview ? "preview order"
             : order == Order::Pasted            ? "pasted order"
                                                 : "inserted order";
-        QTest::addRow("StickME note, %s", o)
-            << testSettings(AdType::StickMeNote) << order << QString() << centred << true;
+        QTest::addRow("StickME note, %s", o) << testSettings(AdType::StickMeNote) << order
+                                             << QString() << centred << true << desktop;
         QTest::addRow("Window AD, %s", o)
-            << testSettings(AdType::WindowAd) << order << caption << at200 << true;
+            << testSettings(AdType::WindowAd) << order << caption << at200 << true << desktop;
         QTest::addRow("Jumpy AD, %s", o)
-            << testSettings(AdType::JumpyAd) << order << QString() << at200 << true;
+            << testSettings(AdType::JumpyAd) << order << QString() << at200 << true << desktop;
         QTest::addRow("Force Emailer, %s", o)
-            << testSettings(AdType::ForceEmailer) << order << QString() << at200 << true;
+            << testSettings(AdType::ForceEmailer) << order << QString() << at200 << true << desktop;
         QTest::addRow("Timer AD, %s", o)
-            << testSettings(AdType::TimerAd) << order << QString() << at200 << false;
+            << testSettings(AdType::TimerAd) << order << QString() << at200 << false << desktop;
     }
     QTest::newRow("Window AD, added after the page loaded")
-        << testSettings(AdType::WindowAd) << Order::AfterLoad << caption << at200 << true;
+        << testSettings(AdType::WindowAd) << Order::AfterLoad << caption << at200 << true
+        << desktop;
     AdSettings noCaption = testSettings(AdType::WindowAd);
     noCaption.caption.clear();
     QTest::newRow("Window AD, no caption")
-        << noCaption << Order::Preview << QStringLiteral("Announcement window") << at200 << true;
+        << noCaption << Order::Preview << QStringLiteral("Announcement window") << at200 << true
+        << desktop;
     AdSettings accents = testSettings(AdType::WindowAd);
     accents.caption = QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac") + QChar(0) + QChar(0x1B);
     QTest::newRow("Window AD, non-ASCII and controls in caption")
-        << accents << Order::Inserted << accents.caption << at200 << true;
+        << accents << Order::Inserted << accents.caption << at200 << true << desktop;
+    // A phone: the box is 280 wide at 200 from the left, yet stays inside.
+    const QString inside
+        = QStringLiteral("r.left >= 0 && r.right <= document.documentElement.clientWidth");
+    for (AdType type : DemoPage::allTypes) {
+        QTest::addRow("%s, narrow window", adTypeInfo(type).caption)
+            << testSettings(type) << Order::Pasted << QString() << inside
+            << (type != AdType::TimerAd) << QSize(360, 640);
+    }
 }
 
 void AdsInBrowser::box_appearsAsNamedDialogWithBodyText()
@@ -299,20 +319,20 @@ void AdsInBrowser::box_appearsAsNamedDialogWithBodyText()
     QFETCH(QString, name);
     QFETCH(QString, placement);
     QFETCH(bool, whiteBox);
+    QFETCH(QSize, view);
 
+    m_view->resize(view);
     QVERIFY(load(pageFor(settings, order)));
     if (order == Order::AfterLoad) {
         QCOMPARE(eval(QStringLiteral("document.readyState")).toString(),
                  QStringLiteral("complete"));
         QVERIFY(check(addScriptAfterLoad(bodyFor(settings))));
     }
-    const QString box = QStringLiteral("zBox('%1')").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     // Entrance effects (1.6 s at most) end at the box's own place; the wait
     // allows for a busy machine.
     QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zSettled(%1)").arg(box)), 15000);
-    QVERIFY(check(QStringLiteral("(function (r) { return %1; })(%2.getBoundingClientRect())")
-                      .arg(placement, box)));
+    QVERIFY(check(onBoxRect(placement)));
     const QString accessibleName = eval(QStringLiteral("zName(%1)").arg(box)).toString();
     if (name.isEmpty())
         QVERIFY(!accessibleName.isEmpty());
@@ -353,10 +373,9 @@ void AdsInBrowser::closeControl_hidesBox()
     QFETCH(QString, action);
 
     QVERIFY(load(pageFor(type, Order::Preview)));
-    const QString shown = QStringLiteral("zShown(zBox('%1'))").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     eval(action);
-    QTRY_VERIFY_WITH_TIMEOUT(!check(shown), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!check(boxShown), 2000);
     // The links' href is '#': closing must not navigate or scroll the page.
     QCOMPARE(eval(QStringLiteral("location.hash")).toString(), QString());
     QCOMPARE(m_page->errors, QStringList());
@@ -365,12 +384,8 @@ void AdsInBrowser::closeControl_hidesBox()
 void AdsInBrowser::windowAd_minimisesMaximisesAndRestores()
 {
     QVERIFY(load(pageFor(AdType::WindowAd, Order::Preview)));
-    const QString win = QStringLiteral("zBox('%1')").arg(marker);
-    const QString text = QStringLiteral("zShown(zBox('%1').lastChild)").arg(marker);
-    const QString rect
-        = QStringLiteral("(function (r) { return [r.left, r.top, r.width, r.height]; })"
-                         "(%1.getBoundingClientRect())")
-              .arg(win);
+    const QString text = QStringLiteral("zShown(%1.lastChild)").arg(box);
+    const QString rect = onBoxRect(QStringLiteral("[r.left, r.top, r.width, r.height]"));
     const auto click = [this](const char *label) {
         eval(QStringLiteral("document.querySelector('button[aria-label=%1]').click()")
                  .arg(QLatin1String(label)));
@@ -411,9 +426,7 @@ void AdsInBrowser::windowAd_minimisesMaximisesAndRestores()
 void AdsInBrowser::windowAd_titleBarDragMovesWindow()
 {
     QVERIFY(load(pageFor(AdType::WindowAd, Order::Preview)));
-    const QString where = QStringLiteral("(function (r) { return [r.left, r.top]; })"
-                                         "(zBox('%1').getBoundingClientRect())")
-                              .arg(marker);
+    const QString where = onBoxRect(QStringLiteral("[r.left, r.top]"));
     QTRY_VERIFY_WITH_TIMEOUT(eval(where).toList() == (QVariantList {200, 200}), 15000);
 
     // Real mouse input, through the widget that renders the page.
@@ -438,7 +451,7 @@ void AdsInBrowser::stickMeNote_leavesFollowingPageContentVisible()
     // The note's mark-up leaves its divisions open; the page after it must
     // not end up inside the note.
     QVERIFY(load(pageFor(AdType::StickMeNote, Order::Pasted)));
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox('%1'))").arg(marker)), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     QVERIFY(check(QStringLiteral("!document.getElementById('fadeinbox')"
                                  ".contains(document.getElementById('after'))")));
     eval(QStringLiteral("hidefadebox()"));
@@ -460,11 +473,10 @@ void AdsInBrowser::timedBox_disappearsOnItsOwn()
     QFETCH(int, withinMs);
 
     QVERIFY(load(pageFor(type, Order::Preview)));
-    const QString shown = QStringLiteral("zShown(zBox('%1'))").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     QElapsedTimer clock;
     clock.start();
-    QTRY_VERIFY_WITH_TIMEOUT(!check(shown), withinMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!check(boxShown), withinMs);
     QVERIFY2(clock.elapsed() > 3000, "gone too soon to be read");
     QCOMPARE(m_page->errors, QStringList());
 }
@@ -478,9 +490,8 @@ void AdsInBrowser::timedBox_waitsWhilePointerOrFocusInside_data()
 
     QTest::newRow("Timer AD, pointer inside")
         << AdType::TimerAd
-        << QStringLiteral("zBox('%1').dispatchEvent(new PointerEvent('pointerenter'))").arg(marker)
-        << QStringLiteral("zBox('%1').dispatchEvent(new PointerEvent('pointerleave'))").arg(marker)
-        << 8000;
+        << box + QStringLiteral(".dispatchEvent(new PointerEvent('pointerenter'))")
+        << box + QStringLiteral(".dispatchEvent(new PointerEvent('pointerleave'))") << 8000;
     QTest::newRow("Force Emailer, focus on Subscribe")
         << AdType::ForceEmailer
         << QStringLiteral("document.querySelector('#msg input[type=submit]')"
@@ -498,36 +509,12 @@ void AdsInBrowser::timedBox_waitsWhilePointerOrFocusInside()
     QFETCH(int, holdMs);
 
     QVERIFY(load(pageFor(type, Order::Preview)));
-    const QString shown = QStringLiteral("zShown(zBox('%1'))").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     eval(enter);
     QTest::qWait(holdMs); // longer than the box's whole showing time
-    QVERIFY(check(shown));
+    QVERIFY(check(boxShown));
     eval(leave);
-    QTRY_VERIFY_WITH_TIMEOUT(!check(shown), holdMs);
-    QCOMPARE(m_page->errors, QStringList());
-}
-
-void AdsInBrowser::narrowWindow_keepsBoxInside_data()
-{
-    QTest::addColumn<AdType>("type");
-    for (AdType type : DemoPage::allTypes)
-        QTest::newRow(adTypeInfo(type).caption) << type;
-}
-
-void AdsInBrowser::narrowWindow_keepsBoxInside()
-{
-    QFETCH(AdType, type);
-
-    m_view->resize(360, 640); // a phone; the box is 280 wide at 200 from the left
-    QVERIFY(load(pageFor(type, Order::Pasted)));
-    const QString box = QStringLiteral("zBox('%1')").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 15000);
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zSettled(%1)").arg(box)), 15000);
-    QVERIFY(check(QStringLiteral("(function (r) { return r.left >= 0 && r.right <= "
-                                 "document.documentElement.clientWidth; })"
-                                 "(%1.getBoundingClientRect())")
-                      .arg(box)));
+    QTRY_VERIFY_WITH_TIMEOUT(!check(boxShown), holdMs);
     QCOMPARE(m_page->errors, QStringList());
 }
 
@@ -571,15 +558,11 @@ void AdsInBrowser::reducedMotion_showsBoxInPlaceAtOnce()
     QVERIFY(load(pageFor(type, Order::Preview)));
     if (!check(QStringLiteral("matchMedia('(prefers-reduced-motion: reduce)').matches")))
         QSKIP("needs the browser's --force-prefers-reduced-motion switch");
-    const QString box = QStringLiteral("zBox('%1')").arg(marker);
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(box)), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 2000);
     QVERIFY(check(QStringLiteral("document.getAnimations().length === 0")));
     QCOMPARE(eval(QStringLiteral("getComputedStyle(%1).opacity").arg(box)).toString(),
              QStringLiteral("1"));
-    const QString position
-        = QStringLiteral(
-              "(function (r) { return r.left + ',' + r.top; })(%1.getBoundingClientRect())")
-              .arg(box);
+    const QString position = onBoxRect(QStringLiteral("r.left + ',' + r.top"));
     const QString first = eval(position).toString();
     QTest::qWait(300);
     QCOMPARE(eval(position).toString(), first);

@@ -2,9 +2,11 @@
 
 #include "host/hostservices.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QStringList>
 #include <QWidget>
+#include <QtTest>
 
 // Stands in for the desktop: records what the windows ask for and answers
 // with pre-set values, so no test opens a dialog, a browser or the clipboard.
@@ -59,3 +61,22 @@ public:
     void openFile(const QString &path) override { openedFiles << path; }
     void showWindow(QWidget *window) override { window->show(); }
 };
+
+// The visible top-level windows of that objectName (a window's form name).
+inline QList<QWidget *> shownWindows(const char *objectName)
+{
+    QList<QWidget *> found;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(objectName) && w->isVisible())
+            found << w;
+    }
+    return found;
+}
+
+// Shows the window and makes it the active one, so keys go to its focus.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}

@@ -87,9 +87,7 @@ void TestAboutWindow::lines_openTheirTargets()
 
 void TestAboutWindow::arrowKeys_openLinksAsClicksDo()
 {
-    m_form->show();
-    QApplication::setActiveWindow(m_form);
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(showActive(m_form));
     list()->setCurrentRow(2);
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_Down);
@@ -102,9 +100,7 @@ void TestAboutWindow::arrowKeys_openLinksAsClicksDo()
 
 void TestAboutWindow::enter_buysAndEscapeCloses()
 {
-    m_form->show();
-    QApplication::setActiveWindow(m_form);
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QVERIFY(showActive(m_form));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command2"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(m_host->openedUrls, QStringList {"https://www.tolvane.example/zephrin/"});

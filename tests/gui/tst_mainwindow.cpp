@@ -49,6 +49,12 @@ void writeAll(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// Code as an output field shows it: one break for each CR LF.
+QString asShown(const QString &code)
+{
+    return QString(code).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -62,12 +68,9 @@ private Q_SLOTS:
     void startup_showsChooseTabWithStickMeNote();
     void tabChange_showsSnapshotOnlyOnChoose_data();
     void tabChange_showsSnapshotOnlyOnChoose();
-    void choose_showsChooseTabAndFocusesTestDrive();
     void output_clearsBothSectionsAndFocusesBodyButton();
     void generate_setsDefaultsOfSelectedType_data();
     void generate_setsDefaultsOfSelectedType();
-    void generate_afterAnotherType_data();
-    void generate_afterAnotherType();
     void selection_leavesSettingsAndOutputsAlone();
     void selection_timerMovesSnapshotUpForGood();
     void arrowKeys_selectInScreenOrder();
@@ -76,7 +79,6 @@ private Q_SLOTS:
     void colour_cancelKeepsColourAndSwatch();
     void enter_activatesOutputExceptOnButtons_data();
     void enter_activatesOutputExceptOnButtons();
-    void ctrlEnter_typesLineBreakInBody();
     void accessKeys_runToolbarCommands_data();
     void accessKeys_runToolbarCommands();
     void about_opensOneWindow();
@@ -94,15 +96,14 @@ private Q_SLOTS:
     void body_isEncodedAndCopied_data();
     void body_isEncodedAndCopied();
     void head_isReplacedNotAppended();
-    void head_missingScriptIsReportedAndCopiesNothing();
-    void head_emptyWindowScriptLeavesClipboard();
+    void head_withoutScriptCopiesNothing_data();
+    void head_withoutScriptCopiesNothing();
     void missingScript_stopsPreviewAndInsertion();
 
     void selectFile_filtersAndCancel();
-    void addCode_withoutFileChangesNothing_data();
-    void addCode_withoutFileChangesNothing();
+    void addCode_withoutReadablePageChangesNothing_data();
+    void addCode_withoutReadablePageChangesNothing();
     void addCode_appendsBlockAndOpensPage();
-    void addCode_unreadablePageChangesNothing();
     void preview_writesPageAndOpensIt();
     void preview_unwritableSupportFolder_data();
     void preview_unwritableSupportFolder();
@@ -122,13 +123,14 @@ private:
     }
     QString text(const char *name) const { return child<QLineEdit>(name)->text(); }
     QString shown(const char *name) const { return child<QPlainTextEdit>(name)->toPlainText(); }
+    int tab() const { return child<QTabWidget>("SSTab1")->currentIndex(); }
     // What the generation flow makes of the window's current settings.
     GeneratedCode expectedCode() const
     {
         const QString script = supportScriptPath(m_folder->path(), m_form->settings().type);
         return generateCode(m_form->settings(), readAll(script));
     }
-    bool showAndActivate();
+    bool showAndActivate() { return showActive(m_form.get()); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<QTemporaryDir> m_home; // the user's cache folder lives here
@@ -164,18 +166,11 @@ void TestMainWindow::cleanup()
     m_home.reset();
 }
 
-bool TestMainWindow::showAndActivate()
-{
-    m_form->show();
-    QApplication::setActiveWindow(m_form.get());
-    return QTest::qWaitForWindowActive(m_form.get());
-}
-
 void TestMainWindow::startup_showsChooseTabWithStickMeNote()
 {
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Zephrin"));
     QCOMPARE(m_form->size(), QSize(552, 369));
-    QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 0);
+    QCOMPARE(tab(), 0);
     QVERIFY(child<QRadioButton>("Option1")->isChecked());
     QCOMPARE(m_form->selectedType(), AdType::StickMeNote);
     QVERIFY(child<QLabel>("Label14")->text().startsWith(
@@ -185,10 +180,10 @@ void TestMainWindow::startup_showsChooseTabWithStickMeNote()
     for (const char *name : {"Text1", "Text2", "Text3", "Text4"})
         QVERIFY2(text(name).isEmpty(), name);
     QCOMPARE(text("Text5"), QStringLiteral("My CAPTION"));
-    QCOMPARE(child<QPlainTextEdit>("Txtbody")->toPlainText(), sampleBody);
+    QCOMPARE(shown("Txtbody"), sampleBody);
     QCOMPARE(text("Text17"), noFileChosen);
-    QVERIFY(child<QPlainTextEdit>("Text6")->toPlainText().isEmpty());
-    QVERIFY(child<QPlainTextEdit>("Text7")->toPlainText().isEmpty());
+    QVERIFY(shown("Text6").isEmpty());
+    QVERIFY(shown("Text7").isEmpty());
 
     QCOMPARE(m_form->settings().colour, QStringLiteral("FFFFFF"));
 }
@@ -214,15 +209,6 @@ void TestMainWindow::tabChange_showsSnapshotOnlyOnChoose()
     QVERIFY(text("Text1").isEmpty());
 }
 
-void TestMainWindow::choose_showsChooseTabAndFocusesTestDrive()
-{
-    QVERIFY(showAndActivate());
-    child<QTabWidget>("SSTab1")->setCurrentIndex(2);
-    click("Command5");
-    QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 0);
-    QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command4"));
-}
-
 void TestMainWindow::output_clearsBothSectionsAndFocusesBodyButton()
 {
     QVERIFY(showAndActivate());
@@ -231,58 +217,70 @@ void TestMainWindow::output_clearsBothSectionsAndFocusesBodyButton()
     QVERIFY(!shown("Text6").isEmpty());
     for (int press = 0; press < 2; ++press) {
         click("b");
-        QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 2);
-        QVERIFY(child<QPlainTextEdit>("Text6")->toPlainText().isEmpty());
-        QVERIFY(child<QPlainTextEdit>("Text7")->toPlainText().isEmpty());
+        QCOMPARE(tab(), 2);
+        QVERIFY(shown("Text6").isEmpty());
+        QVERIFY(shown("Text7").isEmpty());
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command1"));
     }
 }
 
 // Texts of Text1..Text5, then which of Label1..5 / Text1..5 are enabled as two
-// strings of 0/1, then Label5's caption.
+// strings of 0/1, then Label5's caption. A type generated before the selected
+// one must leave nothing of its own behind.
 void TestMainWindow::generate_setsDefaultsOfSelectedType_data()
 {
+    QTest::addColumn<int>("before"); // the type generated first, 0 for none
     QTest::addColumn<int>("option");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QString>("labelsEnabled");
     QTest::addColumn<QString>("fieldsEnabled");
     QTest::addColumn<QString>("captionLabel");
-    QTest::newRow("StickME note") << 1
-                                  << QStringList {"180", "280", "<Center>", "<Center>",
-                                                  "<Not required>"}
-                                  << "11000"
-                                  << "11000"
-                                  << "Caption";
-    QTest::newRow("Window AD") << 2 << QStringList {"180", "280", "200", "200", ""} << "11111"
-                               << "11111"
-                               << "Caption";
-    QTest::newRow("Jumpy AD") << 3 << QStringList {"180", "280", "200", "200", "<Not required>"}
-                              << "11111"
-                              << "11110"
-                              << "Caption";
-    QTest::newRow("Force Emailer")
-        << 4 << QStringList {"180", "280", "200", "200", "you@example.com"} << "11111"
-        << "11111"
-        << "Email to:";
-    QTest::newRow("Timer AD") << 5 << QStringList {"180", "280", "200", "200", "<Not required>"}
-                              << "11111"
-                              << "11110"
-                              << "Caption";
+    struct Defaults
+    {
+        QStringList texts;
+        QString labelsEnabled, fieldsEnabled, captionLabel;
+    };
+    const Defaults ofOption[] = {
+        {},
+        {{"180", "280", "<Center>", "<Center>", "<Not required>"}, "11000", "11000", "Caption"},
+        {{"180", "280", "200", "200", ""}, "11111", "11111", "Caption"},
+        {{"180", "280", "200", "200", "<Not required>"}, "11111", "11110", "Caption"},
+        {{"180", "280", "200", "200", "you@example.com"}, "11111", "11111", "Email to:"},
+        {{"180", "280", "200", "200", "<Not required>"}, "11111", "11110", "Caption"},
+    };
+    const auto row = [&](const char *name, int before, int option) {
+        const Defaults &d = ofOption[option];
+        QTest::newRow(name) << before << option << d.texts << d.labelsEnabled << d.fieldsEnabled
+                            << d.captionLabel;
+    };
+    row("StickME note", 0, 1);
+    row("Window AD", 0, 2);
+    row("Jumpy AD", 0, 3);
+    row("Force Emailer", 0, 4);
+    row("Timer AD", 0, 5);
+    row("StickME then Jumpy re-enables the position", 1, 3);
+    row("Force Emailer then Timer restores the caption label", 4, 5);
+    row("StickME then Window AD enables everything", 1, 2);
 }
 
 void TestMainWindow::generate_setsDefaultsOfSelectedType()
 {
+    QFETCH(int, before);
     QFETCH(int, option);
     QFETCH(QStringList, texts);
     QFETCH(QString, labelsEnabled);
     QFETCH(QString, fieldsEnabled);
     QFETCH(QString, captionLabel);
     QVERIFY(showAndActivate());
+    if (before) {
+        select(before);
+        click("Command6");
+    }
     select(option);
     child<QLineEdit>("Text1")->setText(QStringLiteral("300"));
     click("Command6");
 
-    QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 1);
+    QCOMPARE(tab(), 1);
     QVERIFY(child<QLabel>("Picture1")->isHidden());
     QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command12"));
     for (int i = 0; i < 5; ++i) {
@@ -293,31 +291,6 @@ void TestMainWindow::generate_setsDefaultsOfSelectedType()
         QCOMPARE(child<QLabel>(label.constData())->isEnabled(), labelsEnabled.at(i) == '1');
     }
     QCOMPARE(child<QLabel>("Label5")->text(), captionLabel);
-}
-
-void TestMainWindow::generate_afterAnotherType_data()
-{
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    QTest::newRow("StickME then Jumpy re-enables the position") << 1 << 3;
-    QTest::newRow("Force Emailer then Timer restores the caption label") << 4 << 5;
-    QTest::newRow("StickME then Window AD enables everything") << 1 << 2;
-}
-
-void TestMainWindow::generate_afterAnotherType()
-{
-    QFETCH(int, first);
-    QFETCH(int, second);
-    select(first);
-    click("Command6");
-    select(second);
-    click("Command6");
-    QCOMPARE(text("Text3"), QStringLiteral("200"));
-    QCOMPARE(text("Text4"), QStringLiteral("200"));
-    for (const char *name : {"Label3", "Label4", "Label5"})
-        QVERIFY2(child<QLabel>(name)->isEnabled(), name);
-    QVERIFY(child<QLineEdit>("Text3")->isEnabled());
-    QCOMPARE(child<QLabel>("Label5")->text(), QStringLiteral("Caption"));
 }
 
 void TestMainWindow::selection_leavesSettingsAndOutputsAlone()
@@ -446,41 +419,29 @@ void TestMainWindow::enter_activatesOutputExceptOnButtons()
     QCOMPARE(shown("Text6").isEmpty(), tabAfter == 2);
 }
 
-void TestMainWindow::ctrlEnter_typesLineBreakInBody()
-{
-    QVERIFY(showAndActivate());
-    child<QTabWidget>("SSTab1")->setCurrentIndex(1);
-    auto *body = child<QPlainTextEdit>("Txtbody");
-    body->setFocus();
-    body->setPlainText(QStringLiteral("ab"));
-    QTextCursor cursor = body->textCursor();
-    cursor.setPosition(1);
-    body->setTextCursor(cursor);
-    QTest::keyClick(body, Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(body->toPlainText(), QStringLiteral("a\nb"));
-    QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 1);
-}
-
 void TestMainWindow::accessKeys_runToolbarCommands_data()
 {
     QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focusAfter");
     QTest::addColumn<int>("tabAfter");
     QTest::addColumn<QString>("heightAfter");
-    QTest::newRow("Alt+G generates") << int(Qt::Key_G) << 1 << "180";
-    QTest::newRow("Alt+O shows the output") << int(Qt::Key_O) << 2 << "";
-    QTest::newRow("Alt+C shows the catalogue") << int(Qt::Key_C) << 0 << "";
+    QTest::newRow("Alt+G generates") << int(Qt::Key_G) << "Command12" << 1 << "180";
+    QTest::newRow("Alt+O shows the output") << int(Qt::Key_O) << "Command1" << 2 << "";
+    QTest::newRow("Alt+C shows the catalogue") << int(Qt::Key_C) << "Command4" << 0 << "";
 }
 
 void TestMainWindow::accessKeys_runToolbarCommands()
 {
     QFETCH(int, key);
+    QFETCH(QString, focusAfter);
     QFETCH(int, tabAfter);
     QFETCH(QString, heightAfter);
     QVERIFY(showAndActivate());
     child<QTabWidget>("SSTab1")->setCurrentIndex(tabAfter == 0 ? 2 : 0);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
     // An access key presses its button with a short animation.
-    QTRY_COMPARE(child<QTabWidget>("SSTab1")->currentIndex(), tabAfter);
+    QTRY_COMPARE(tab(), tabAfter);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focusAfter);
     QCOMPARE(text("Text1"), heightAfter);
 }
 
@@ -488,11 +449,7 @@ void TestMainWindow::about_opensOneWindow()
 {
     click("Command10");
     click("Command10");
-    QList<QWidget *> abouts;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form22") && w->isVisible())
-            abouts << w;
-    }
+    const QList<QWidget *> abouts = shownWindows("Form22");
     QCOMPARE(abouts.size(), 1);
     QCOMPARE(abouts.first()->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 6);
     QVERIFY(!abouts.first()->parentWidget());
@@ -502,11 +459,7 @@ void TestMainWindow::close_endsEveryWindow()
 {
     m_form->show();
     click("Command10");
-    QPointer<QWidget> about;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form22"))
-            about = w;
-    }
+    QPointer<QWidget> about = shownWindows("Form22").value(0);
     QVERIFY(about);
     QVERIFY(m_form->close());
     QVERIFY(!about);
@@ -641,10 +594,14 @@ void TestMainWindow::typedLineBreak_isCrLfInEveryOutput()
     auto *body = child<QPlainTextEdit>("Txtbody");
     body->clear();
     body->setFocus();
-    QTest::keyClicks(body, QStringLiteral("one"));
+    QTest::keyClicks(body, QStringLiteral("onetwo"));
+    // Ctrl+Enter types the break where the cursor is, and the tab stays.
+    QTextCursor cursor = body->textCursor();
+    cursor.setPosition(3);
+    body->setTextCursor(cursor);
     QTest::keyClick(body, Qt::Key_Return, Qt::ControlModifier);
-    QTest::keyClicks(body, QStringLiteral("two"));
     QCOMPARE(body->toPlainText(), QStringLiteral("one\ntwo"));
+    QCOMPARE(tab(), 1);
     QCOMPARE(m_form->settings().body, QStringLiteral("one\r\ntwo"));
 
     AdSettings withLf = m_form->settings();
@@ -654,7 +611,7 @@ void TestMainWindow::typedLineBreak_isCrLfInEveryOutput()
 
     click("Command1");
     QCOMPARE(m_host->clipboard, code.body);
-    QCOMPARE(shown("Text6"), QString(code.body).replace(QStringLiteral("\r\n"), "\n"));
+    QCOMPARE(shown("Text6"), asShown(code.body));
     click("view");
     QCOMPARE(readAll(m_folder->filePath(QStringLiteral("view.html"))),
              previewPage(code.body, code.head));
@@ -688,12 +645,12 @@ void TestMainWindow::body_isEncodedAndCopied()
         QCOMPARE(m_host->clipboard, raw);
     else
         QVERIFY(m_host->clipboard.startsWith(QStringLiteral("<script>function u( s )")));
-    QCOMPARE(shown("Text6"), QString(m_host->clipboard).replace(QStringLiteral("\r\n"), "\n"));
+    QCOMPARE(shown("Text6"), asShown(m_host->clipboard));
 
     // A second run replaces, it does not append.
     click("Command1");
     QCOMPARE(m_host->clipboard, encodedBodySection(settings.type, raw));
-    QCOMPARE(shown("Text6"), QString(m_host->clipboard).replace(QStringLiteral("\r\n"), "\n"));
+    QCOMPARE(shown("Text6"), asShown(m_host->clipboard));
 }
 
 void TestMainWindow::head_isReplacedNotAppended()
@@ -704,34 +661,40 @@ void TestMainWindow::head_isReplacedNotAppended()
     const QString expected
         = QStringLiteral("line 1\r\nline 2\r\n") + styleElement(m_form->settings());
     QCOMPARE(m_host->clipboard, expected);
-    QCOMPARE(child<QPlainTextEdit>("Text7")->toPlainText(),
-             QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(shown("Text7"), asShown(expected));
     m_host->clipboard.clear();
     click("Command2");
     QCOMPARE(m_host->clipboard, expected);
-    QCOMPARE(child<QPlainTextEdit>("Text7")->toPlainText(),
-             QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(shown("Text7"), asShown(expected));
 }
 
-void TestMainWindow::head_missingScriptIsReportedAndCopiesNothing()
+void TestMainWindow::head_withoutScriptCopiesNothing_data()
 {
-    QVERIFY(QFile::remove(m_folder->filePath(QStringLiteral("popup1.js"))));
-    click("Command2");
-    QCOMPARE(m_host->messages.size(), 1);
-    QVERIFY2(m_host->messages.first().contains(m_folder->filePath(QStringLiteral("popup1.js"))),
-             qPrintable(m_host->messages.first()));
-    QVERIFY(shown("Text7").isEmpty());
-    QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QByteArray>("script"); // null: the file is missing
+    QTest::newRow("missing script: reported") << 1 << QByteArray();
+    QTest::newRow("empty Window AD script: silent") << 2 << QByteArray("");
 }
 
-void TestMainWindow::head_emptyWindowScriptLeavesClipboard()
+void TestMainWindow::head_withoutScriptCopiesNothing()
 {
-    writeAll(m_folder->filePath(QStringLiteral("popup2.js")), QByteArray());
-    select(2);
+    QFETCH(int, option);
+    QFETCH(QByteArray, script);
+    const QString path = m_folder->filePath(QStringLiteral("popup%1.js").arg(option));
+    if (script.isNull())
+        QVERIFY(QFile::remove(path));
+    else
+        writeAll(path, script);
+    select(option);
     click("Command2");
     QVERIFY(shown("Text7").isEmpty());
     QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
-    QVERIFY(m_host->messages.isEmpty());
+    if (script.isNull()) {
+        QCOMPARE(m_host->messages.size(), 1);
+        QVERIFY2(m_host->messages.first().contains(path), qPrintable(m_host->messages.first()));
+    } else {
+        QVERIFY(m_host->messages.isEmpty());
+    }
 }
 
 void TestMainWindow::missingScript_stopsPreviewAndInsertion()
@@ -771,22 +734,33 @@ void TestMainWindow::selectFile_filtersAndCancel()
     QCOMPARE(text("Text17"), QStringLiteral("/pages/index.html"));
 }
 
-void TestMainWindow::addCode_withoutFileChangesNothing_data()
+void TestMainWindow::addCode_withoutReadablePageChangesNothing_data()
 {
-    QTest::addColumn<bool>("cancelFirst");
-    QTest::newRow("placeholder") << false;
-    QTest::newRow("cancelled first choice") << true;
+    QTest::addColumn<bool>("choose"); // the file dialog is shown first
+    QTest::addColumn<QString>("page"); // what it gives; empty: cancelled
+    QTest::newRow("placeholder") << false << QString();
+    QTest::newRow("cancelled first choice") << true << QString();
+    QTest::newRow("unreadable page: named") << true << "missing.html";
 }
 
-void TestMainWindow::addCode_withoutFileChangesNothing()
+void TestMainWindow::addCode_withoutReadablePageChangesNothing()
 {
-    QFETCH(bool, cancelFirst);
-    if (cancelFirst) {
-        m_host->fileCancels = true;
+    QFETCH(bool, choose);
+    QFETCH(QString, page);
+    const QString path = page.isEmpty() ? QString() : m_folder->filePath(page);
+    if (choose) {
+        m_host->fileCancels = path.isEmpty();
+        m_host->fileAnswer = path;
         click("Command13");
     }
     click("Command7");
-    QCOMPARE(m_host->messages, QStringList {"Please select a file first"});
+    if (path.isEmpty()) {
+        QCOMPARE(m_host->messages, QStringList {"Please select a file first"});
+    } else {
+        QCOMPARE(m_host->messages.size(), 1);
+        QVERIFY(m_host->messages.first().contains(path));
+        QVERIFY(!QFile::exists(path));
+    }
     QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
     QVERIFY(shown("Text6").isEmpty());
     QVERIFY(m_host->openedFiles.isEmpty());
@@ -815,19 +789,6 @@ void TestMainWindow::addCode_appendsBlockAndOpensPage()
     // A second insertion replaces the first block.
     click("Command7");
     QCOMPARE(readAll(page), expected);
-}
-
-void TestMainWindow::addCode_unreadablePageChangesNothing()
-{
-    const QString page = m_folder->filePath(QStringLiteral("missing.html"));
-    m_host->fileAnswer = page;
-    click("Command13");
-    click("Command7");
-    QCOMPARE(m_host->messages.size(), 1);
-    QVERIFY(m_host->messages.first().contains(page));
-    QVERIFY(!QFile::exists(page));
-    QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
-    QVERIFY(m_host->openedFiles.isEmpty());
 }
 
 void TestMainWindow::preview_writesPageAndOpensIt()

@@ -33,7 +33,7 @@ private:
     QWidget *openPreview() const;
     QWidget *newPreview(AdType type);
 
-    QTemporaryDir m_folder;
+    QTemporaryDir m_folder; // the application folder: the tests check which page is asked for
     std::unique_ptr<FakeHost> m_host;
 };
 
@@ -42,11 +42,6 @@ void TestPreviewWindow::init()
     setPreviewModuleFolders({QStringLiteral(ZEPHRIN_MODULE_BUILD_DIR)});
     m_host = std::make_unique<FakeHost>();
     m_host->folder = m_folder.path();
-    const QDir support(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"));
-    for (const QString &name : support.entryList({QStringLiteral("*.html")}, QDir::Files)) {
-        if (!QFile::exists(m_folder.filePath(name)))
-            QVERIFY(QFile::copy(support.filePath(name), m_folder.filePath(name)));
-    }
 }
 
 void TestPreviewWindow::cleanup()
@@ -61,11 +56,7 @@ void TestPreviewWindow::cleanup()
 
 QWidget *TestPreviewWindow::openPreview() const
 {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form3") && w->isVisible())
-            return w;
-    }
-    return nullptr;
+    return shownWindows("Form3").value(0);
 }
 
 QWidget *TestPreviewWindow::newPreview(AdType type)
@@ -143,9 +134,7 @@ void TestPreviewWindow::escape_closes()
     QPointer<QWidget> preview = newPreview(AdType::TimerAd);
     QVERIFY(preview);
     preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->show();
-    QApplication::setActiveWindow(preview);
-    QVERIFY(QTest::qWaitForWindowActive(preview));
+    QVERIFY(showActive(preview));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTRY_VERIFY(!preview);
 }
@@ -153,9 +142,6 @@ void TestPreviewWindow::escape_closes()
 void TestPreviewWindow::testDrive_keepsPageUntilClosed()
 {
     MainWindow main(*m_host);
-    auto option = [&](int n) {
-        return main.findChild<QRadioButton *>(QStringLiteral("Option%1").arg(n));
-    };
     auto testDrive = main.findChild<QPushButton *>(QStringLiteral("Command4"));
 
     testDrive->click();
@@ -165,7 +151,7 @@ void TestPreviewWindow::testDrive_keepsPageUntilClosed()
     const QUrl sticky = QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("sticky.html")));
     QTRY_COMPARE(pageOf(preview), sticky);
 
-    option(3)->setChecked(true);
+    main.findChild<QRadioButton *>(QStringLiteral("Option3"))->setChecked(true);
     testDrive->click();
     QCOMPARE(openPreview(), preview);
     QTest::qWait(200);
@@ -195,7 +181,7 @@ void TestPreviewWindow::testDrive_withoutModule_namesItAndTheRestWorks()
     if (!moduleFile.isNull()) {
         QFile module(folder.filePath(QStringLiteral("libzephrin_preview.so")));
         QVERIFY(module.open(QIODevice::WriteOnly));
-        module.write(moduleFile);
+        QCOMPARE(module.write(moduleFile), moduleFile.size());
     }
     setPreviewModuleFolders({folder.path()});
     MainWindow main(*m_host);
@@ -214,11 +200,7 @@ void TestPreviewWindow::testDrive_withoutModule_namesItAndTheRestWorks()
     main.findChild<QRadioButton *>(QStringLiteral("Option2"))->setChecked(true);
     QVERIFY(description->text() != before);
     main.findChild<QPushButton *>(QStringLiteral("Command10"))->click();
-    QWidget *about = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form22") && w->isVisible())
-            about = w;
-    }
+    QWidget *about = shownWindows("Form22").value(0);
     QVERIFY(about);
     about->close();
 
