@@ -28,8 +28,7 @@ QString scriptCode(const QString &text)
                    || c.category() == QChar::Separator_Paragraph) {
             out += QLatin1Char(' ');
         } else {
-            out += QLatin1String("\\u")
-                + QString::number(unit, 16).rightJustified(4, QLatin1Char('0')).toUpper();
+            out += QLatin1String("\\u") + upperHex(unit, 4);
         }
     }
     return out;
