@@ -13,9 +13,6 @@
 
 namespace {
 
-const std::array<const char *, 5> typeNames
-    = {"stickme-note", "window-ad", "jumpy-ad", "force-emailer", "timer-ad"};
-
 QString tr(const char *text)
 {
     return QCoreApplication::translate("SettingsFile", text);
@@ -57,14 +54,15 @@ QString adTypeName(AdType type)
 {
     if (type == AdType::None)
         return {};
-    return QString::fromLatin1(typeNames[static_cast<int>(type) - 1]);
+    return QString::fromLatin1(adTypeInfo(type).name);
 }
 
 AdType adTypeFromText(const QString &text)
 {
-    for (int i = 0; i < int(typeNames.size()); ++i) {
-        if (text == QLatin1String(typeNames[i]) || text == QString::number(i + 1))
-            return static_cast<AdType>(i + 1);
+    for (int number = 1; number <= 5; ++number) {
+        const auto type = static_cast<AdType>(number);
+        if (text == QLatin1String(adTypeInfo(type).name) || text == QString::number(number))
+            return type;
     }
     return AdType::None;
 }
