@@ -18,25 +18,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("SettingsFile", text);
 }
 
-// Which AdDesign field a JSON key sets, and whether it holds a number.
-struct FieldKey
-{
-    const char *key;
-    std::optional<QString> AdDesign::*field;
-    bool number;
-    bool allowNegative;
-};
-
-const std::array<FieldKey, 7> fieldKeys = {{
-    {"height", &AdDesign::height, true, false},
-    {"width", &AdDesign::width, true, false},
-    {"left", &AdDesign::left, true, true},
-    {"top", &AdDesign::top, true, true},
-    {"caption", &AdDesign::caption, false, false},
-    {"body", &AdDesign::body, false, false},
-    {"colour", &AdDesign::colour, false, false},
-}};
-
 // The JSON number value as whole-number text, or empty when it is not one.
 QString wholeNumberText(const QJsonValue &value, bool allowNegative)
 {
@@ -49,6 +30,16 @@ QString wholeNumberText(const QJsonValue &value, bool allowNegative)
 }
 
 } // namespace
+
+const std::array<DesignField, 7> designFields = {{
+    {"height", &AdDesign::height, &AdSettings::height, true, false},
+    {"width", &AdDesign::width, &AdSettings::width, true, false},
+    {"left", &AdDesign::left, &AdSettings::horizontal, true, true},
+    {"top", &AdDesign::top, &AdSettings::vertical, true, true},
+    {"caption", &AdDesign::caption, &AdSettings::caption, false, false},
+    {"body", &AdDesign::body, &AdSettings::body, false, false},
+    {"colour", &AdDesign::colour, &AdSettings::colour, false, false},
+}};
 
 QString adTypeName(AdType type)
 {
@@ -72,9 +63,9 @@ AdDesign AdDesign::overriddenBy(const AdDesign &later) const
     AdDesign merged = *this;
     if (later.type)
         merged.type = later.type;
-    for (const FieldKey &key : fieldKeys) {
-        if (later.*key.field)
-            merged.*key.field = later.*key.field;
+    for (const DesignField &field : designFields) {
+        if (later.*field.design)
+            merged.*field.design = later.*field.design;
     }
     return merged;
 }
@@ -97,13 +88,10 @@ AdSettings defaultSettings(AdType type)
 AdSettings resolvedSettings(const AdDesign &design)
 {
     AdSettings settings = defaultSettings(design.type.value_or(AdType::StickMeNote));
-    settings.height = design.height.value_or(settings.height);
-    settings.width = design.width.value_or(settings.width);
-    settings.horizontal = design.left.value_or(settings.horizontal);
-    settings.vertical = design.top.value_or(settings.vertical);
-    settings.caption = design.caption.value_or(settings.caption);
-    settings.body = design.body.value_or(settings.body);
-    settings.colour = design.colour.value_or(settings.colour);
+    for (const DesignField &field : designFields) {
+        if (const std::optional<QString> &given = design.*field.design)
+            settings.*field.settings = *given;
+    }
     return settings;
 }
 
@@ -175,8 +163,8 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
             result.design.type = type;
             continue;
         }
-        const FieldKey *field = nullptr;
-        for (const FieldKey &candidate : fieldKeys) {
+        const DesignField *field = nullptr;
+        for (const DesignField &candidate : designFields) {
             if (key == QLatin1String(candidate.key))
                 field = &candidate;
         }
@@ -186,7 +174,7 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
             const QString text = wholeNumberText(value, field->allowNegative);
             if (text.isEmpty())
                 return keyError(key, tr("must be a whole number"));
-            result.design.*field->field = text;
+            result.design.*field->design = text;
             continue;
         }
         if (!value.isString())
@@ -197,7 +185,7 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
             if (text.isEmpty())
                 return keyError(key, tr("must be six hex digits RRGGBB"));
         }
-        result.design.*field->field = text;
+        result.design.*field->design = text;
     }
     return result;
 }
@@ -218,18 +206,12 @@ QByteArray designJson(const AdSettings &settings)
     QJsonObject object;
     object.insert(QLatin1String("version"), settingsFileVersion);
     object.insert(QLatin1String("type"), adTypeName(settings.type));
-    const std::array<std::pair<const char *, const QString *>, 4> numbers = {{
-        {"height", &settings.height},
-        {"width", &settings.width},
-        {"left", &settings.horizontal},
-        {"top", &settings.vertical},
-    }};
-    for (const auto &[key, text] : numbers) {
-        if (isWholeNumber(*text, true))
-            object.insert(QLatin1String(key), text->toInt());
+    for (const DesignField &field : designFields) {
+        const QString &text = settings.*field.settings;
+        if (!field.number)
+            object.insert(QLatin1String(field.key), text);
+        else if (isWholeNumber(text, true))
+            object.insert(QLatin1String(field.key), text.toInt());
     }
-    object.insert(QLatin1String("caption"), settings.caption);
-    object.insert(QLatin1String("body"), settings.body);
-    object.insert(QLatin1String("colour"), settings.colour);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
