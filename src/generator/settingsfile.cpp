@@ -18,15 +18,17 @@ QString tr(const char *text)
     return QCoreApplication::translate("SettingsFile", text);
 }
 
-// The JSON number value as whole-number text, or empty when it is not one.
+// The JSON number value as whole-number text, or empty when it is not one;
+// the same numbers as isWholeNumber takes, so a saved file reads back.
 QString wholeNumberText(const QJsonValue &value, bool allowNegative)
 {
     if (!value.isDouble())
         return {};
     const double number = value.toDouble();
-    if (number != std::floor(number) || std::fabs(number) > 1e9 || (number < 0 && !allowNegative))
+    if (number != std::floor(number) || std::fabs(number) >= 1e9)
         return {};
-    return QString::number(qint64(number));
+    const QString text = QString::number(qint64(number));
+    return isWholeNumber(text, allowNegative) ? text : QString();
 }
 
 } // namespace
@@ -113,7 +115,10 @@ QString colourFromText(const QString &text)
     if (digits.size() != 6)
         return {};
     for (QChar c : digits) {
-        if (!c.isDigit() && !(c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f')))
+        // QChar::isDigit() would take digits of every script.
+        const QChar lower = c.toLower();
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            && !(lower >= QLatin1Char('a') && lower <= QLatin1Char('f')))
             return {};
     }
     return digits.toUpper();
@@ -210,7 +215,7 @@ QByteArray designJson(const AdSettings &settings)
         const QString &text = settings.*field.settings;
         if (!field.number)
             object.insert(QLatin1String(field.key), text);
-        else if (isWholeNumber(text, true))
+        else if (isWholeNumber(text, field.allowNegative))
             object.insert(QLatin1String(field.key), text.toInt());
     }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
