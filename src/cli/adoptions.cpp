@@ -1,6 +1,7 @@
 #include "cli/adoptions.h"
 
 #include "generator/settingsfile.h"
+#include "generator/supportfolder.h"
 #include "pages/filestore.h"
 
 #include <QCoreApplication>
@@ -103,6 +104,13 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
     }
 
     result.settings = resolvedSettings(fromFile.overriddenBy(given));
+    const ReadResult script
+        = readWholeFile(supportScriptPath(supportFolder(), result.settings.type));
+    if (!script.ok())
+        return fail(script.error);
+    AdSettings asTyped = result.settings;
+    asTyped.body = withCrLfLineBreaks(asTyped.body);
+    result.code = generateCode(asTyped, script.contents);
     return result;
 }
 

@@ -143,8 +143,10 @@ QList<QCommandLineOption> PageRun::options()
     };
 }
 
-PageRun::PageList PageRun::pagesOf(const QStringList &arguments, bool recursive)
+PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
 {
+    const QStringList arguments = parser.positionalArguments();
+    const bool recursive = parser.isSet(QStringLiteral("recursive"));
     PageList list;
     if (arguments.isEmpty()) {
         list.error = tr("no page or folder given");
