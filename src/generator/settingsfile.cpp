@@ -160,9 +160,9 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
         if (key == QLatin1String("version"))
             continue;
         if (key == QLatin1String("type")) {
-            const AdType type = adTypeFromText(value.toString());
             if (!value.isString())
                 return keyError(key, tr("must be a text"));
+            const AdType type = adTypeFromText(value.toString());
             if (type == AdType::None)
                 return keyError(key, tr("is \"%1\", not a known ad type").arg(value.toString()));
             result.design.type = type;
