@@ -38,7 +38,7 @@ class Command
 public:
     virtual ~Command() = default;
     virtual QString name() const = 0;
-    virtual QString summary() const = 0; // one line for the overall help
+    virtual QString summary() const = 0; // one line heading the command's --help
 
     // Parses arguments (the command's name first) and runs the command.
     int run(const QStringList &arguments, Console &console) const;
