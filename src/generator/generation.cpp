@@ -30,7 +30,9 @@ QString generateHead(const AdSettings &settings, const QByteArray &supportScript
 
 bool headGoesToClipboard(AdType type, const QByteArray &supportScript)
 {
-    return headCopyRuns(type, int(scriptLines(supportScript).size()));
+    // Any byte makes at least one line, and only whether there is one matters:
+    // no need to decode the script again.
+    return headCopyRuns(type, supportScript.isEmpty() ? 0 : 1);
 }
 
 GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript)
