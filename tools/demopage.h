@@ -7,11 +7,8 @@
 //
 // Header-only so that the tools and the browser test share it without a library.
 
-#include "generator/adsettings.h"
 #include "generator/adtype.h"
-#include "generator/bodysection.h"
-#include "generator/encoder.h"
-#include "generator/headsection.h"
+#include "generator/generation.h"
 
 #include <QByteArray>
 #include <QString>
@@ -84,9 +81,9 @@ inline QString pageText(AdType type, const QByteArray &supportScript)
         + caption
         + QStringLiteral("</title>\n<style>body{font:15px/1.4 sans-serif;margin:12px 20px;"
                          "color:#222}h1{font-size:20px;margin:0 0 6px}p{margin:0 0 8px}</style>\n")
-        + headSection(s, scriptLines(supportScript)) + QStringLiteral("\n</head>\n<body>\n<h1>")
-        + caption + QStringLiteral("</h1>\n<p>") + QString::fromLatin1(info.description)
-        + QStringLiteral("</p>\n") + encodedBodySection(type, rawBodySection(s))
+        + generateHead(s, supportScript) + QStringLiteral("\n</head>\n<body>\n<h1>") + caption
+        + QStringLiteral("</h1>\n<p>") + QString::fromLatin1(info.description)
+        + QStringLiteral("</p>\n") + generateBody(s)
         + QStringLiteral(
                        "\n<p>Press \"Show again\" to watch it once more.</p>\n</body>\n</html>\n");
     page.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -20,14 +20,9 @@ int Add::execute(const QCommandLineParser &parser, Console &console) const
     const AdOptions::Design design = AdOptions::design(parser);
     if (!design.error.isEmpty())
         return badArguments(console, design.error);
-    const PageRun::PageList list
-        = PageRun::pagesOf(parser.positionalArguments(), parser.isSet(QStringLiteral("recursive")));
+    const PageRun::PageList list = PageRun::pagesOf(parser);
     if (!list.error.isEmpty())
         return badArguments(console, list.error);
-    QString error;
-    const GeneratedCode code = codeFor(design.settings, &error);
-    if (!error.isEmpty())
-        return badArguments(console, error);
 
     const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
     if (!dryRun) {
@@ -36,6 +31,6 @@ int Add::execute(const QCommandLineParser &parser, Console &console) const
             return badArguments(console, saveError);
     }
     return PageRun::run(list.pages, dryRun, console, [&](const QString &page) {
-        return addCodeToPage(page, code.body, code.head, dryRun);
+        return addCodeToPage(page, design.code.body, design.code.head, dryRun);
     });
 }

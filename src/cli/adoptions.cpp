@@ -1,6 +1,7 @@
 #include "cli/adoptions.h"
 
 #include "generator/settingsfile.h"
+#include "generator/supportfolder.h"
 #include "pages/filestore.h"
 
 #include <QCoreApplication>
@@ -66,23 +67,14 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
                             .arg(text));
         given.type = type;
     }
-    const struct
-    {
-        const char *name;
-        std::optional<QString> AdDesign::*field;
-        bool allowNegative;
-    } numbers[] = {{"height", &AdDesign::height, false},
-                   {"width", &AdDesign::width, false},
-                   {"left", &AdDesign::left, true},
-                   {"top", &AdDesign::top, true}};
-    for (const auto &number : numbers) {
-        const QString name = QLatin1String(number.name);
-        if (!parser.isSet(name))
+    for (const DesignField &field : designFields) {
+        const QString name = QLatin1String(field.key);
+        if (!field.number || !parser.isSet(name))
             continue;
         const QString text = parser.value(name);
-        if (!isWholeNumber(text, number.allowNegative))
+        if (!isWholeNumber(text, field.allowNegative))
             return fail(tr("--%1: \"%2\" is not a whole number of pixels").arg(name, text));
-        given.*number.field = text;
+        given.*field.design = text;
     }
     if (parser.isSet(QStringLiteral("caption")))
         given.caption = parser.value(QStringLiteral("caption"));
@@ -112,6 +104,13 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
     }
 
     result.settings = resolvedSettings(fromFile.overriddenBy(given));
+    const ReadResult script
+        = readWholeFile(supportScriptPath(supportFolder(), result.settings.type));
+    if (!script.ok())
+        return fail(script.error);
+    AdSettings asTyped = result.settings;
+    asTyped.body = withCrLfLineBreaks(asTyped.body);
+    result.code = generateCode(asTyped, script.contents);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/adsettings.h"
+#include "generator/generation.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -15,12 +16,15 @@ QList<QCommandLineOption> options();
 struct Design
 {
     AdSettings settings;
-    QString error; // names the option or key at fault; empty on success
+    GeneratedCode code;
+    QString error; // names the option, key or file at fault; empty on success
 };
 
 // The design the options give: the settings file's, overridden by the
 // options, the Generate command's defaults for the rest. Every value is
-// checked; standard input is read for "--body-file -".
+// checked; standard input is read for "--body-file -". Its code is made with
+// the support script of the program's support folder, the body's line breaks
+// made CR LF as the window's body box gives them.
 Design design(const QCommandLineParser &parser);
 
 // Writes settings to the --save-settings file, if one was asked for.

@@ -1,8 +1,5 @@
 #include "cli/command.h"
 
-#include "generator/supportfolder.h"
-#include "pages/filestore.h"
-
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -79,16 +76,4 @@ int Command::badArguments(Console &console, const QString &text) const
     console.error(
         QCoreApplication::translate("Command", "Try \"zephrin-cli %1 --help\".").arg(name()));
     return ExitBadArguments;
-}
-
-GeneratedCode codeFor(const AdSettings &settings, QString *error)
-{
-    const ReadResult script = readWholeFile(supportScriptPath(supportFolder(), settings.type));
-    if (!script.ok()) {
-        *error = script.error;
-        return {};
-    }
-    AdSettings asTyped = settings;
-    asTyped.body = withCrLfLineBreaks(settings.body);
-    return generateCode(asTyped, script.contents);
 }

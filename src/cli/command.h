@@ -1,7 +1,5 @@
 #pragma once
 
-#include "generator/generation.h"
-
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFile>
@@ -40,7 +38,7 @@ class Command
 public:
     virtual ~Command() = default;
     virtual QString name() const = 0;
-    virtual QString summary() const = 0; // one line for the overall help
+    virtual QString summary() const = 0; // one line heading the command's --help
 
     // Parses arguments (the command's name first) and runs the command.
     int run(const QStringList &arguments, Console &console) const;
@@ -54,8 +52,3 @@ protected:
     // A "zephrin-cli NAME: text" error; returns ExitBadArguments.
     int badArguments(Console &console, const QString &text) const;
 };
-
-// The code for settings, with the support script read from the program's
-// support folder; the body's line breaks made CR LF as the window's body box
-// gives them. On failure, *error says why.
-GeneratedCode codeFor(const AdSettings &settings, QString *error);

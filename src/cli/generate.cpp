@@ -44,17 +44,13 @@ int Generate::execute(const QCommandLineParser &parser, Console &console) const
     const AdOptions::Design design = AdOptions::design(parser);
     if (!design.error.isEmpty())
         return badArguments(console, design.error);
-    QString error;
-    const GeneratedCode code = codeFor(design.settings, &error);
-    if (!error.isEmpty())
-        return badArguments(console, error);
 
     // The sections exactly as the window copies them to the clipboard.
     QString text;
     if (section != QLatin1String("head"))
-        text += code.body;
+        text += design.code.body;
     if (section != QLatin1String("body"))
-        text += code.head;
+        text += design.code.head;
 
     if (const QString saveError = AdOptions::saveSettings(parser, design.settings);
         !saveError.isEmpty())

@@ -47,12 +47,20 @@ constexpr qint64 memoryBudget = qint64(512) * 1024 * 1024;
 // links) are rewritten one after the other, in the order listed, never at once.
 using FileKey = std::pair<dev_t, ino_t>;
 
-FileKey fileKeyOf(const QString &page)
+// A page's file and the bytes it counts against the memory budget, from one
+// look at it before the run.
+struct PageFile
+{
+    FileKey key {0, 0};
+    qint64 cost = 0;
+};
+
+PageFile pageFileOf(const QString &page)
 {
     struct stat status;
     if (::stat(QFile::encodeName(page).constData(), &status) != 0)
-        return {0, 0};
-    return {status.st_dev, status.st_ino};
+        return {};
+    return {{status.st_dev, status.st_ino}, qMin(qint64(status.st_size), memoryBudget)};
 }
 
 // Runs change over pages on the workers; results are handed back in order.
@@ -64,14 +72,16 @@ public:
         : m_pages(pages)
         , m_change(change)
         , m_results(size_t(pages.size()))
+        , m_cost(size_t(pages.size()))
         , m_sameFileBefore(size_t(pages.size()), -1)
     {
         std::map<FileKey, qsizetype> lastWithFile;
         for (qsizetype i = 0; i < pages.size(); ++i) {
-            const FileKey file = fileKeyOf(pages.at(i));
-            if (file == FileKey {0, 0})
+            const PageFile file = pageFileOf(pages.at(i));
+            m_cost[size_t(i)] = file.cost;
+            if (file.key == FileKey {0, 0})
                 continue;
-            const auto [it, first] = lastWithFile.emplace(file, i);
+            const auto [it, first] = lastWithFile.emplace(file.key, i);
             if (!first) {
                 m_sameFileBefore[size_t(i)] = it->second;
                 it->second = i;
@@ -100,7 +110,7 @@ private:
     {
         for (qsizetype index; (index = m_next++) < m_pages.size();) {
             const QString &page = m_pages.at(index);
-            const qint64 cost = qMin(QFileInfo(page).size(), memoryBudget);
+            const qint64 cost = m_cost[size_t(index)];
             const qsizetype before = m_sameFileBefore[size_t(index)];
             {
                 std::unique_lock<std::mutex> lock(m_mutex);
@@ -124,6 +134,7 @@ private:
     const QStringList &m_pages;
     const std::function<PageResult(const QString &)> &m_change;
     std::vector<std::optional<PageResult>> m_results;
+    std::vector<qint64> m_cost; // each page's bytes, at most the budget
     std::vector<qsizetype> m_sameFileBefore; // index of an earlier name of the same file, or -1
     std::atomic<qsizetype> m_next {0};
     std::mutex m_mutex;
@@ -143,8 +154,10 @@ QList<QCommandLineOption> PageRun::options()
     };
 }
 
-PageRun::PageList PageRun::pagesOf(const QStringList &arguments, bool recursive)
+PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
 {
+    const QStringList arguments = parser.positionalArguments();
+    const bool recursive = parser.isSet(QStringLiteral("recursive"));
     PageList list;
     if (arguments.isEmpty()) {
         list.error = tr("no page or folder given");

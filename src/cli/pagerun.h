@@ -20,11 +20,11 @@ struct PageList
     QString error; // names the argument at fault; empty on success
 };
 
-// The pages the arguments name: each file as it is named; with recursive,
-// every *.htm, *.html, *.asp and *.php file under each folder. Sorted, each
-// page once. A missing argument, a folder without recursive, and no page at
-// all are errors.
-PageList pagesOf(const QStringList &arguments, bool recursive);
+// The pages the positional arguments name: each file as it is named; with
+// --recursive, every *.htm, *.html, *.asp and *.php file under each folder.
+// Sorted, each page once. A missing argument, a folder without --recursive,
+// and no page at all are errors.
+PageList pagesOf(const QCommandLineParser &parser);
 
 // Runs change over pages, printing "PAGE: updated", "PAGE: unchanged" or
 // "PAGE: refused: REASON" for each and a summary line; keeps going past a

@@ -30,13 +30,10 @@ int Preview::execute(const QCommandLineParser &parser, Console &console) const
     const AdOptions::Design design = AdOptions::design(parser);
     if (!design.error.isEmpty())
         return badArguments(console, design.error);
-    QString error;
-    const GeneratedCode code = codeFor(design.settings, &error);
-    if (error.isEmpty())
-        error = AdOptions::saveSettings(parser, design.settings);
+    QString error = AdOptions::saveSettings(parser, design.settings);
     if (error.isEmpty())
         error = replaceFileContents(parser.value(QStringLiteral("output")),
-                                    previewPage(code.body, code.head));
+                                    previewPage(design.code.body, design.code.head));
     if (!error.isEmpty())
         return badArguments(console, error);
     return ExitDone;

@@ -16,8 +16,7 @@ QList<QCommandLineOption> Remove::options() const
 
 int Remove::execute(const QCommandLineParser &parser, Console &console) const
 {
-    const PageRun::PageList list
-        = PageRun::pagesOf(parser.positionalArguments(), parser.isSet(QStringLiteral("recursive")));
+    const PageRun::PageList list = PageRun::pagesOf(parser);
     if (!list.error.isEmpty())
         return badArguments(console, list.error);
     const bool dryRun = parser.isSet(QStringLiteral("dry-run"));

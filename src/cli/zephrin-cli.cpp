@@ -8,9 +8,6 @@
 
 #include <QCoreApplication>
 
-#include <memory>
-#include <vector>
-
 namespace {
 
 QString overallHelp()
@@ -49,11 +46,11 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("zephrin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZEPHRIN_VERSION));
 
-    std::vector<std::unique_ptr<Command>> commands;
-    commands.push_back(std::make_unique<Generate>());
-    commands.push_back(std::make_unique<Add>());
-    commands.push_back(std::make_unique<Remove>());
-    commands.push_back(std::make_unique<Preview>());
+    const Generate generate;
+    const Add add;
+    const Remove remove;
+    const Preview preview;
+    const Command *const commands[] = {&generate, &add, &remove, &preview};
 
     Console console;
     const QStringList arguments = app.arguments().mid(1);
@@ -66,7 +63,7 @@ int main(int argc, char **argv)
         console.print(QStringLiteral("zephrin-cli %1").arg(QCoreApplication::applicationVersion()));
         return ExitDone;
     }
-    for (const auto &command : commands) {
+    for (const Command *command : commands) {
         if (command->name() == first)
             return command->run(arguments, console);
     }

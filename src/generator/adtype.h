@@ -18,6 +18,7 @@ enum class AdType {
 struct AdTypeInfo
 {
     AdType type;
+    const char *name; // on the command line and in settings files, e.g. "stickme-note"
     const char *caption; // option button caption, e.g. "StickME note"
     const char *description; // text shown under the catalogue
     const char *snapshot; // e.g. "sticky.gif"

@@ -1,6 +1,7 @@
 #include "generator/bodysection.h"
 
 #include "generator/encoder.h"
+#include "generator/generatedefaults.h"
 #include "generator/weblinks.h"
 
 namespace {
@@ -28,8 +29,7 @@ QString scriptCode(const QString &text)
                    || c.category() == QChar::Separator_Paragraph) {
             out += QLatin1Char(' ');
         } else {
-            out += QLatin1String("\\u")
-                + QString::number(unit, 16).rightJustified(4, QLatin1Char('0')).toUpper();
+            out += QLatin1String("\\u") + upperHex(unit, 4);
         }
     }
     return out;
@@ -67,8 +67,9 @@ QString jumpyAd(const AdSettings &s)
 {
     // Green text reads well only on the untouched white default; the test is
     // deliberately exact, so "ffffff" counts as a chosen colour.
-    const QLatin1String textColour
-        = s.colour == QLatin1String("FFFFFF") ? QLatin1String("green") : QLatin1String("white");
+    const QLatin1String textColour = s.colour == QLatin1String(defaultColour)
+        ? QLatin1String("green")
+        : QLatin1String("white");
     return QLatin1String("<div id='dropin' style='position:absolute;visibility:hidden;left:")
         + s.horizontal + QLatin1String("px;top:") + s.vertical + QLatin1String("px;width:")
         + s.width + QLatin1String("px;height:") + s.height + QLatin1String("px;background-color:")

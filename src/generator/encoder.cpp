@@ -11,18 +11,17 @@ const QString tail = QStringLiteral("; var s= u(md);document.write (s);</script>
 
 namespace {
 
-void appendUnicodeEscape(QString &out, char16_t unit)
-{
-    out += QLatin1String("\\u");
-    out += QStringLiteral("%1").arg(unit, 4, 16, QLatin1Char('0')).toUpper();
-}
-
 bool startsAt(const QString &text, qsizetype i, QLatin1String needle)
 {
     return QStringView(text).mid(i).startsWith(needle, Qt::CaseInsensitive);
 }
 
 } // namespace
+
+QString upperHex(uint value, int digits)
+{
+    return QString::number(value, 16).rightJustified(digits, QLatin1Char('0')).toUpper();
+}
 
 QString shiftEncode(const QString &text, int count)
 {
@@ -54,7 +53,7 @@ QString escapeForScriptLiteral(const QString &text, QChar quote, RawControls raw
         } else if (unit < 0x20 || unit >= 0x7F) {
             // Per code unit, so lone surrogates survive; a raw NUL would also
             // make the page look binary to the next insertion.
-            appendUnicodeEscape(out, unit);
+            out += QLatin1String("\\u") + upperHex(unit, 4);
         } else if (unit == u'<'
                    && (startsAt(text, i, QLatin1String("</script"))
                        || startsAt(text, i, QLatin1String("<!--")))) {

@@ -22,6 +22,10 @@ extern const QString tail;
 // characters; count is clamped to text's length.
 QString shiftEncode(const QString &text, int count);
 
+// value as uppercase hex digits, zero-padded to at least digits of them: the
+// digits of the \uXXXX escapes of script text and of CSS escapes.
+QString upperHex(uint value, int digits);
+
 // Which control characters a script literal may carry as they are.
 enum class RawControls {
     None, // every unit below 0x20 is escaped

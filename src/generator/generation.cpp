@@ -30,15 +30,19 @@ QString generateHead(const AdSettings &settings, const QByteArray &supportScript
 
 bool headGoesToClipboard(AdType type, const QByteArray &supportScript)
 {
-    return headCopyRuns(type, scriptLines(supportScript).size());
+    // Any byte makes at least one line, and only whether there is one matters:
+    // no need to decode the script again.
+    return headCopyRuns(type, supportScript.isEmpty() ? 0 : 1);
 }
 
 GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript)
 {
+    // The script is split into lines once, for the section and the copy rule.
+    const QStringList lines = scriptLines(supportScript);
     GeneratedCode code;
     code.body = generateBody(settings);
-    code.head = generateHead(settings, supportScript);
-    code.clipboard = headGoesToClipboard(settings.type, supportScript) ? code.head : code.body;
+    code.head = headSection(settings, lines);
+    code.clipboard = headCopyRuns(settings.type, int(lines.size())) ? code.head : code.body;
     return code;
 }
 

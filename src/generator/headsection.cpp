@@ -1,5 +1,7 @@
 #include "generator/headsection.h"
 
+#include "generator/encoder.h"
+
 QStringList scriptLines(const QByteArray &fileContents)
 {
     QStringList lines;
@@ -31,8 +33,7 @@ QString css(const QString &text)
         if (c == U'\t' || (c >= 0x20 && c < 0x7F))
             out += QChar(char16_t(c));
         else
-            out += QLatin1Char('\\')
-                + QString::number(uint(c), 16).rightJustified(6, QLatin1Char('0')).toUpper();
+            out += QLatin1Char('\\') + upperHex(uint(c), 6);
     }
     return out;
 }

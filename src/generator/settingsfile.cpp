@@ -13,58 +13,49 @@
 
 namespace {
 
-const std::array<const char *, 5> typeNames
-    = {"stickme-note", "window-ad", "jumpy-ad", "force-emailer", "timer-ad"};
-
 QString tr(const char *text)
 {
     return QCoreApplication::translate("SettingsFile", text);
 }
 
-// Which AdDesign field a JSON key sets, and whether it holds a number.
-struct FieldKey
-{
-    const char *key;
-    std::optional<QString> AdDesign::*field;
-    bool number;
-    bool allowNegative;
-};
-
-const std::array<FieldKey, 7> fieldKeys = {{
-    {"height", &AdDesign::height, true, false},
-    {"width", &AdDesign::width, true, false},
-    {"left", &AdDesign::left, true, true},
-    {"top", &AdDesign::top, true, true},
-    {"caption", &AdDesign::caption, false, false},
-    {"body", &AdDesign::body, false, false},
-    {"colour", &AdDesign::colour, false, false},
-}};
-
-// The JSON number value as whole-number text, or empty when it is not one.
+// The JSON number value as whole-number text, or empty when it is not one;
+// the same numbers as isWholeNumber takes, so a saved file reads back.
 QString wholeNumberText(const QJsonValue &value, bool allowNegative)
 {
     if (!value.isDouble())
         return {};
     const double number = value.toDouble();
-    if (number != std::floor(number) || std::fabs(number) > 1e9 || (number < 0 && !allowNegative))
+    if (number != std::floor(number) || std::fabs(number) >= 1e9)
         return {};
-    return QString::number(qint64(number));
+    const QString text = QString::number(qint64(number));
+    return isWholeNumber(text, allowNegative) ? text : QString();
 }
 
 } // namespace
+
+const std::array<DesignField, 7> designFields = {{
+    {"height", &AdDesign::height, &AdSettings::height, true, false},
+    {"width", &AdDesign::width, &AdSettings::width, true, false},
+    {"left", &AdDesign::left, &AdSettings::horizontal, true, true},
+    {"top", &AdDesign::top, &AdSettings::vertical, true, true},
+    {"caption", &AdDesign::caption, &AdSettings::caption, false, false},
+    {"body", &AdDesign::body, &AdSettings::body, false, false},
+    {"colour", &AdDesign::colour, &AdSettings::colour, false, false},
+}};
 
 QString adTypeName(AdType type)
 {
     if (type == AdType::None)
         return {};
-    return QString::fromLatin1(typeNames[static_cast<int>(type) - 1]);
+    return QString::fromLatin1(adTypeInfo(type).name);
 }
 
 AdType adTypeFromText(const QString &text)
 {
-    for (int i = 0; i < int(typeNames.size()); ++i) {
-        if (text == QLatin1String(typeNames[i]) || text == QString::number(i + 1))
-            return static_cast<AdType>(i + 1);
+    for (int number = 1; number <= 5; ++number) {
+        const auto type = static_cast<AdType>(number);
+        if (text == QLatin1String(adTypeInfo(type).name) || text == QString::number(number))
+            return type;
     }
     return AdType::None;
 }
@@ -74,9 +65,9 @@ AdDesign AdDesign::overriddenBy(const AdDesign &later) const
     AdDesign merged = *this;
     if (later.type)
         merged.type = later.type;
-    for (const FieldKey &key : fieldKeys) {
-        if (later.*key.field)
-            merged.*key.field = later.*key.field;
+    for (const DesignField &field : designFields) {
+        if (later.*field.design)
+            merged.*field.design = later.*field.design;
     }
     return merged;
 }
@@ -99,13 +90,10 @@ AdSettings defaultSettings(AdType type)
 AdSettings resolvedSettings(const AdDesign &design)
 {
     AdSettings settings = defaultSettings(design.type.value_or(AdType::StickMeNote));
-    settings.height = design.height.value_or(settings.height);
-    settings.width = design.width.value_or(settings.width);
-    settings.horizontal = design.left.value_or(settings.horizontal);
-    settings.vertical = design.top.value_or(settings.vertical);
-    settings.caption = design.caption.value_or(settings.caption);
-    settings.body = design.body.value_or(settings.body);
-    settings.colour = design.colour.value_or(settings.colour);
+    for (const DesignField &field : designFields) {
+        if (const std::optional<QString> &given = design.*field.design)
+            settings.*field.settings = *given;
+    }
     return settings;
 }
 
@@ -127,7 +115,10 @@ QString colourFromText(const QString &text)
     if (digits.size() != 6)
         return {};
     for (QChar c : digits) {
-        if (!c.isDigit() && !(c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f')))
+        // QChar::isDigit() would take digits of every script.
+        const QChar lower = c.toLower();
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            && !(lower >= QLatin1Char('a') && lower <= QLatin1Char('f')))
             return {};
     }
     return digits.toUpper();
@@ -169,16 +160,16 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
         if (key == QLatin1String("version"))
             continue;
         if (key == QLatin1String("type")) {
-            const AdType type = adTypeFromText(value.toString());
             if (!value.isString())
                 return keyError(key, tr("must be a text"));
+            const AdType type = adTypeFromText(value.toString());
             if (type == AdType::None)
                 return keyError(key, tr("is \"%1\", not a known ad type").arg(value.toString()));
             result.design.type = type;
             continue;
         }
-        const FieldKey *field = nullptr;
-        for (const FieldKey &candidate : fieldKeys) {
+        const DesignField *field = nullptr;
+        for (const DesignField &candidate : designFields) {
             if (key == QLatin1String(candidate.key))
                 field = &candidate;
         }
@@ -188,7 +179,7 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
             const QString text = wholeNumberText(value, field->allowNegative);
             if (text.isEmpty())
                 return keyError(key, tr("must be a whole number"));
-            result.design.*field->field = text;
+            result.design.*field->design = text;
             continue;
         }
         if (!value.isString())
@@ -199,7 +190,7 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
             if (text.isEmpty())
                 return keyError(key, tr("must be six hex digits RRGGBB"));
         }
-        result.design.*field->field = text;
+        result.design.*field->design = text;
     }
     return result;
 }
@@ -220,18 +211,12 @@ QByteArray designJson(const AdSettings &settings)
     QJsonObject object;
     object.insert(QLatin1String("version"), settingsFileVersion);
     object.insert(QLatin1String("type"), adTypeName(settings.type));
-    const std::array<std::pair<const char *, const QString *>, 4> numbers = {{
-        {"height", &settings.height},
-        {"width", &settings.width},
-        {"left", &settings.horizontal},
-        {"top", &settings.vertical},
-    }};
-    for (const auto &[key, text] : numbers) {
-        if (isWholeNumber(*text, true))
-            object.insert(QLatin1String(key), text->toInt());
+    for (const DesignField &field : designFields) {
+        const QString &text = settings.*field.settings;
+        if (!field.number)
+            object.insert(QLatin1String(field.key), text);
+        else if (isWholeNumber(text, field.allowNegative))
+            object.insert(QLatin1String(field.key), text.toInt());
     }
-    object.insert(QLatin1String("caption"), settings.caption);
-    object.insert(QLatin1String("body"), settings.body);
-    object.insert(QLatin1String("colour"), settings.colour);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

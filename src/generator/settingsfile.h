@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 // Ad designs outside the window: type names, checked field values, and the
@@ -31,6 +32,21 @@ struct AdDesign
     // This design with every field that later gives replacing its own.
     AdDesign overriddenBy(const AdDesign &later) const;
 };
+
+// One setting of a design besides its type: its key in settings files (and
+// its option on the command line), where AdDesign and AdSettings hold it, and
+// whether it is a whole number of pixels (negative for a position).
+struct DesignField
+{
+    const char *key;
+    std::optional<QString> AdDesign::*design;
+    QString AdSettings::*settings;
+    bool number;
+    bool allowNegative;
+};
+
+// height, width, left, top, caption, body and colour.
+extern const std::array<DesignField, 7> designFields;
 
 // What the window holds after its Generate command for type, with its
 // start-up body and colour.
