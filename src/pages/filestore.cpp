@@ -453,10 +453,13 @@ QString updateInPlace(const QString &path, const Target &target, const ContentWr
     // Composed in full before the page is touched: the writer may be reading
     // from a mapping of this very page, and the bytes are read back after.
     QByteArray contents;
-    writer([&contents](QByteArrayView piece) {
+    const bool composed = writer([&contents](QByteArrayView piece) {
         contents.append(piece);
         return true;
     });
+    // A writer that fails (its source shrank under it) leaves the page alone.
+    if (!composed)
+        return writeFailure(path, systemReason(errno));
     const Descriptor page(openPage(target, O_RDWR));
     if (page.fd() < 0)
         return writeFailure(path, systemReason(errno));
