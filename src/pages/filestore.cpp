@@ -565,6 +565,7 @@ Descriptor openRegular(const QString &path, struct stat &status, QString &error)
 // refused as changed, instead of the program ending.
 struct GuardedMapping
 {
+    std::atomic_bool taken {false}; // claimed by one mapping, set before start and cleared after
     std::atomic<char *> start {nullptr};
     std::atomic<size_t> size {0};
     std::atomic_bool shortened {false};
@@ -617,14 +618,15 @@ GuardedMapping *guardMapping(char *start, size_t size)
         sigemptyset(&action.sa_mask);
         ::sigaction(SIGBUS, &action, &previousBusErrorAction);
     });
+    // The slot is claimed before it is filled, so pages mapped on several
+    // threads at once never share one; the handler looks at it once start is set.
     for (GuardedMapping &mapping : guardedMappings) {
-        char *expected = nullptr;
-        if (mapping.start.load() == nullptr) {
-            mapping.size.store(size);
-            mapping.shortened.store(false);
-            if (mapping.start.compare_exchange_strong(expected, start))
-                return &mapping;
-        }
+        if (mapping.taken.exchange(true))
+            continue;
+        mapping.size.store(size);
+        mapping.shortened.store(false);
+        mapping.start.store(start);
+        return &mapping;
     }
     return nullptr;
 }
@@ -666,6 +668,7 @@ MappedReadResult mapWholeFile(const QString &path)
                                                           [size, guard](const char *p) {
                                                               guard->start.store(nullptr);
                                                               ::munmap(const_cast<char *>(p), size);
+                                                              guard->taken.store(false);
                                                           });
                 result.contents = FileBytes(mapping, qsizetype(size), &guard->shortened);
                 return result;
