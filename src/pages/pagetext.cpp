@@ -1,6 +1,7 @@
 #include "pages/pagetext.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <cstring>
 #include <string.h>
@@ -198,7 +199,8 @@ PageLayout pageLayout(QByteArrayView contents)
         const QByteArrayView text = contents.sliced(2);
         if (text.size() % 2 != 0) {
             // Appending to a page cut mid-character would garble everything after it.
-            layout.error = QStringLiteral(
+            layout.error = QCoreApplication::translate(
+                "PageText",
                 "The page is UTF-16 text but ends in the middle of a character; it may be "
                 "damaged, so it is left as it is.");
             return layout;
@@ -214,7 +216,8 @@ PageLayout pageLayout(QByteArrayView contents)
     }
 
     if (contents.first(qMin(contents.size(), nulScanLength)).contains('\0')) {
-        layout.error = QStringLiteral(
+        layout.error = QCoreApplication::translate(
+            "PageText",
             "The file is not a text page: it contains NUL bytes, as programs, images and "
             "other binary files do.");
         return layout;
