@@ -92,9 +92,9 @@ using ContentWriter = std::function<bool(const ByteSink &sink)>;
 // Returns an empty string on success.
 QString replaceFileContents(const QString &path, const QByteArray &contents);
 // The same with the contents given by a writer. A writer that returns false
-// leaves the page as it was. It is called once, or a second time when the page
-// is updated in place after a folder that lets only a page's owner replace it
-// refused the rename.
+// leaves the page as it was. It is called once, or a second time when the
+// folder refused the rename after the contents were written (a sticky or
+// append-only folder) and the page is then updated in place.
 QString replaceFileContents(const QString &path, const ContentWriter &contents);
 
 // The refusal replaceFileContents would give for path without writing
