@@ -21,8 +21,15 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
+
+// The translation context of the messages below.
+struct FileStore
+{
+    Q_DECLARE_TR_FUNCTIONS(FileStore)
+};
 
 QString systemReason(int error)
 {
@@ -31,12 +38,12 @@ QString systemReason(int error)
 
 QString readFailure(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("FileStore", "Cannot read \"%1\": %2").arg(path, reason);
+    return FileStore::tr("Cannot read \"%1\": %2").arg(path, reason);
 }
 
 QString writeFailure(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("FileStore", "Cannot write \"%1\": %2").arg(path, reason);
+    return FileStore::tr("Cannot write \"%1\": %2").arg(path, reason);
 }
 
 // Why a file that exists is no page to read or replace; empty for a regular file.
@@ -45,14 +52,14 @@ QString notRegularReason(mode_t mode)
     if (S_ISREG(mode))
         return {};
     if (S_ISDIR(mode))
-        return QCoreApplication::translate("FileStore", "it is a folder, not a file");
+        return FileStore::tr("it is a folder, not a file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QCoreApplication::translate("FileStore", "it is a device, not an ordinary file");
+        return FileStore::tr("it is a device, not an ordinary file");
     if (S_ISFIFO(mode))
-        return QCoreApplication::translate("FileStore", "it is a pipe, not an ordinary file");
+        return FileStore::tr("it is a pipe, not an ordinary file");
     if (S_ISSOCK(mode))
-        return QCoreApplication::translate("FileStore", "it is a socket, not an ordinary file");
-    return QCoreApplication::translate("FileStore", "it is not an ordinary file");
+        return FileStore::tr("it is a socket, not an ordinary file");
+    return FileStore::tr("it is not an ordinary file");
 }
 
 QByteArray resolvedPath(const QByteArray &path)
@@ -67,12 +74,21 @@ QByteArray resolvedPath(const QByteArray &path)
 class Descriptor
 {
 public:
-    explicit Descriptor(int fd)
+    explicit Descriptor(int fd = -1)
         : m_fd(fd)
     { }
+    Descriptor(Descriptor &&other) noexcept
+        : m_fd(std::exchange(other.m_fd, -1))
+    { }
+    Descriptor &operator=(Descriptor &&other) noexcept
+    {
+        if (this != &other) {
+            close();
+            m_fd = std::exchange(other.m_fd, -1);
+        }
+        return *this;
+    }
     ~Descriptor() { close(); }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
     int fd() const { return m_fd; }
     int close()
     {
@@ -84,6 +100,19 @@ public:
 private:
     int m_fd;
 };
+
+// Opens path without waiting on a pipe or a device and reads the status of
+// what was opened; no descriptor, with errno set, on failure.
+Descriptor openWithStatus(const QByteArray &path, int flags, struct stat &status)
+{
+    Descriptor file(::open(path.constData(), flags | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd() >= 0 && ::fstat(file.fd(), &status) != 0) {
+        const int error = errno;
+        file.close();
+        errno = error;
+    }
+    return file;
+}
 
 bool writeAll(int fd, const char *data, qsizetype size)
 {
@@ -131,23 +160,62 @@ bool readToEnd(int fd, qsizetype sizeHint, QByteArray &contents)
     return true;
 }
 
-// Creates a file that did not exist before, named prefix and six random
-// characters. The kernel applies the umask (or the folder's default ACL) to
-// mode, so the process umask is never touched.
-int createUnique(QByteArray &name, const QByteArray &prefix, mode_t mode)
+// A file made for one write (the temporary page, or the kept copy of a page),
+// named prefix and six random characters, that did not exist before. It is
+// removed again when it goes out of scope unless keep() was called, so no
+// failure leaves it behind. The kernel applies the umask (or the folder's
+// default ACL) to mode, so the process umask is never touched.
+class NewFile
 {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = prefix;
-        for (int i = 0; i < 6; ++i)
-            name.append(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
-        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+public:
+    NewFile() = default;
+    ~NewFile()
+    {
+        m_file.close();
+        if (!m_path.isEmpty())
+            ::unlink(m_path.constData());
     }
-    errno = EEXIST;
-    return -1;
-}
+    NewFile(const NewFile &) = delete;
+    NewFile &operator=(const NewFile &) = delete;
+
+    // False, with errno set, when no file could be created.
+    bool create(const QByteArray &prefix, mode_t mode)
+    {
+        static const char letters[]
+            = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            QByteArray name = prefix;
+            for (int i = 0; i < 6; ++i)
+                name.append(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
+            m_file
+                = Descriptor(::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+            if (m_file.fd() >= 0) {
+                m_path = name;
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+        }
+        errno = EEXIST;
+        return false;
+    }
+    int fd() const { return m_file.fd(); }
+    const QByteArray &path() const { return m_path; }
+    // Flushes the file to disk and closes it: the system's reason when that
+    // fails, empty when the file is complete.
+    QString finish()
+    {
+        QString reason = ::fsync(m_file.fd()) != 0 ? systemReason(errno) : QString();
+        if (m_file.close() != 0 && reason.isEmpty())
+            reason = systemReason(errno);
+        return reason;
+    }
+    void keep() { m_path.clear(); }
+
+private:
+    Descriptor m_file;
+    QByteArray m_path; // empty once kept
+};
 
 // Where the new contents go and what the replaced file looked like.
 struct Target
@@ -163,48 +231,35 @@ struct Target
 Target resolveTarget(const QString &path)
 {
     Target target;
-    const QByteArray encoded = QFile::encodeName(path);
-    const QString noName = QCoreApplication::translate("FileStore", "no file name was given");
-    if (encoded.isEmpty()) {
-        target.error = writeFailure(path, noName);
+    const auto refuse = [&](const QString &reason) {
+        target.error = writeFailure(path, reason);
         return target;
-    }
+    };
+    const QByteArray encoded = QFile::encodeName(path);
+    if (encoded.isEmpty())
+        return refuse(FileStore::tr("no file name was given"));
 
     struct stat status;
     if (::stat(encoded.constData(), &status) == 0) {
-        if (const QString reason = notRegularReason(status.st_mode); !reason.isEmpty()) {
-            target.error = writeFailure(path, reason);
-            return target;
-        }
+        if (const QString reason = notRegularReason(status.st_mode); !reason.isEmpty())
+            return refuse(reason);
         target.realPath = resolvedPath(encoded);
-        if (target.realPath.isEmpty()) {
-            target.error = writeFailure(path, systemReason(errno));
-            return target;
-        }
+        if (target.realPath.isEmpty())
+            return refuse(systemReason(errno));
         target.exists = true;
         target.status = status;
     } else if (errno != ENOENT) {
-        target.error = writeFailure(path, systemReason(errno));
-        return target;
+        return refuse(systemReason(errno));
     } else {
         struct stat linkStatus;
-        if (::lstat(encoded.constData(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) {
-            target.error
-                = writeFailure(path,
-                               QCoreApplication::translate(
-                                   "FileStore", "it is a symbolic link to a missing file"));
-            return target;
-        }
+        if (::lstat(encoded.constData(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode))
+            return refuse(FileStore::tr("it is a symbolic link to a missing file"));
         const QFileInfo info(path);
-        if (info.fileName().isEmpty()) {
-            target.error = writeFailure(path, noName);
-            return target;
-        }
+        if (info.fileName().isEmpty())
+            return refuse(FileStore::tr("no file name was given"));
         const QByteArray folder = resolvedPath(QFile::encodeName(info.absolutePath()));
-        if (folder.isEmpty()) {
-            target.error = writeFailure(path, systemReason(errno));
-            return target;
-        }
+        if (folder.isEmpty())
+            return refuse(systemReason(errno));
         target.realPath
             = (folder == "/" ? QByteArray() : folder) + '/' + QFile::encodeName(info.fileName());
     }
@@ -215,19 +270,16 @@ Target resolveTarget(const QString &path)
 }
 
 // Opens the resolved page again, checking it is still the same regular file.
-int openPage(const Target &target, int flags)
+Descriptor openPage(const Target &target, int flags)
 {
-    const int fd = ::open(target.realPath.constData(), flags | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
     struct stat status;
-    if (::fstat(fd, &status) != 0 || status.st_dev != target.status.st_dev
-        || status.st_ino != target.status.st_ino) {
-        ::close(fd);
+    Descriptor page = openWithStatus(target.realPath, flags, status);
+    if (page.fd() >= 0
+        && (status.st_dev != target.status.st_dev || status.st_ino != target.status.st_ino)) {
+        page.close();
         errno = ESTALE;
-        return -1;
     }
-    return fd;
+    return page;
 }
 
 // The names of the extended attributes (the ACL among them) this process may read.
@@ -300,11 +352,9 @@ bool keepOwner(int fd, const struct stat &page)
 void syncFolder(const QByteArray &folder)
 {
     // Makes the rename itself durable; the page is already complete either way.
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    const Descriptor directory(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.fd() >= 0)
+        ::fsync(directory.fd());
 }
 
 // How much of a large new file is written before the disk is set to work on it.
@@ -323,10 +373,8 @@ struct Attempt
 // permissions the kernel gives a new file.
 Attempt replaceByRename(const QString &path, const Target &target, const ContentWriter &contents)
 {
-    QByteArray tempPath;
-    Descriptor temp(
-        createUnique(tempPath, target.folder + ".zephrin-", target.exists ? 0600 : 0666));
-    if (temp.fd() < 0) {
+    NewFile temp;
+    if (!temp.create(target.folder + ".zephrin-", target.exists ? 0600 : 0666)) {
         if (errno == EACCES || errno == EPERM)
             return {true, {}};
         return {false, writeFailure(path, systemReason(errno))};
@@ -334,13 +382,10 @@ Attempt replaceByRename(const QString &path, const Target &target, const Content
 
     if (target.exists) {
         // Owner and attributes go first, so a page that cannot keep them costs no writing.
-        const Descriptor page(openPage(target, O_RDONLY));
+        const Descriptor page = openPage(target, O_RDONLY);
         if (page.fd() < 0 || !keepOwner(temp.fd(), target.status)
-            || !copyAttributes(page.fd(), temp.fd())) {
-            temp.close();
-            ::unlink(tempPath.constData());
+            || !copyAttributes(page.fd(), temp.fd()))
             return {true, {}};
-        }
     }
 
     QString reason;
@@ -363,25 +408,19 @@ Attempt replaceByRename(const QString &path, const Target &target, const Content
     if (!contents(sink))
         reason = systemReason(errno);
     // Last, as writing and fchown may clear the set-id bits.
-    if (reason.isEmpty() && target.exists
-        && ::fchmod(temp.fd(), target.status.st_mode & 07777) != 0)
+    if (reason.isEmpty() && target.exists && ::fchmod(fd, target.status.st_mode & 07777) != 0)
         reason = systemReason(errno);
-    if (reason.isEmpty() && ::fsync(temp.fd()) != 0)
-        reason = systemReason(errno);
-    if (temp.close() != 0 && reason.isEmpty())
-        reason = systemReason(errno);
-    if (reason.isEmpty() && ::rename(tempPath.constData(), target.realPath.constData()) != 0) {
+    if (reason.isEmpty())
+        reason = temp.finish();
+    if (reason.isEmpty() && ::rename(temp.path().constData(), target.realPath.constData()) != 0) {
         // A sticky folder lets only the page's owner replace it.
-        if (target.exists && (errno == EPERM || errno == EACCES)) {
-            ::unlink(tempPath.constData());
+        if (target.exists && (errno == EPERM || errno == EACCES))
             return {true, {}};
-        }
         reason = systemReason(errno);
     }
-    if (!reason.isEmpty()) {
-        ::unlink(tempPath.constData());
+    if (!reason.isEmpty())
         return {false, writeFailure(path, reason)};
-    }
+    temp.keep(); // it is the page now
     syncFolder(target.folder);
     return {};
 }
@@ -401,45 +440,31 @@ QString overwrite(int fd, const QByteArray &bytes)
     return {};
 }
 
-struct Copy
+// Keeps a complete, flushed copy of original in copy: beside the page when its
+// folder is writable, otherwise in the user's cache folder. Returns why no
+// copy could be kept; empty when one was.
+QString keepCopy(const Target &target, const QByteArray &original, NewFile &copy)
 {
-    QByteArray path;
-    QString error;
-};
-
-// Keeps a complete, flushed copy of original: beside the page when its folder
-// is writable, otherwise in the user's cache folder.
-Copy keepCopy(const Target &target, const QByteArray &original)
-{
-    Copy copy;
     QByteArray folder = target.folder.size() > 1 ? target.folder.chopped(1) : target.folder;
-    int fd
-        = createUnique(copy.path, target.folder + '.' + target.fileName + ".zephrin-copy-", 0600);
-    if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+    bool created = copy.create(target.folder + '.' + target.fileName + ".zephrin-copy-", 0600);
+    if (!created && (errno == EACCES || errno == EPERM || errno == EROFS)) {
         const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
         folder = QFile::encodeName(cache);
         if (cache.isEmpty() || !QDir().mkpath(cache))
             errno = EACCES;
         else
-            fd = createUnique(copy.path, folder + '/' + target.fileName + ".zephrin-copy-", 0600);
+            created = copy.create(folder + '/' + target.fileName + ".zephrin-copy-", 0600);
     }
-    QString reason = fd < 0 ? systemReason(errno) : QString();
-    if (reason.isEmpty() && !writeAll(fd, original.constData(), original.size()))
+    QString reason = created ? QString() : systemReason(errno);
+    if (reason.isEmpty() && !writeAll(copy.fd(), original.constData(), original.size()))
         reason = systemReason(errno);
-    if (reason.isEmpty() && ::fsync(fd) != 0)
-        reason = systemReason(errno);
-    if (fd >= 0 && ::close(fd) != 0 && reason.isEmpty())
-        reason = systemReason(errno);
-    if (!reason.isEmpty()) {
-        if (fd >= 0)
-            ::unlink(copy.path.constData());
-        copy.error = QCoreApplication::translate(
-                         "FileStore",
-                         "no copy of the page could be kept in the folder \"%1\" (%2), so the "
+    if (reason.isEmpty())
+        reason = copy.finish();
+    if (reason.isEmpty())
+        return {};
+    return FileStore::tr("no copy of the page could be kept in the folder \"%1\" (%2), so the "
                          "page was left as it was")
-                         .arg(QFile::decodeName(folder), reason);
-    }
-    return copy;
+        .arg(QFile::decodeName(folder), reason);
 }
 
 // The route for a page that cannot be replaced by rename (its folder is not
@@ -453,29 +478,30 @@ QString updateInPlace(const QString &path, const Target &target, const ContentWr
     // Composed in full before the page is touched: the writer may be reading
     // from a mapping of this very page, and the bytes are read back after.
     QByteArray contents;
-    writer([&contents](QByteArrayView piece) {
+    const bool composed = writer([&contents](QByteArrayView piece) {
         contents.append(piece);
         return true;
     });
-    const Descriptor page(openPage(target, O_RDWR));
+    // A writer that fails (its source shrank under it) leaves the page alone.
+    if (!composed)
+        return writeFailure(path, systemReason(errno));
+    const Descriptor page = openPage(target, O_RDWR);
     if (page.fd() < 0)
         return writeFailure(path, systemReason(errno));
     QByteArray original;
     if (!readToEnd(page.fd(), qsizetype(target.status.st_size), original))
         return readFailure(path, systemReason(errno));
-    const Copy copy = keepCopy(target, original);
-    if (!copy.error.isEmpty())
-        return writeFailure(path, copy.error);
+    NewFile copy;
+    if (const QString reason = keepCopy(target, original, copy); !reason.isEmpty())
+        return writeFailure(path, reason);
 
     const QString reason = overwrite(page.fd(), contents);
-    if (reason.isEmpty() || overwrite(page.fd(), original).isEmpty()) {
-        ::unlink(copy.path.constData());
+    if (reason.isEmpty() || overwrite(page.fd(), original).isEmpty())
         return reason.isEmpty() ? QString() : writeFailure(path, reason);
-    }
-    return QCoreApplication::translate("FileStore",
-                                       "Cannot write \"%1\": %2. The page could not be put back "
-                                       "as it was; its original contents are kept in \"%3\".")
-        .arg(path, reason, QFile::decodeName(copy.path));
+    copy.keep();
+    return FileStore::tr("Cannot write \"%1\": %2. The page could not be put back as it was; "
+                         "its original contents are kept in \"%3\".")
+        .arg(path, reason, QFile::decodeName(copy.path()));
 }
 
 // Why the user may not change an existing page; empty when they may.
@@ -484,21 +510,18 @@ QString pageRefusal(const QString &path, const Target &target)
     if (::faccessat(AT_FDCWD, target.realPath.constData(), W_OK, AT_EACCESS) == 0)
         return {};
     if (errno == EACCES || errno == EPERM)
-        return QCoreApplication::translate("FileStore", "The page \"%1\" is read-only.").arg(path);
+        return FileStore::tr("The page \"%1\" is read-only.").arg(path);
     if (errno == EROFS)
-        return QCoreApplication::translate("FileStore",
-                                           "The page \"%1\" is on a read-only file system.")
-            .arg(path);
+        return FileStore::tr("The page \"%1\" is on a read-only file system.").arg(path);
     return writeFailure(path, systemReason(errno));
 }
 
-// Why a missing file cannot be created in its folder; empty when it can.
+// Why a missing file cannot be created in its folder.
 QString folderRefusal(const QString &path)
 {
-    return QCoreApplication::translate("FileStore",
-                                       "The folder \"%1\" is not writable, so \"%2\" cannot be "
-                                       "created in it.")
-        .arg(QFileInfo(path).absolutePath(), QFileInfo(path).fileName());
+    const QFileInfo info(path);
+    return FileStore::tr("The folder \"%1\" is not writable, so \"%2\" cannot be created in it.")
+        .arg(info.absolutePath(), info.fileName());
 }
 
 // The refusal for a resolved target, before anything is written; empty when
@@ -517,32 +540,23 @@ QString refusal(const QString &path, const Target &target)
 
 // Opens a regular file for reading, looking before opening: opening a pipe
 // would wait for a writer, and opening a device can have effects of its own.
-// Returns -1 with error set on failure.
-int openRegular(const QString &path, struct stat &status, QString &error)
+// No descriptor, and error set, on failure.
+Descriptor openRegular(const QString &path, struct stat &status, QString &error)
 {
     const QByteArray encoded = QFile::encodeName(path);
-    if (::stat(encoded.constData(), &status) != 0) {
-        error = readFailure(path, systemReason(errno));
-        return -1;
+    QString reason = ::stat(encoded.constData(), &status) != 0 ? systemReason(errno)
+                                                               : notRegularReason(status.st_mode);
+    Descriptor file;
+    if (reason.isEmpty()) {
+        // Looked at again once open, in case the name now leads somewhere else.
+        file = openWithStatus(encoded, O_RDONLY, status);
+        reason = file.fd() < 0 ? systemReason(errno) : notRegularReason(status.st_mode);
     }
-    if (const QString reason = notRegularReason(status.st_mode); !reason.isEmpty()) {
+    if (!reason.isEmpty()) {
         error = readFailure(path, reason);
-        return -1;
+        file.close();
     }
-    // Non-blocking, in case the name now leads somewhere else.
-    const int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = readFailure(path, systemReason(errno));
-        return -1;
-    }
-    const QString openedReason
-        = ::fstat(fd, &status) != 0 ? systemReason(errno) : notRegularReason(status.st_mode);
-    if (!openedReason.isEmpty()) {
-        ::close(fd);
-        error = readFailure(path, openedReason);
-        return -1;
-    }
-    return fd;
+    return file;
 }
 
 // Pages mapped for reading. When another program shortens a mapped page,
@@ -551,6 +565,7 @@ int openRegular(const QString &path, struct stat &status, QString &error)
 // refused as changed, instead of the program ending.
 struct GuardedMapping
 {
+    std::atomic_bool taken {false}; // claimed by one mapping, set before start and cleared after
     std::atomic<char *> start {nullptr};
     std::atomic<size_t> size {0};
     std::atomic_bool shortened {false};
@@ -603,14 +618,15 @@ GuardedMapping *guardMapping(char *start, size_t size)
         sigemptyset(&action.sa_mask);
         ::sigaction(SIGBUS, &action, &previousBusErrorAction);
     });
+    // The slot is claimed before it is filled, so pages mapped on several
+    // threads at once never share one; the handler looks at it once start is set.
     for (GuardedMapping &mapping : guardedMappings) {
-        char *expected = nullptr;
-        if (mapping.start.load() == nullptr) {
-            mapping.size.store(size);
-            mapping.shortened.store(false);
-            if (mapping.start.compare_exchange_strong(expected, start))
-                return &mapping;
-        }
+        if (mapping.taken.exchange(true))
+            continue;
+        mapping.size.store(size);
+        mapping.shortened.store(false);
+        mapping.start.store(start);
+        return &mapping;
     }
     return nullptr;
 }
@@ -621,7 +637,7 @@ ReadResult readWholeFile(const QString &path)
 {
     ReadResult result;
     struct stat status;
-    const Descriptor file(openRegular(path, status, result.error));
+    const Descriptor file = openRegular(path, status, result.error);
     if (file.fd() < 0)
         return result;
     if (!readToEnd(file.fd(), qsizetype(status.st_size), result.contents)) {
@@ -638,7 +654,7 @@ MappedReadResult mapWholeFile(const QString &path)
 
     MappedReadResult result;
     struct stat status;
-    const Descriptor file(openRegular(path, status, result.error));
+    const Descriptor file = openRegular(path, status, result.error);
     if (file.fd() < 0)
         return result;
     if (status.st_size >= smallestMapped && status.st_size <= PTRDIFF_MAX) {
@@ -652,6 +668,7 @@ MappedReadResult mapWholeFile(const QString &path)
                                                           [size, guard](const char *p) {
                                                               guard->start.store(nullptr);
                                                               ::munmap(const_cast<char *>(p), size);
+                                                              guard->taken.store(false);
                                                           });
                 result.contents = FileBytes(mapping, qsizetype(size), &guard->shortened);
                 return result;

@@ -91,7 +91,10 @@ using ContentWriter = std::function<bool(const ByteSink &sink)>;
 // files, read-only pages, and missing files whose folder is not writable.
 // Returns an empty string on success.
 QString replaceFileContents(const QString &path, const QByteArray &contents);
-// The same with the contents given by a writer, called once.
+// The same with the contents given by a writer. A writer that returns false
+// leaves the page as it was. It is called once, or a second time when the
+// folder refused the rename after the contents were written (a sticky or
+// append-only folder) and the page is then updated in place.
 QString replaceFileContents(const QString &path, const ContentWriter &contents);
 
 // The refusal replaceFileContents would give for path without writing

@@ -1,6 +1,7 @@
 #include "pages/pagetext.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <cstring>
 #include <string.h>
@@ -61,28 +62,20 @@ private:
     qsizetype m_used = 0;
 };
 
-// Whether a line-end rewrite changes text: some LF lacks a CR before it, or
-// (with endLastLine) the last line lacks its LF. unit is 1 for bytes, 2 for
-// UTF-16; isUnit tells whether the unit at a position is a given character.
-template<typename IsUnit>
-bool needsRewrite(QByteArrayView text, qsizetype unit, bool endLastLine, IsUnit isUnit)
+// Whether rewriting the line ends of a byte page changes it: some LF lacks a
+// CR before it, or (with endLastLine) the last line lacks its LF. One memchr
+// per line.
+bool bytesNeedRewrite(QByteArrayView text, bool endLastLine)
 {
     if (text.isEmpty())
         return false;
-    if (endLastLine && !isUnit(text.size() - unit, u'\n'))
+    if (endLastLine && text.back() != '\n')
         return true;
-    if (unit == 1) { // the common case, one memchr per line
-        const char *data = text.data();
-        const char *end = data + text.size();
-        for (const char *lf = data;
-             (lf = static_cast<const char *>(std::memchr(lf, '\n', size_t(end - lf)))); ++lf) {
-            if (lf == data || lf[-1] != '\r')
-                return true;
-        }
-        return false;
-    }
-    for (qsizetype at = 0; at < text.size(); at += unit) {
-        if (isUnit(at, u'\n') && (at == 0 || !isUnit(at - unit, u'\r')))
+    const char *data = text.data();
+    const char *end = data + text.size();
+    for (const char *lf = data;
+         (lf = static_cast<const char *>(std::memchr(lf, '\n', size_t(end - lf)))); ++lf) {
+        if (lf == data || lf[-1] != '\r')
             return true;
     }
     return false;
@@ -148,6 +141,24 @@ struct Utf16Order
     }
 };
 
+// The same question for a UTF-16 page, unit by unit in its byte order.
+bool utf16NeedsRewrite(QByteArrayView text, Utf16Order order, bool endLastLine)
+{
+    const qsizetype units = text.size() / 2;
+    const auto unit = [&](qsizetype i) {
+        return order.unitAt(text.data() + 2 * i);
+    };
+    if (units == 0)
+        return false;
+    if (endLastLine && unit(units - 1) != u'\n')
+        return true;
+    for (qsizetype i = 0; i < units; ++i) {
+        if (unit(i) == u'\n' && (i == 0 || unit(i - 1) != u'\r'))
+            return true;
+    }
+    return false;
+}
+
 bool putNormalizedUtf16(QByteArrayView text, Utf16Order order, bool endLastLine, const Sink &put)
 {
     QByteArray lineEnd;
@@ -198,7 +209,8 @@ PageLayout pageLayout(QByteArrayView contents)
         const QByteArrayView text = contents.sliced(2);
         if (text.size() % 2 != 0) {
             // Appending to a page cut mid-character would garble everything after it.
-            layout.error = QStringLiteral(
+            layout.error = QCoreApplication::translate(
+                "PageText",
                 "The page is UTF-16 text but ends in the middle of a character; it may be "
                 "damaged, so it is left as it is.");
             return layout;
@@ -207,14 +219,13 @@ PageLayout pageLayout(QByteArrayView contents)
         layout.hadBlock = marker >= 0;
         const QByteArrayView kept = layout.hadBlock ? text.first(marker) : text;
         layout.cut = 2 + kept.size();
-        layout.keptAsRead = !needsRewrite(kept, 2, !layout.hadBlock, [&](qsizetype at, char16_t c) {
-            return order.unitAt(kept.data() + at) == c;
-        });
+        layout.keptAsRead = !utf16NeedsRewrite(kept, order, !layout.hadBlock);
         return layout;
     }
 
     if (contents.first(qMin(contents.size(), nulScanLength)).contains('\0')) {
-        layout.error = QStringLiteral(
+        layout.error = QCoreApplication::translate(
+            "PageText",
             "The file is not a text page: it contains NUL bytes, as programs, images and "
             "other binary files do.");
         return layout;
@@ -228,8 +239,7 @@ PageLayout pageLayout(QByteArrayView contents)
     layout.hadBlock = marker >= 0;
     const QByteArrayView kept = layout.hadBlock ? text.first(marker) : text;
     layout.cut = layout.textStart + kept.size();
-    layout.keptAsRead = !needsRewrite(kept, 1, !layout.hadBlock,
-                                      [&](qsizetype at, char16_t c) { return kept[at] == c; });
+    layout.keptAsRead = !bytesNeedRewrite(kept, !layout.hadBlock);
     return layout;
 }
 
