@@ -271,6 +271,14 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("settings: wrong type")
         << args("add --settings s.json p.html") << QByteArray(R"({"version": 1, "height": "tall"})")
         << "\"height\"";
+    QTest::newRow("settings: ten-digit height")
+        << args("add --settings s.json p.html")
+        << QByteArray(R"({"version": 1, "height": 1000000000})") << "\"height\"";
+    QTest::newRow("colour in other digits")
+        << QStringList {QStringLiteral("add"), QStringLiteral("--colour"),
+                        QString::fromUtf8("\xd9\xa1\xd9\xa2\xd9\xa3\xd9\xa4\xd9\xa5\xd9\xa6"),
+                        QStringLiteral("p.html")}
+        << QByteArray() << "--colour";
     QTest::newRow("settings: fraction") << args("add --settings s.json p.html")
                                         << QByteArray(R"({"version": 1, "top": 2.5})") << "\"top\"";
     QTest::newRow("settings: newer version")
