@@ -366,6 +366,22 @@ struct Attempt
     QString error;
 };
 
+// Renames the finished temporary file to the page. A new page never replaces
+// a file another program made there meanwhile (EEXIST), where the file system
+// can tell.
+bool moveIntoPlace(const QByteArray &temporary, const Target &target)
+{
+    if (!target.exists) {
+        if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.realPath.constData(),
+                        RENAME_NOREPLACE)
+            == 0)
+            return true;
+        if (errno != EINVAL && errno != ENOSYS)
+            return false;
+    }
+    return ::rename(temporary.constData(), target.realPath.constData()) == 0;
+}
+
 // The usual route: the new contents go to a temporary file beside the page,
 // which takes the page's owner, group, extended attributes and mode, is flushed
 // and is then renamed over the page, so the page is at every moment either
@@ -412,11 +428,14 @@ Attempt replaceByRename(const QString &path, const Target &target, const Content
         reason = systemReason(errno);
     if (reason.isEmpty())
         reason = temp.finish();
-    if (reason.isEmpty() && ::rename(temp.path().constData(), target.realPath.constData()) != 0) {
+    if (reason.isEmpty() && !moveIntoPlace(temp.path(), target)) {
         // A sticky folder lets only the page's owner replace it.
         if (target.exists && (errno == EPERM || errno == EACCES))
             return {true, {}};
-        reason = systemReason(errno);
+        reason = errno == EEXIST
+            ? FileStore::tr("another program created it meanwhile; it was left as that "
+                            "program wrote it")
+            : systemReason(errno);
     }
     if (!reason.isEmpty())
         return {false, writeFailure(path, reason)};

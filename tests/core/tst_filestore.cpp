@@ -171,6 +171,7 @@ private Q_SLOTS:
     void replace_keepsModeOwnerAndAttributes_data();
     void replace_keepsModeOwnerAndAttributes();
     void replace_symbolicLink_staysLinkAndTargetUpdated();
+    void replace_newPageMadeMeanwhile_isKept();
     void replace_byUnprivilegedUser_data();
     void replace_byUnprivilegedUser();
     void replace_fullDisk_leavesPageUnchanged_data();
@@ -433,6 +434,18 @@ void TestFileStore::replace_symbolicLink_staysLinkAndTargetUpdated()
     QCOMPARE(readBytes(path("site/pages/index.html")), QByteArray("new\r\n"));
     QCOMPARE(entries(path("links")), QStringList {QStringLiteral("index.html")});
     QCOMPARE(entries(path("site/pages")), QStringList {QStringLiteral("index.html")});
+}
+
+void TestFileStore::replace_newPageMadeMeanwhile_isKept()
+{
+    // Another program makes the page while the new one is being written.
+    const QString page = path("page.html");
+    const QString error = replaceFileContents(page, [&page](const ByteSink &sink) {
+        return writeBytes(page, "theirs\r\n") && sink("mine\r\n");
+    });
+    QVERIFY2(error.contains(QLatin1String("another program created it")), qPrintable(error));
+    QCOMPARE(readBytes(page), QByteArray("theirs\r\n"));
+    QCOMPARE(entries(m_dir->path()), QStringList {"page.html"});
 }
 
 void TestFileStore::replace_fullDisk_leavesPageUnchanged_data()
