@@ -1,7 +1,7 @@
-// zephrin_demos: renders each demonstration page into a snapshot image, for
+// zephrin_snapshots: renders each demonstration page into a snapshot image, for
 // scripts/snapshots. The pages themselves are built by zephrin_demopages.
 //
-//   zephrin_demos PAGE_DIR OUT_DIR  render each page of PAGE_DIR to OUT_DIR/<snapshot>.png
+//   zephrin_snapshots PAGE_DIR OUT_DIR  render each page of PAGE_DIR to OUT_DIR/<snapshot>.png
 
 #include "demopage.h"
 
@@ -26,7 +26,7 @@ constexpr int settleMs = 2500;
 
 void fail(const QString &message)
 {
-    std::fprintf(stderr, "zephrin_demos: %s\n", qPrintable(message));
+    std::fprintf(stderr, "zephrin_snapshots: %s\n", qPrintable(message));
 }
 
 void wait(int ms)
@@ -74,7 +74,7 @@ bool renderSnapshots(const QDir &pages, const QDir &out)
 int main(int argc, char *argv[])
 {
     if (argc != 3) {
-        fail(QStringLiteral("usage: zephrin_demos PAGE_DIR OUT_DIR"));
+        fail(QStringLiteral("usage: zephrin_snapshots PAGE_DIR OUT_DIR"));
         return 2;
     }
     QApplication app(argc, argv);
