@@ -1011,8 +1011,8 @@ void TestMainWindow::drop_pageIsTargetDesignOpens_data()
     QTest::addColumn<QString>("onto"); // objectName of the control dropped on
     QTest::newRow("page on the window") << "page.html"
                                         << "Form1";
-    QTest::newRow("page on the file field") << "page.html"
-                                            << "Text17";
+    QTest::newRow("page on the caption field") << "page.html"
+                                               << "Text5";
     QTest::newRow("page on the body field") << "page.php"
                                             << "Txtbody";
     QTest::newRow("design on the window") << "ad.JSON"
