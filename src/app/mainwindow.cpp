@@ -82,10 +82,13 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     m_ui->setupUi(this);
     // The design file's buttons sit in the free end of the tab row.
     m_ui->SSTab1->setCornerWidget(m_ui->designButtons, Qt::TopRightCorner);
+    m_ui->openDesignButton->setDefaultAction(m_ui->openDesignAction);
+    m_ui->saveDesignButton->setDefaultAction(m_ui->saveDesignAction);
     auto *saveMenu = new QMenu(m_ui->saveDesignButton);
     saveMenu->addAction(m_ui->saveDesignAsAction);
     m_ui->saveDesignButton->setMenu(saveMenu);
-    addAction(m_ui->saveDesignAsAction); // its shortcut works with the menu closed
+    // The shortcuts work wherever the focus is, the menu closed.
+    addActions({m_ui->openDesignAction, m_ui->saveDesignAction, m_ui->saveDesignAsAction});
     setAcceptDrops(true);
 
     QPalette targetPalette = m_ui->Text17->palette();
@@ -119,8 +122,8 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     connect(m_ui->view, &QPushButton::clicked, this, &MainWindow::showPreview);
     connect(m_ui->Command13, &QPushButton::clicked, this, &MainWindow::choosePage);
     connect(m_ui->Command7, &QPushButton::clicked, this, &MainWindow::addCodeToPage);
-    connect(m_ui->openDesignButton, &QToolButton::clicked, this, &MainWindow::openDesign);
-    connect(m_ui->saveDesignButton, &QToolButton::clicked, this, &MainWindow::saveDesign);
+    connect(m_ui->openDesignAction, &QAction::triggered, this, &MainWindow::openDesign);
+    connect(m_ui->saveDesignAction, &QAction::triggered, this, &MainWindow::saveDesign);
     connect(m_ui->saveDesignAsAction, &QAction::triggered, this, &MainWindow::saveDesignAs);
     // The snapshot shows on the catalogue only.
     connect(m_ui->SSTab1, &QTabWidget::currentChanged, this,

@@ -909,7 +909,8 @@ void TestMainWindow::design_saveThenOpenRoundTrip()
 
     const QString path = inFolder("ad.json");
     m_host->fileAnswer = path;
-    clickTool("saveDesignButton");
+    QVERIFY(showAndActivate());
+    QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_form->windowTitle(), QStringLiteral("ad.json[*] - Zephrin"));
     QVERIFY(!m_form->isWindowModified());
     // The mark follows the difference from the file, not the edits.
@@ -931,7 +932,7 @@ void TestMainWindow::design_saveThenOpenRoundTrip()
 
     // Save as: the same design under a new name, which becomes the open one.
     m_host->fileAnswer = inFolder("copy.json");
-    child<QAction>("saveDesignAsAction")->trigger();
+    QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(
         m_host->fileDialogModes,
         (QList<FileDialogMode> {FileDialogMode::Save, FileDialogMode::Open, FileDialogMode::Save}));
