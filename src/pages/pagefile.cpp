@@ -14,15 +14,6 @@ PageResult refused(const QString &message)
     return {PageOutcome::Refused, message};
 }
 
-// The code block alone in the page's encoding, as pageWithBlock composes it
-// after the kept text.
-QByteArray blockFor(PageEncoding encoding, const QString &body, const QString &head)
-{
-    PreparedPage empty;
-    empty.encoding = encoding;
-    return pageWithBlock(empty, body, head);
-}
-
 QString changedWhileRead(const QString &path)
 {
     return QCoreApplication::translate(
@@ -85,17 +76,13 @@ PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const 
     if (!page.ok())
         return refused(page.error);
     const QByteArrayView original = page.original.view();
-    const QByteArray block = blockFor(page.layout.encoding, body, head);
-    // The page stays as it is when its kept text is the bytes as read and the
-    // block after it is the same; a kept text that needs rewriting differs
-    // from the bytes as read, so the page changes.
-    if (page.layout.keptAsRead && original.sliced(page.layout.cut) == block)
+    const QByteArray block = codeBlock(page.layout, body, head);
+    // The page's own bytes go out as read; only the block after them is new.
+    if (original.sliced(page.layout.cut) == block)
         return {PageOutcome::Unchanged, {}};
     return replacePage(
         page,
-        [&](const ByteSink &sink) {
-            return putKeptText(original, page.layout, sink) && sink(block);
-        },
+        [&](const ByteSink &sink) { return sink(original.first(page.layout.cut)) && sink(block); },
         dryRun);
 }
 
@@ -109,13 +96,10 @@ PageResult removeCodeFromPage(const QString &path, bool dryRun)
     const LoadedPage page = loadPage(path);
     if (!page.ok())
         return refused(page.error);
-    // A page without a block is left as it is, even if its line ends differ.
     if (!page.layout.hadBlock)
         return {PageOutcome::Unchanged, {}};
     return replacePage(
         page,
-        [&page](const ByteSink &sink) {
-            return putKeptText(page.original.view(), page.layout, sink);
-        },
+        [&page](const ByteSink &sink) { return sink(page.original.view().first(page.layout.cut)); },
         dryRun);
 }
