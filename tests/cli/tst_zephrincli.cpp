@@ -278,6 +278,7 @@ void TestZephrinCli::addAndRemove_inAGitRepository_changeOnlyTheBlock()
     // Only the block's lines are added; the last line of a page that had no
     // line end gains one, so git counts it as changed.
     const GeneratedCode code = windowCode(windowAfterGenerate(AdType::TimerAd));
+    QVERIFY(!code.head.isEmpty());
     QByteArray expected;
     for (auto page = pages.cbegin(); page != pages.cend(); ++page) {
         const QByteArray block
