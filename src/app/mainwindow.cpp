@@ -52,15 +52,17 @@ QStringList designNameFilters()
     return {MainWindow::tr("Zephrin designs (*.json)"), MainWindow::tr("All files (*)")};
 }
 
-// The one local file a drop brings, when it may be copied (a drop taken as a
-// move would have the source delete its file); empty for anything else.
+// The one local file (not a folder) a drop brings, when it may be copied (a
+// drop taken as a move would have the source delete its file); empty for
+// anything else.
 QString droppedFile(const QDropEvent *event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.size() != 1 || !urls.constFirst().isLocalFile()
         || !(event->possibleActions() & Qt::CopyAction))
         return {};
-    return urls.constFirst().toLocalFile();
+    const QString path = urls.constFirst().toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
 }
 
 } // namespace
