@@ -18,10 +18,42 @@
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+
+namespace {
+
+// A fault put into the system calls the file store makes, as a failing disk or
+// a file system that refuses renames would.
+enum class Fault { None, FlushFails, RenameRefused };
+Fault injectedFault = Fault::None;
+
+} // namespace
+
+// The core is linked into this test statically, so these stand in for the C
+// library's own functions wherever the file store calls them.
+extern "C" int fsync(int fd)
+{
+    struct stat status;
+    if (injectedFault == Fault::FlushFails && ::fstat(fd, &status) == 0
+        && S_ISREG(status.st_mode)) {
+        errno = EIO;
+        return -1;
+    }
+    return int(::syscall(SYS_fsync, fd));
+}
+
+extern "C" int rename(const char *from, const char *to) noexcept
+{
+    if (injectedFault == Fault::RenameRefused) {
+        errno = EPERM;
+        return -1;
+    }
+    return ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+}
 
 namespace {
 
@@ -174,8 +206,8 @@ private Q_SLOTS:
     void replace_newPageMadeMeanwhile_isKept();
     void replace_byUnprivilegedUser_data();
     void replace_byUnprivilegedUser();
-    void replace_fullDisk_leavesPageUnchanged_data();
-    void replace_fullDisk_leavesPageUnchanged();
+    void replace_failedWrite_leavesPageUnchanged_data();
+    void replace_failedWrite_leavesPageUnchanged();
     void mappedPage_shortenedWhileRead_isRefusedNotFatal_data();
     void mappedPage_shortenedWhileRead_isRefusedNotFatal();
 
@@ -448,21 +480,25 @@ void TestFileStore::replace_newPageMadeMeanwhile_isKept()
     QCOMPARE(entries(m_dir->path()), QStringList {"page.html"});
 }
 
-void TestFileStore::replace_fullDisk_leavesPageUnchanged_data()
+void TestFileStore::replace_failedWrite_leavesPageUnchanged_data()
 {
     QTest::addColumn<bool>("exists");
     QTest::addColumn<bool>("hardLink");
+    QTest::addColumn<bool>("flushFails"); // the disk fails to flush; otherwise it is full
 
-    QTest::newRow("existing page") << true << false;
-    QTest::newRow("missing page") << false << false;
+    QTest::newRow("existing page") << true << false << false;
+    QTest::newRow("missing page") << false << false << false;
     // Updated in place, so the failure comes after the page itself was partly written.
-    QTest::newRow("page with another hard link") << true << true;
+    QTest::newRow("page with another hard link") << true << true << false;
+    // Written in full, but not safely on the disk: a power cut could lose it.
+    QTest::newRow("existing page, flush fails") << true << false << true;
 }
 
-void TestFileStore::replace_fullDisk_leavesPageUnchanged()
+void TestFileStore::replace_failedWrite_leavesPageUnchanged()
 {
     QFETCH(bool, exists);
     QFETCH(bool, hardLink);
+    QFETCH(bool, flushFails);
 
     QByteArray original;
     for (int i = 0; i < 200; ++i)
@@ -481,14 +517,20 @@ void TestFileStore::replace_fullDisk_leavesPageUnchanged()
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = saved;
     small.rlim_cur = 4096;
-    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString error = replaceFileContents(path("page.html"), QByteArray(64 * 1024, 'n'));
+    if (flushFails)
+        injectedFault = Fault::FlushFails;
+    else
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString error
+        = replaceFileContents(path("page.html"), QByteArray(flushFails ? 1024 : 64 * 1024, 'n'));
+    injectedFault = Fault::None;
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     QVERIFY2(error.startsWith(QStringLiteral("Cannot write \"%1\": ").arg(path("page.html"))),
              qPrintable(error));
-    QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
+    QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(flushFails ? EIO : EFBIG))),
+             qPrintable(error));
     QCOMPARE(snapshot(m_dir->path()), before);
 }
 
