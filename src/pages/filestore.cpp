@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace FileStore {
@@ -264,6 +266,30 @@ QString refusal(const QString &path, const Target &target)
     return {};
 }
 
+// Whether folder keeps every name made in it (its append-only flag): a
+// temporary file or a copy made there could never be removed again, and
+// nothing can be renamed over the page. False when the flag cannot be read.
+bool keepsEveryName(const QByteArray &folder)
+{
+    const Descriptor directory(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    int flags = 0;
+    return directory.fd() >= 0 && ::ioctl(directory.fd(), FS_IOC_GETFLAGS, &flags) == 0
+        && (flags & FS_APPEND_FL) != 0;
+}
+
+// A new page in a folder that keeps every name: made empty where it belongs,
+// then written in place. Should writing fail, it stays there empty.
+QString createInPlace(const QString &path, const Target &target, const ContentWriter &contents)
+{
+    Target created = target;
+    const Descriptor page(
+        ::open(target.realPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (page.fd() < 0 || ::fstat(page.fd(), &created.status) != 0)
+        return writeFailure(path, systemReason(errno));
+    created.exists = true;
+    return updateInPlace(path, created, contents, CopyPlace::Cache);
+}
+
 } // namespace
 
 ReadResult readWholeFile(const QString &path)
@@ -291,17 +317,22 @@ QString replaceFileContents(const QString &path, const ContentWriter &contents)
     if (const QString refused = refusal(path, target); !refused.isEmpty())
         return refused;
 
+    // Looked at before anything is made there.
+    const bool keptNames = keepsEveryName(target.folder);
     if (!target.exists) {
+        if (keptNames)
+            return createInPlace(path, target, contents);
         const Attempt created = replaceByRename(path, target, contents);
         return created.blocked ? folderRefusal(path) : created.error;
     }
     // Renaming would split a page with other hard links from them.
-    if (target.status.st_nlink == 1) {
+    if (target.status.st_nlink == 1 && !keptNames) {
         const Attempt replaced = replaceByRename(path, target, contents);
         if (!replaced.blocked)
             return replaced.error;
     }
-    return updateInPlace(path, target, contents);
+    return updateInPlace(path, target, contents,
+                         keptNames ? CopyPlace::Cache : CopyPlace::BesidePage);
 }
 
 QString replaceRefusal(const QString &path)

@@ -128,12 +128,19 @@ struct Attempt
 // permissions the kernel gives a new file.
 Attempt replaceByRename(const QString &path, const Target &target, const ContentWriter &contents);
 
+// Where the in-place route keeps its copy of the page.
+enum class CopyPlace {
+    BesidePage, // beside the page, or in the user's cache folder when its folder is not writable
+    Cache, // in the user's cache folder: the page's folder would never let the copy go
+};
+
 // The route for a page that cannot be replaced by rename (its folder is not
-// writable, its owner, group or attributes cannot be kept, or it has other
-// hard links): after a complete copy of the page is kept, the new contents are
-// written into the page itself, flushed and read back. On any failure the
-// original contents are written back; the copy is removed unless that failed
-// too.
-QString updateInPlace(const QString &path, const Target &target, const ContentWriter &writer);
+// writable or keeps every name made in it, its owner, group or attributes
+// cannot be kept, or it has other hard links): after a complete copy of the
+// page is kept, the new contents are written into the page itself, flushed and
+// read back. On any failure the original contents are written back; the copy
+// is removed unless that failed too.
+QString updateInPlace(const QString &path, const Target &target, const ContentWriter &writer,
+                      CopyPlace copyPlace);
 
 } // namespace FileStore

@@ -28,14 +28,17 @@ QString overwrite(int fd, const QByteArray &bytes)
     return {};
 }
 
-// Keeps a complete, flushed copy of original in copy: beside the page when its
-// folder is writable, otherwise in the user's cache folder. Returns why no
-// copy could be kept; empty when one was.
-QString keepCopy(const Target &target, const QByteArray &original, NewFile &copy)
+// Keeps a complete, flushed copy of original in copy: at copyPlace, beside the
+// page when its folder is writable, otherwise in the user's cache folder.
+// Returns why no copy could be kept; empty when one was.
+QString keepCopy(const Target &target, const QByteArray &original, CopyPlace copyPlace,
+                 NewFile &copy)
 {
     QByteArray folder = target.folder.size() > 1 ? target.folder.chopped(1) : target.folder;
-    bool created = copy.create(target.folder + '.' + target.fileName + ".zephrin-copy-", 0600);
-    if (!created && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+    bool created = copyPlace == CopyPlace::BesidePage
+        && copy.create(target.folder + '.' + target.fileName + ".zephrin-copy-", 0600);
+    if (!created
+        && (copyPlace == CopyPlace::Cache || errno == EACCES || errno == EPERM || errno == EROFS)) {
         const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
         folder = QFile::encodeName(cache);
         if (cache.isEmpty() || !QDir().mkpath(cache))
@@ -57,7 +60,8 @@ QString keepCopy(const Target &target, const QByteArray &original, NewFile &copy
 
 } // namespace
 
-QString updateInPlace(const QString &path, const Target &target, const ContentWriter &writer)
+QString updateInPlace(const QString &path, const Target &target, const ContentWriter &writer,
+                      CopyPlace copyPlace)
 {
     // Composed in full before the page is touched: the writer may be reading
     // from a mapping of this very page, and the bytes are read back after.
@@ -76,7 +80,7 @@ QString updateInPlace(const QString &path, const Target &target, const ContentWr
     if (!readToEnd(page.fd(), qsizetype(target.status.st_size), original))
         return readFailure(path, systemReason(errno));
     NewFile copy;
-    if (const QString reason = keepCopy(target, original, copy); !reason.isEmpty())
+    if (const QString reason = keepCopy(target, original, copyPlace, copy); !reason.isEmpty())
         return writeFailure(path, reason);
 
     const QString reason = overwrite(page.fd(), contents);

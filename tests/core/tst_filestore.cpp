@@ -14,7 +14,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/fs.h>
 #include <memory>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -118,6 +120,20 @@ QMap<QByteArray, QByteArray> attributes(const QString &path)
             values.insert(key, value.left(got));
     }
     return values;
+}
+
+// Sets or clears a folder's append-only flag, as chattr +a and -a do; false
+// where the file system or the user's privileges do not allow it.
+bool setAppendOnly(const QString &folder, bool on)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_APPEND_FL : flags & ~FS_APPEND_FL;
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return done;
 }
 
 const char noAclTool[] = "setfacl (Debian package acl) is missing or this file system refuses ACLs";
@@ -227,11 +243,14 @@ void TestFileStore::init()
 
 void TestFileStore::cleanup()
 {
-    // Read-only folders would stop the temporary folder's removal.
+    // Read-only and append-only folders would stop the temporary folder's removal.
     QDirIterator it(m_dir->path(), QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
-    while (it.hasNext())
-        ::chmod(QFile::encodeName(it.next()).constData(), 0755);
+    while (it.hasNext()) {
+        const QString folder = it.next();
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        setAppendOnly(folder, false);
+    }
     qunsetenv("XDG_CACHE_HOME");
 }
 
@@ -551,6 +570,13 @@ void TestFileStore::replace_byUnprivilegedUser_data()
     QTest::newRow("page writable through an ACL")
         << others << QStringLiteral("other's, ACL for me") << false << true << QString();
     QTest::newRow("hard link") << mine << mine << true << true << QString();
+    // Nothing made there can be removed or renamed over the page.
+    const QString appendOnly = QStringLiteral("mine, append-only");
+    QTest::newRow("append-only folder") << appendOnly << mine << false << true << QString();
+    QTest::newRow("new page in an append-only folder")
+        << appendOnly << QStringLiteral("missing") << false << true << QString();
+    QTest::newRow("folder that refuses renames")
+        << QStringLiteral("mine, refuses renames") << mine << false << true << QString();
     QTest::newRow("read-only page") << mine << QStringLiteral("mine, read-only") << false << true
                                     << QStringLiteral("The page \"<page>\" is read-only.");
     QTest::newRow("new page in a folder owned by someone else")
@@ -611,23 +637,30 @@ void TestFileStore::replace_byUnprivilegedUser()
                  0);
     QVERIFY(setOwner(site, !folder.startsWith(QLatin1String("other")), myGroup,
                      folder.endsWith(QLatin1String("read-only")) ? 0555 : 0755));
+    if (folder.endsWith(QLatin1String("append-only")) && !setAppendOnly(site, true))
+        QSKIP("This file system or user cannot make a folder append-only (chattr +a)");
 
     const struct stat pageBefore = statusOf(pagePath);
     const QMap<QByteArray, QByteArray> attributesBefore = attributes(pagePath);
     QMap<QString, QByteArray> expected = snapshot(site);
-    const QByteArray updated = "<p>new page</p>\r\n";
+    const QByteArray updated = "<p>new</p>\r\n"; // shorter, so the page must be cut
     if (refusal.isEmpty()) {
         expected.insert(QStringLiteral("page.html"), updated);
         if (hardLink)
             expected.insert(QStringLiteral("other.html"), updated);
     }
 
+    if (folder.endsWith(QLatin1String("refuses renames")))
+        injectedFault = Fault::RenameRefused;
     const QString dryRun = replaceAsUser(pagePath, updated, true);
     const QString error = replaceAsUser(pagePath, updated);
+    injectedFault = Fault::None;
     // A refusal that comes before writing is foreseen by the dry run, word for word.
     QCOMPARE(dryRun, cacheWritable ? error : QString());
 
-    if (refusal.isEmpty()) {
+    if (refusal.isEmpty() && page == QLatin1String("missing")) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    } else if (refusal.isEmpty()) {
         QVERIFY2(error.isEmpty(), qPrintable(error));
         // Updated in place: the same file, with everything else about it kept.
         const struct stat pageAfter = statusOf(pagePath);
