@@ -3,6 +3,7 @@
 
 #include "generator/generatedefaults.h"
 #include "generator/generation.h"
+#include "generator/settingsfile.h"
 #include "pages/pagetext.h"
 #include "pages/previewpage.h"
 
@@ -200,19 +201,27 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     };
 
     // After Generate Body the clipboard holds the body; after Generate Head, the head.
-    const Run body = run({QStringLiteral("generate"), QStringLiteral("--section"),
-                          QStringLiteral("body"), QStringLiteral("--csp")});
+    const Run body
+        = run({QStringLiteral("generate"), QStringLiteral("--section"), QStringLiteral("body")});
     QCOMPARE(body.exitCode, 0);
     QCOMPARE(body.out, code.body.toUtf8());
-    QCOMPARE(body.err, firstScriptSource(code.body) + '\n');
     const Run both = run({QStringLiteral("generate"), QStringLiteral("-o"), QStringLiteral("out"),
-                          QStringLiteral("--save-settings"), QStringLiteral("saved.json")});
+                          QStringLiteral("--csp"), QStringLiteral("--save-settings"),
+                          QStringLiteral("saved.json")});
     QCOMPARE(both.exitCode, 0);
     QVERIFY(both.out.isEmpty());
     QCOMPARE(readFile(dir.filePath(QStringLiteral("out"))),
              code.body.toUtf8() + code.clipboard.toUtf8());
+    // Each section holds one script; the head's has the support script's line breaks.
+    QCOMPARE(both.err, firstScriptSource(code.body) + '\n' + firstScriptSource(code.head) + '\n');
 
-    // The saved design alone makes the same code again.
+    // The saved design reads back as the settings in use ("<Center>" included),
+    // and alone makes the same code again.
+    const DesignReadResult saved = readDesignFile(dir.filePath(QStringLiteral("saved.json")));
+    QVERIFY2(saved.ok(), qPrintable(saved.error));
+    AdSettings back = resolvedSettings(saved.design);
+    back.body = withCrLfLineBreaks(back.body);
+    QCOMPARE(back, window);
     const Run preview
         = runCli({QStringLiteral("preview"), QStringLiteral("--settings"),
                   QStringLiteral("saved.json"), QStringLiteral("-o"), QStringLiteral("view.html")},
