@@ -11,7 +11,7 @@ namespace {
 
 PageResult refused(const QString &message)
 {
-    return {PageOutcome::Refused, message};
+    return {PageOutcome::Refused, message, {}};
 }
 
 // The code block alone in the page's encoding, as pageWithBlock composes it
@@ -55,7 +55,7 @@ PageResult replacePage(const LoadedPage &page, const ContentWriter &contents, bo
         return refused(changedWhileRead(page.path));
     if (!error.isEmpty())
         return refused(error);
-    return {PageOutcome::Updated, {}};
+    return {PageOutcome::Updated, {}, {}};
 }
 
 } // namespace
@@ -90,7 +90,7 @@ PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const 
     // block after it is the same; a kept text that needs rewriting differs
     // from the bytes as read, so the page changes.
     if (page.layout.keptAsRead && original.sliced(page.layout.cut) == block)
-        return {PageOutcome::Unchanged, {}};
+        return {PageOutcome::Unchanged, {}, {}};
     return replacePage(
         page,
         [&](const ByteSink &sink) {
@@ -111,7 +111,7 @@ PageResult removeCodeFromPage(const QString &path, bool dryRun)
         return refused(page.error);
     // A page without a block is left as it is, even if its line ends differ.
     if (!page.layout.hadBlock)
-        return {PageOutcome::Unchanged, {}};
+        return {PageOutcome::Unchanged, {}, {}};
     return replacePage(
         page,
         [&page](const ByteSink &sink) {

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 #include <cstring>
 #include <string.h>
@@ -194,7 +195,50 @@ qsizetype findUtf16Marker(QByteArrayView text, Utf16Order order)
     return pos;
 }
 
+bool isAttributeSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+// Whether text, ASCII-compatible, holds id as the value of an id attribute.
+bool hasIdAttribute(QByteArrayView text, QByteArrayView id)
+{
+    for (qsizetype at = findBytes(text, id, 0); at >= 0; at = findBytes(text, id, at + 1)) {
+        const qsizetype end = at + id.size();
+        qsizetype p = at;
+        const char quote = p > 0 && (text[p - 1] == '"' || text[p - 1] == '\'') ? text[p - 1] : 0;
+        const char after = end < text.size() ? text[end] : '>';
+        if (quote ? after != quote : !(isAttributeSpace(after) || after == '>' || after == '/'))
+            continue;
+        if (quote)
+            --p;
+        while (p > 0 && isAttributeSpace(text[p - 1]))
+            --p;
+        if (p == 0 || text[p - 1] != '=')
+            continue;
+        --p;
+        while (p > 0 && isAttributeSpace(text[p - 1]))
+            --p;
+        if (p >= 3 && isAttributeSpace(text[p - 3])
+            && qstrnicmp(text.data() + p - 2, 2, "id", 2) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
+
+bool pageHasElementId(QByteArrayView contents, const PageLayout &layout, QByteArrayView id)
+{
+    if (!layout.ok() || id.isEmpty())
+        return false;
+    const QByteArrayView text = contents.sliced(layout.textStart, layout.cut - layout.textStart);
+    if (layout.encoding == PageEncoding::Bytes)
+        return hasIdAttribute(text, id);
+    QStringDecoder decode(layout.encoding == PageEncoding::Utf16LE ? QStringConverter::Utf16LE
+                                                                   : QStringConverter::Utf16BE);
+    return hasIdAttribute(QString(decode(text)).toUtf8(), id);
+}
 
 // The marker holds no CR or LF, so rewriting line ends neither makes nor
 // breaks an occurrence of it: the cut is found in the bytes as read, and the

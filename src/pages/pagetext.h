@@ -56,6 +56,12 @@ PageLayout pageLayout(QByteArrayView fileContents);
 bool putKeptText(QByteArrayView fileContents, const PageLayout &layout,
                  const std::function<bool(QByteArrayView piece)> &put);
 
+// Whether the kept text of fileContents, laid out by layout, gives an element
+// the id attribute id (exact, case-sensitive): id=X, id="X" or id='X', in any
+// letter case and with any spaces around "=". The page's old block is not
+// looked at. False for a refused layout or an empty id.
+bool pageHasElementId(QByteArrayView fileContents, const PageLayout &layout, QByteArrayView id);
+
 // The new page: keptText, then the marker, CR LF, "<body>", body,
 // "</body><head>", head, "</head>" and a final CR LF, in the page's encoding
 // (the sections as UTF-8 for a Bytes page). A refused page gives an empty result.
