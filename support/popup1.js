@@ -1,8 +1,8 @@
 <script>
-// StickME note: shows Zephrin's box #fadeinbox[data-zephrin], written by the
-// body section, in the middle of the window with a fade; hidefadebox() (the
-// "Hide Box" link) and Esc hide it. The box may be written before or after
-// this script runs. A page element that only shares the id is never touched.
+// StickME note: shows the box #fadeinbox[data-zephrin], Zephrin's own, written
+// by the body section, in the middle of the window with a fade; hidefadebox()
+// (the "Hide Box" link) and Esc hide it. The box may be written before or
+// after this script runs. A page element that only shares the id is never touched.
 (function () {
   'use strict';
   var box = null, cameFrom = null;
