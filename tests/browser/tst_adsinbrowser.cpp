@@ -108,14 +108,15 @@ QString pageFor(AdType type, Order order)
     return pageFor(testSettings(type), order);
 }
 
-// The script of Window AD's body section, run by a script element added to
-// the page (the block of a page that is already shown).
-QString addScriptAfterLoad(const QString &element)
+// The script of a body section, run by a script element added to the page's
+// body, or to its head (the block of a page that is already shown).
+QString addScriptAfterLoad(const QString &element, const QString &parent = QStringLiteral("body"))
 {
     const QString code = element.mid(8, element.size() - 8 - 9); // <script> ... </script>
     return QStringLiteral("(function () { var s = document.createElement('script'); s.text = %1[0];"
-                          " document.body.appendChild(s); return true; })()")
-        .arg(QString::fromUtf8(QJsonDocument(QJsonArray {code}).toJson(QJsonDocument::Compact)));
+                          " document.%2.appendChild(s); return true; })()")
+        .arg(QString::fromUtf8(QJsonDocument(QJsonArray {code}).toJson(QJsonDocument::Compact)),
+             parent);
 }
 
 // A script expression: condition on the box's rectangle r.
@@ -575,9 +576,10 @@ void AdsInBrowser::reducedMotion_showsBoxInPlaceAtOnce()
 // Pages with ways of their own that a guest must leave alone. A page
 // template holds %head% and %body% where the head and body sections of the
 // box (and the second box, if any) are pasted. Steps run in order once the
-// boxes show: "key:Escape" is a real key press, "inject" adds the body
-// sections after the page has loaded, "expect:" waits for a condition, and
-// anything else is run as script. BOX and OTHER stand for the two boxes.
+// boxes show: "key:Escape" is a real key press, "inject" (or "inject:head")
+// adds the body sections to the body (or head) after the page has loaded,
+// "expect:" waits for a condition, and anything else is run as script. BOX and OTHER stand for the
+// two boxes.
 void AdsInBrowser::hostPage_keepsItsOwnWaysBesideTheBox_data()
 {
     QTest::addColumn<AdType>("type");
@@ -642,6 +644,9 @@ void AdsInBrowser::hostPage_keepsItsOwnWaysBesideTheBox_data()
                         QStringLiteral("expect:zShown(BOX) && zSettled(BOX) && "
                                        "document.getElementById('own').textContent === 'Own "
                                        "text.' && document.title === 'Mine'")};
+    QTest::newRow("body section injected into the head after load")
+        << AdType::TimerAd << none << page({}, {}, {}).remove(QStringLiteral("%body%"))
+        << QStringList {QStringLiteral("inject:head"), QStringLiteral("expect:zShown(BOX)")};
     QTest::newRow("own modal dialog takes Esc first")
         << AdType::StickMeNote << none
         << page({}, QStringLiteral("<dialog id=mine><button>OK</button></dialog>"), {})
@@ -728,10 +733,13 @@ void AdsInBrowser::hostPage_keepsItsOwnWaysBesideTheBox()
         step.replace(QLatin1String("BOX"), box).replace(QLatin1String("OTHER"), other);
         if (step == QLatin1String("key:Escape")) {
             QTest::keyClick(m_view->focusProxy(), Qt::Key_Escape);
-        } else if (step == QLatin1String("inject")) {
+        } else if (step.startsWith(QLatin1String("inject"))) {
             QCOMPARE(eval(QStringLiteral("document.readyState")).toString(),
                      QStringLiteral("complete"));
-            QVERIFY(check(addScriptAfterLoad(body)));
+            QVERIFY(check(addScriptAfterLoad(body,
+                                             step.endsWith(QLatin1String(":head"))
+                                                 ? QStringLiteral("head")
+                                                 : QStringLiteral("body"))));
         } else if (step.startsWith(QLatin1String("expect:"))) {
             QTRY_VERIFY2_WITH_TIMEOUT(check(step.mid(7)), qPrintable(step), 5000);
         } else {

@@ -112,8 +112,9 @@ void TestEncoder::encodedBodySection_exactText_data()
                          "n -3 ); } return( sRet ); } ";
     const QString tail
         = "; var s= u(md), d=document, c=d.currentScript; "
-          "if(c&&d.readyState!=='loading'){var r=d.createRange();r.selectNode(c);"
-          "c.parentNode.insertBefore(r.createContextualFragment(s),c.nextSibling);"
+          "if(c&&d.readyState!=='loading'){var p=d.body.contains(c)?c.parentNode:d.body,"
+          "r=d.createRange();r.selectNodeContents(p);p.insertBefore(r."
+          "createContextualFragment(s),p===c.parentNode?c.nextSibling:null);"
           "d.dispatchEvent(new Event('zephrin-box'));}else d.write (s);})();</script>";
     QTest::newRow("abc, decoder in its own scope")
         << AdType::StickMeNote << "abc" << head + "md = \"def\"" + tail;
