@@ -36,6 +36,12 @@ QList<QCommandLineOption> AdOptions::options()
         option({QStringLiteral("body")}, "Body HTML of the box.", "TEXT"),
         option({QStringLiteral("body-file")}, "Read the body HTML from FILE (- for stdin).",
                "FILE"),
+        option({QStringLiteral("box-language")},
+               "Language of the box's texts: en (default), de, fr, es, it, nl, pt or pl.", "CODE"),
+        option({QStringLiteral("close-text")},
+               "Caption of the close link (StickME note, Jumpy AD).", "TEXT"),
+        option({QStringLiteral("notice-text")}, "Closing notice of the Timer AD.", "TEXT"),
+        option({QStringLiteral("button-text")}, "Caption of the Force Emailer's button.", "TEXT"),
         option({QStringLiteral("settings")}, "Start from a design saved as JSON.", "FILE"),
         option({QStringLiteral("save-settings")}, "Save the design in use as JSON.", "FILE"),
     };
@@ -75,6 +81,19 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
         if (!isWholeNumber(text, field.allowNegative))
             return fail(tr("--%1: \"%2\" is not a whole number of pixels").arg(name, text));
         given.*field.design = text;
+    }
+    for (std::size_t i = 0; i < boxTextFields.size(); ++i) {
+        const BoxTextField &field = boxTextFields[i];
+        const QString name = QLatin1String(field.option);
+        if (!parser.isSet(name))
+            continue;
+        const QString text = parser.value(name);
+        BoxTexts checked;
+        if (!field.read(text, checked))
+            return fail(
+                tr("--%1: \"%2\" must be %3")
+                    .arg(name, text, QCoreApplication::translate("BoxTexts", field.expected)));
+        given.texts[i] = text;
     }
     if (parser.isSet(QStringLiteral("caption")))
         given.caption = parser.value(QStringLiteral("caption"));

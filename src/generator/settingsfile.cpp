@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -69,6 +70,13 @@ AdDesign AdDesign::overriddenBy(const AdDesign &later) const
         if (later.*field.design)
             merged.*field.design = later.*field.design;
     }
+    // A language chosen later fills all the texts, those set on their own too.
+    if (later.texts[0])
+        merged.texts = {};
+    for (std::size_t i = 0; i < later.texts.size(); ++i) {
+        if (later.texts[i])
+            merged.texts[i] = later.texts[i];
+    }
     return merged;
 }
 
@@ -93,6 +101,10 @@ AdSettings resolvedSettings(const AdDesign &design)
     for (const DesignField &field : designFields) {
         if (const std::optional<QString> &given = design.*field.design)
             settings.*field.settings = *given;
+    }
+    for (std::size_t i = 0; i < boxTextFields.size(); ++i) {
+        if (design.texts[i])
+            boxTextFields[i].read(*design.texts[i], settings.texts);
     }
     return settings;
 }
@@ -159,6 +171,28 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
         const QJsonValue value = it.value();
         if (key == QLatin1String("version"))
             continue;
+        if (key == QLatin1String("texts")) {
+            if (!value.isObject())
+                return keyError(key, tr("must be an object"));
+            const QJsonObject texts = value.toObject();
+            for (auto text = texts.begin(); text != texts.end(); ++text) {
+                const QString textKey = QStringLiteral("texts.") + text.key();
+                const auto field = std::find_if(
+                    boxTextFields.begin(), boxTextFields.end(),
+                    [&](const BoxTextField &f) { return text.key() == QLatin1String(f.key); });
+                if (field == boxTextFields.end())
+                    return keyError(textKey, tr("is not a text this program knows"));
+                BoxTexts checked;
+                if (!text.value().isString() || !field->read(text.value().toString(), checked))
+                    return keyError(
+                        textKey,
+                        tr("must be %1")
+                            .arg(QCoreApplication::translate("BoxTexts", field->expected)));
+                result.design.texts[std::size_t(field - boxTextFields.begin())]
+                    = text.value().toString();
+            }
+            continue;
+        }
         if (key == QLatin1String("type")) {
             if (!value.isString())
                 return keyError(key, tr("must be a text"));
@@ -209,7 +243,7 @@ DesignReadResult readDesignFile(const QString &path)
 QByteArray designJson(const AdSettings &settings)
 {
     QJsonObject object;
-    object.insert(QLatin1String("version"), settingsFileVersion);
+    object.insert(QLatin1String("version"), settings.texts.isDefault() ? 1 : settingsFileVersion);
     object.insert(QLatin1String("type"), adTypeName(settings.type));
     for (const DesignField &field : designFields) {
         const QString &text = settings.*field.settings;
@@ -218,6 +252,14 @@ QByteArray designJson(const AdSettings &settings)
         else if (isWholeNumber(text, field.allowNegative))
             object.insert(QLatin1String(field.key), text.toInt());
     }
+    QJsonObject texts;
+    for (const BoxTextField &field : boxTextFields) {
+        const QString text = field.write(settings.texts);
+        if (!text.isEmpty())
+            texts.insert(QLatin1String(field.key), text);
+    }
+    if (!texts.isEmpty())
+        object.insert(QLatin1String("texts"), texts);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

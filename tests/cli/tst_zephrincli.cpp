@@ -203,6 +203,17 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
         << fromFile
         << QByteArray(
                R"({"version": 1, "type": "timer-ad", "width": 300, "caption": "from the file"})");
+    // A language on the command line fills all the file's texts; a single text still counts.
+    AdSettings texts = windowAfterGenerate(AdType::ForceEmailer);
+    texts.texts.language = QStringLiteral("fr");
+    texts.texts.button = QStringLiteral("Je m'abonne");
+    QTest::newRow("texts from a file and options")
+        << QStringList {QStringLiteral("--settings"),     QStringLiteral("given"),
+                        QStringLiteral("--box-language"), QStringLiteral("fr"),
+                        QStringLiteral("--button-text"),  QStringLiteral("Je m'abonne")}
+        << texts
+        << QByteArray(R"({"version": 2, "type": "force-emailer",)"
+                      R"( "texts": {"language": "de", "close": "Zu", "button": "Los"}})");
 }
 
 void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
@@ -423,7 +434,16 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("settings: fraction") << args("add --settings s.json p.html")
                                         << QByteArray(R"({"version": 1, "top": 2.5})") << "\"top\"";
     QTest::newRow("settings: newer version")
-        << args("add --settings s.json p.html") << QByteArray(R"({"version": 2})") << "\"version\"";
+        << args("add --settings s.json p.html") << QByteArray(R"({"version": 3})") << "\"version\"";
+    QTest::newRow("unknown box language")
+        << args("add --box-language en-GB p.html") << QByteArray() << "--box-language";
+    QTest::newRow("empty notice") << QStringList {QStringLiteral("add"),
+                                                  QStringLiteral("--notice-text"), QString(),
+                                                  QStringLiteral("p.html")}
+                                  << QByteArray() << "--notice-text";
+    QTest::newRow("settings: unknown text")
+        << args("add --settings s.json p.html")
+        << QByteArray(R"({"version": 2, "texts": {"title": "Hi"}})") << "\"texts.title\"";
     QTest::newRow("settings: no version") << args("add --settings s.json p.html")
                                           << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
     QTest::newRow("settings: not JSON")
