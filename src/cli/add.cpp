@@ -24,13 +24,14 @@ int Add::execute(const QCommandLineParser &parser, Console &console) const
     if (!list.error.isEmpty())
         return badArguments(console, list.error);
 
-    const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
+    const PageRun::Mode mode = PageRun::modeOf(parser);
+    const bool dryRun = mode != PageRun::Mode::Write;
     if (!dryRun) {
         if (const QString saveError = AdOptions::saveSettings(parser, design.settings);
             !saveError.isEmpty())
             return badArguments(console, saveError);
     }
-    return PageRun::run(list.pages, dryRun, console, [&](const QString &page) {
+    return PageRun::run(list, mode, console, [&](const QString &page) {
         return addCodeToPage(page, design.code.body, design.code.head, dryRun);
     });
 }
