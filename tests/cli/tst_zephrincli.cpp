@@ -272,6 +272,9 @@ void TestZephrinCli::siteWalk_takesThePagesASiteMeans_data()
     QTest::newRow("--include a link whose file is not taken")
         << "add --check --include in.html" << false << 1 << QByteArray("site/in.html\n")
         << QStringList();
+    QTest::newRow("--include with a negated set")
+        << "add --check --include [!a]*.html" << false << 1 << QByteArray("site/in.html\n")
+        << QStringList();
     QTest::newRow("--check, up to date")
         << "add --check --hidden" << true << 0 << QByteArray() << QStringList();
     QTest::newRow("remove --check")
