@@ -179,14 +179,9 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
     }
     SiteWalk::Rules rules;
     rules.hidden = parser.isSet(QStringLiteral("hidden"));
-    for (const char *name : {"hidden", "exclude", "include"}) {
-        const QString option = QString::fromLatin1(name);
-        if (parser.isSet(option) && !recursive) {
-            list.error = tr("--%1 chooses pages in folders; give --recursive too").arg(option);
-            return list;
-        }
-        if (option == QLatin1String("hidden"))
-            continue;
+    const std::pair<QString, QList<QRegularExpression> *> globOptions[] = {
+        {QStringLiteral("exclude"), &rules.exclude}, {QStringLiteral("include"), &rules.include}};
+    for (const auto &[option, patterns] : globOptions) {
         for (const QString &glob : parser.values(option)) {
             const std::optional<QRegularExpression> pattern = SiteWalk::globPattern(glob);
             if (!pattern) {
@@ -194,7 +189,14 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
                                  .arg(option, glob);
                 return list;
             }
-            (option == QLatin1String("exclude") ? rules.exclude : rules.include).append(*pattern);
+            patterns->append(*pattern);
+        }
+    }
+    for (const char *option : {"hidden", "exclude", "include"}) {
+        if (parser.isSet(QString::fromLatin1(option)) && !recursive) {
+            list.error = tr("--%1 chooses pages in folders; give --recursive too")
+                             .arg(QString::fromLatin1(option));
+            return list;
         }
     }
     QStringList folders;
