@@ -169,7 +169,13 @@
     if (canClose) closable.push(this);
   }
 
-  window.popUp = popUp;
+  // Display rules on the page, if any, decide when the window opens.
+  window.popUp = function () {
+    var self = this, args = arguments;
+    function open() { popUp.apply(self, args); }
+    if (window.zephrinRules) window.zephrinRules.hold(open);
+    else open();
+  };
   document.addEventListener('keydown', function (e) {
     if (e.key === 'Escape' && closable.length) closable[closable.length - 1].close();
   });

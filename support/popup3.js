@@ -58,6 +58,11 @@
   document.addEventListener('keydown', function (e) {
     if (e.key === 'Escape' && box && box.style.visibility === 'visible') dismiss();
   });
-  whenReady(show);
+  // Display rules on the page, if any, decide when the box starts.
+  function start() {
+    if (window.zephrinRules) window.zephrinRules.hold(show);
+    else show();
+  }
+  whenReady(start);
 })();
 </script>

@@ -65,9 +65,14 @@
     countdown(box, SHOWN_MS, function () { box.style.visibility = 'hidden'; });
   }
 
-  window.moveto = moveto;
-  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', moveto);
-  else moveto();
-  window.addEventListener('load', moveto);
+  // Display rules on the page, if any, decide when the box starts.
+  function start() {
+    if (window.zephrinRules) window.zephrinRules.hold(moveto);
+    else moveto();
+  }
+  window.moveto = start;
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
+  else start();
+  window.addEventListener('load', start);
 })();
 </script>

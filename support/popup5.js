@@ -67,6 +67,11 @@
     countdown(box, SHOWN_MS, function () { box.style.visibility = 'hidden'; });
   }
 
-  whenReady(show);
+  // Display rules on the page, if any, decide when the box starts.
+  function start() {
+    if (window.zephrinRules) window.zephrinRules.hold(show);
+    else show();
+  }
+  whenReady(start);
 })();
 </script>
