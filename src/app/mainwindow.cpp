@@ -5,7 +5,6 @@
 #include "generator/generatedefaults.h"
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
-#include "pages/filestore.h"
 #include "pages/pagefile.h"
 #include "pages/previewpage.h"
 #include "preview/previewloader.h"
@@ -21,7 +20,7 @@
 
 namespace {
 
-enum Tab { ChooseTab = 0, CreateTab = 1, GenerateTab = 2 };
+enum Tab { ChooseTab = 0, CreateTab = 1, RulesTab = 2, GenerateTab = 3 };
 
 const QColor lineGrey(128, 128, 128);
 
@@ -100,6 +99,14 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     });
     for (QPlainTextEdit *field : {m_ui->Txtbody, m_ui->Text6, m_ui->Text7})
         field->installEventFilter(this);
+    connect(m_ui->startRule, &QComboBox::currentIndexChanged, this, &MainWindow::showRuleAmounts);
+    connect(m_ui->showAgainRule, &QComboBox::currentIndexChanged, this,
+            &MainWindow::showRuleAmounts);
+    connect(m_ui->fromDay, &QCheckBox::toggled, m_ui->fromDate, &QWidget::setEnabled);
+    connect(m_ui->untilDay, &QCheckBox::toggled, m_ui->untilDate, &QWidget::setEnabled);
+    m_ui->fromDate->setDate(QDate::currentDate());
+    m_ui->untilDate->setDate(QDate::currentDate());
+    showRuleAmounts();
 
     m_ui->Txtbody->setPlainText(QString::fromLatin1(sampleBody));
     m_ui->SSTab1->setCurrentIndex(ChooseTab);
@@ -129,7 +136,55 @@ AdSettings MainWindow::settings() const
     s.caption = m_ui->Text5->text();
     s.body = withCrLfLineBreaks(m_ui->Txtbody->toPlainText());
     s.colour = m_colour;
+    s.rules = displayRules();
     return s;
+}
+
+DisplayRules MainWindow::displayRules() const
+{
+    // The lists hold the rules in the order of their enumerations.
+    DisplayRules rules;
+    rules.start = DisplayRules::Start(m_ui->startRule->currentIndex());
+    if (m_ui->startAmount->isEnabled())
+        rules.startAmount = m_ui->startAmount->value();
+    rules.showAgain = DisplayRules::ShowAgain(m_ui->showAgainRule->currentIndex());
+    if (m_ui->showAgainDays->isEnabled())
+        rules.days = m_ui->showAgainDays->value();
+    if (m_ui->fromDay->isChecked())
+        rules.from = m_ui->fromDate->date();
+    if (m_ui->untilDay->isChecked())
+        rules.until = m_ui->untilDate->date();
+    rules.screens = DisplayRules::Screens(m_ui->screensRule->currentIndex());
+    return rules;
+}
+
+void MainWindow::setDisplayRules(const DisplayRules &rules)
+{
+    m_ui->startRule->setCurrentIndex(int(rules.start));
+    m_ui->showAgainRule->setCurrentIndex(int(rules.showAgain));
+    showRuleAmounts();
+    if (rules.startAmount > 0)
+        m_ui->startAmount->setValue(rules.startAmount);
+    if (rules.days > 0)
+        m_ui->showAgainDays->setValue(rules.days);
+    m_ui->fromDay->setChecked(rules.from.isValid());
+    if (rules.from.isValid())
+        m_ui->fromDate->setDate(rules.from);
+    m_ui->untilDay->setChecked(rules.until.isValid());
+    if (rules.until.isValid())
+        m_ui->untilDate->setDate(rules.until);
+    m_ui->screensRule->setCurrentIndex(int(rules.screens));
+}
+
+void MainWindow::showRuleAmounts()
+{
+    const auto start = DisplayRules::Start(m_ui->startRule->currentIndex());
+    const bool scroll = start == DisplayRules::Start::AfterScroll;
+    m_ui->startAmount->setEnabled(scroll || start == DisplayRules::Start::AfterDelay);
+    m_ui->startAmount->setMaximum(scroll ? maxScrollPercent : maxDelaySeconds);
+    m_ui->startAmount->setSuffix(scroll ? tr(" %") : tr(" s"));
+    m_ui->showAgainDays->setEnabled(DisplayRules::ShowAgain(m_ui->showAgainRule->currentIndex())
+                                    == DisplayRules::ShowAgain::EveryNDays);
 }
 
 void MainWindow::showCatalogue()
@@ -217,32 +272,37 @@ void MainWindow::generateHead()
     const AdSettings current = settings();
     if (current.type == AdType::None)
         return;
-    const std::optional<QByteArray> script = readSupportScript(current.type);
-    if (!script)
+    const std::optional<SupportScripts> scripts = readSupportScripts(current);
+    if (!scripts)
         return;
-    const QString head = ::generateHead(current, *script);
+    const QString head = ::generateHead(current, scripts->support, scripts->rules);
     showCode(m_ui->Text7, head);
-    if (headGoesToClipboard(current.type, *script))
+    if (headGoesToClipboard(current.type, scripts->support))
         m_host.setClipboardText(head);
 }
 
-std::optional<QByteArray> MainWindow::readSupportScript(AdType type)
+std::optional<SupportScripts> MainWindow::readSupportScripts(const AdSettings &settings)
 {
-    ReadResult script = readWholeFile(supportScriptPath(m_host.applicationFolder(), type));
-    if (!script.ok()) {
-        m_host.showMessage(this, script.error);
+    QString error = rulesConflict(settings.rules);
+    SupportScripts scripts;
+    if (error.isEmpty()) {
+        scripts = ::readSupportScripts(m_host.applicationFolder(), settings);
+        error = scripts.error;
+    }
+    if (!error.isEmpty()) {
+        m_host.showMessage(this, error);
         return std::nullopt;
     }
-    return std::move(script.contents);
+    return scripts;
 }
 
 std::optional<GeneratedCode> MainWindow::generateBothSections()
 {
     const AdSettings current = settings();
-    const std::optional<QByteArray> script = readSupportScript(current.type);
-    if (!script)
+    const std::optional<SupportScripts> scripts = readSupportScripts(current);
+    if (!scripts)
         return std::nullopt;
-    GeneratedCode code = generateCode(current, *script);
+    GeneratedCode code = generateCode(current, scripts->support, scripts->rules);
     showCode(m_ui->Text6, code.body);
     showCode(m_ui->Text7, code.head);
     m_host.setClipboardText(code.clipboard);
