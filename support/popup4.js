@@ -65,10 +65,13 @@
     countdown(box, SHOWN_MS, function () { box.style.visibility = 'hidden'; });
   }
 
-  // Display rules on the page, if any, decide when the box starts.
+  // Display rules on the page, if any, decide when the box starts; the box,
+  // in sight from the start, stays hidden until then.
   function start() {
-    if (window.zephrinRules) window.zephrinRules.hold(moveto);
-    else moveto();
+    var box = document.getElementById('msg');
+    if (!window.zephrinRules) return moveto();
+    if (box && !started) box.style.visibility = 'hidden';
+    window.zephrinRules.hold(moveto);
   }
   window.moveto = start;
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
