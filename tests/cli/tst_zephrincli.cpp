@@ -8,6 +8,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,10 +61,11 @@ AdSettings windowAfterGenerate(AdType type)
 
 GeneratedCode windowCode(const AdSettings &settings)
 {
-    QFile script(supportScriptPath(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"), settings.type));
-    if (!script.open(QIODevice::ReadOnly))
+    const SupportScripts scripts
+        = readSupportScripts(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"), settings);
+    if (!scripts.ok())
         return {};
-    return generateCode(settings, script.readAll());
+    return generateCode(settings, scripts.support, scripts.rules);
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -98,6 +101,8 @@ class TestZephrinCli : public QObject
 private Q_SLOTS:
     void generate_givesTheWindowsClipboardBytes_data();
     void generate_givesTheWindowsClipboardBytes();
+    void settingsFile_isVersionTwoOnlyWithRules_data();
+    void settingsFile_isVersionTwoOnlyWithRules();
     void addAndRemove_onASite();
     void badArguments_exitTwoAndWriteNothing_data();
     void badArguments_exitTwoAndWriteNothing();
@@ -146,6 +151,19 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
                             QStringLiteral("<b>Sale</b>\nToday only \u20AC5\n")}
             << typed;
     }
+    AdSettings ruled = windowAfterGenerate(AdType::TimerAd);
+    ruled.rules.start = DisplayRules::Start::AfterScroll;
+    ruled.rules.startAmount = 30;
+    ruled.rules.showAgain = DisplayRules::ShowAgain::EveryNDays;
+    ruled.rules.days = 7;
+    ruled.rules.from = QDate(2026, 12, 1);
+    ruled.rules.until = QDate(2026, 12, 24);
+    ruled.rules.screens = DisplayRules::Screens::Wide;
+    QTest::newRow("Timer AD, display rules")
+        << QString::fromLatin1("--type timer-ad --start scroll:30 --show-again days:7 --from "
+                               "2026-12-01 --until 2026-12-24 --screens wide")
+               .split(QLatin1Char(' '))
+        << ruled;
 }
 
 void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
@@ -164,6 +182,37 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     const Run both = runCli(QStringList {QStringLiteral("generate")} + arguments);
     QCOMPARE(both.exitCode, 0);
     QCOMPARE(both.out, code.body.toUtf8() + code.clipboard.toUtf8());
+}
+
+void TestZephrinCli::settingsFile_isVersionTwoOnlyWithRules_data()
+{
+    QTest::addColumn<QStringList>("rules");
+    QTest::addColumn<int>("version");
+    QTest::newRow("no rules: version 1, as older programs read it") << QStringList() << 1;
+    QTest::newRow("rules: version 2")
+        << QStringList {"--start", "exit",       "--show-again", "visit",
+                        "--until", "2030-01-31", "--screens",    "narrow"}
+        << 2;
+}
+
+void TestZephrinCli::settingsFile_isVersionTwoOnlyWithRules()
+{
+    QFETCH(QStringList, rules);
+    QFETCH(int, version);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const Run saved = runCli(
+        QStringList {"generate", "--type", "jumpy-ad", "--save-settings", "s.json"} + rules,
+        dir.path());
+    QCOMPARE(saved.exitCode, 0);
+    const QJsonObject file
+        = QJsonDocument::fromJson(readFile(dir.filePath(QStringLiteral("s.json")))).object();
+    QCOMPARE(file.value(QStringLiteral("version")).toInt(), version);
+    QCOMPARE(file.contains(QStringLiteral("rules")), version > 1);
+    // The file alone gives the same code back.
+    const Run read = runCli({"generate", "--settings", "s.json"}, dir.path());
+    QCOMPARE(read.exitCode, 0);
+    QCOMPARE(read.out, saved.out);
 }
 
 void TestZephrinCli::addAndRemove_onASite()
@@ -282,7 +331,26 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("settings: fraction") << args("add --settings s.json p.html")
                                         << QByteArray(R"({"version": 1, "top": 2.5})") << "\"top\"";
     QTest::newRow("settings: newer version")
-        << args("add --settings s.json p.html") << QByteArray(R"({"version": 2})") << "\"version\"";
+        << args("add --settings s.json p.html") << QByteArray(R"({"version": 3})") << "\"version\"";
+    QTest::newRow("no delay") << args("add --start delay:0 p.html") << QByteArray() << "--start";
+    QTest::newRow("scrolled past the end")
+        << args("generate --start scroll:101 -o out.html") << QByteArray() << "--start";
+    QTest::newRow("days beyond ten years")
+        << args("add --show-again days:3651 p.html") << QByteArray() << "--show-again";
+    QTest::newRow("no such day") << args("add --from 2026-02-30 p.html") << QByteArray()
+                                 << "--from";
+    QTest::newRow("day not YYYY-MM-DD")
+        << args("preview --until 2026-2-1 -o out.html") << QByteArray() << "--until";
+    QTest::newRow("unknown screens")
+        << args("add --screens tall p.html") << QByteArray() << "--screens";
+    QTest::newRow("until before from")
+        << args("add --from 2026-12-24 --until 2026-12-01 p.html") << QByteArray() << "--until";
+    QTest::newRow("settings: bad rule value")
+        << args("add --settings s.json p.html")
+        << QByteArray(R"({"version": 2, "rules": {"start": "soon"}})") << "\"rules.start\"";
+    QTest::newRow("settings: unknown rule")
+        << args("add --settings s.json p.html")
+        << QByteArray(R"({"version": 2, "rules": {"colour": "wide"}})") << "\"rules.colour\"";
     QTest::newRow("settings: no version") << args("add --settings s.json p.html")
                                           << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
     QTest::newRow("settings: not JSON")
