@@ -615,9 +615,9 @@ void AdsInBrowser::displayRules_holdBoxBack_data()
     QTest::addColumn<int>("viewWidth");
     QTest::addColumn<QString>("prelude"); // put first in the page's head
     // Steps: "hidden:MS" (still out of sight MS ms on), "shown" (in sight
-    // soon), "next" (another page of the site in the same tab), "fresh" (the
-    // page in a browser that never saw the site), "js:CODE" (run in the page;
-    // KEY is the ad's storage key).
+    // soon), "still:MS" (in sight MS ms on), "next" (another page of the site in the same tab),
+    // "fresh" (the page in a browser that never saw the site), "js:CODE" (run in the page; KEY is
+    // the ad's storage key).
     QTest::addColumn<QStringList>("steps");
 
     const QString scroll = QStringLiteral(
@@ -637,7 +637,7 @@ void AdsInBrowser::displayRules_holdBoxBack_data()
 
     QTest::newRow("Timer AD, delay: not before, then started")
         << withRules(AdType::TimerAd, {"start=delay:4"}) << 800 << QString()
-        << QStringList {"hidden:1500", "shown"};
+        << QStringList {"hidden:1500", "shown", "still:3000"}; // timed from its start
     QTest::newRow("Jumpy AD, scroll: at the depth, not before")
         << withRules(AdType::JumpyAd, {"start=scroll:50"}) << 800 << QString()
         << QStringList {"hidden:500", scroll.arg(0.4), "hidden:500", scroll.arg(0.6), "shown"};
@@ -715,9 +715,10 @@ void AdsInBrowser::displayRules_holdBoxBack()
     for (const QString &step : steps) {
         if (step == QLatin1String("shown")) {
             QTRY_VERIFY_WITH_TIMEOUT(check(seen), 15000);
-        } else if (step.startsWith(QLatin1String("hidden:"))) {
-            QTest::qWait(step.mid(7).toInt());
-            QVERIFY2(!check(seen), qPrintable(step));
+        } else if (step.startsWith(QLatin1String("hidden:"))
+                   || step.startsWith(QLatin1String("still:"))) {
+            QTest::qWait(step.section(QLatin1Char(':'), 1).toInt());
+            QVERIFY2(check(seen) == step.startsWith(QLatin1String("still:")), qPrintable(step));
         } else if (step == QLatin1String("next") || step == QLatin1String("fresh")) {
             QVERIFY(open(step == QLatin1String("fresh")));
         } else {
