@@ -7,132 +7,106 @@
 
 namespace {
 
-// The number after prefix in text ("delay:" in "delay:5"), from 1 to max; 0 when there is none.
-int amountAfter(const QString &text, QLatin1String prefix, int max)
+using Start = DisplayRules::Start;
+using ShowAgain = DisplayRules::ShowAgain;
+using Screens = DisplayRules::Screens;
+
+// One value of a rule that picks one of several: its name and, when it takes
+// an amount ("delay:N"), the largest amount; the first of each list is the default.
+template<typename Kind> struct Choice
 {
-    if (!text.startsWith(prefix))
-        return 0;
-    const QString digits = text.mid(prefix.size());
-    if (digits.isEmpty() || digits.size() > 5)
-        return 0;
-    for (const QChar c : digits) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return 0;
+    const char *name;
+    Kind kind;
+    int maxAmount; // 0: takes no amount
+};
+
+constexpr Choice<Start> startChoices[] = {
+    {"now", Start::AtOnce, 0},
+    {"delay", Start::AfterDelay, maxDelaySeconds},
+    {"scroll", Start::AfterScroll, maxScrollPercent},
+    {"exit", Start::PointerLeavesTop, 0},
+};
+constexpr Choice<ShowAgain> showAgainChoices[] = {
+    {"always", ShowAgain::EveryView, 0},
+    {"visit", ShowAgain::OncePerVisit, 0},
+    {"days", ShowAgain::EveryNDays, maxDays},
+};
+constexpr Choice<Screens> screensChoices[] = {
+    {"all", Screens::All, 0},
+    {"wide", Screens::Wide, 0},
+    {"narrow", Screens::Narrow, 0},
+};
+
+// Sets kind (and *amount, when given) from text: a name, or "name:N" with N
+// in decimal digits from 1 to the choice's largest amount.
+template<typename Kind, std::size_t count>
+bool readChoice(const Choice<Kind> (&choices)[count], const QString &text, Kind &kind,
+                int *amount = nullptr)
+{
+    const QString name = text.section(QLatin1Char(':'), 0, 0);
+    const QString digits = text.mid(name.size() + 1);
+    for (const Choice<Kind> &choice : choices) {
+        if (name != QLatin1String(choice.name)
+            || (choice.maxAmount > 0) != text.contains(QLatin1Char(':')))
+            continue;
+        int value = 0;
+        if (choice.maxAmount > 0) {
+            if (digits.isEmpty() || digits.size() > 5)
+                return false;
+            for (const QChar c : digits) {
+                if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                    return false;
+            }
+            value = digits.toInt();
+            if (value < 1 || value > choice.maxAmount)
+                return false;
+        }
+        kind = choice.kind;
+        if (amount)
+            *amount = value;
+        return true;
     }
-    const int amount = digits.toInt();
-    return amount <= max ? amount : 0;
+    return false;
 }
 
-bool readStart(const QString &text, DisplayRules &rules)
+// The text readChoice takes for kind and amount; empty for the default.
+template<typename Kind, std::size_t count>
+QString writeChoice(const Choice<Kind> (&choices)[count], Kind kind, int amount = 0)
 {
-    using Start = DisplayRules::Start;
-    int amount = 0;
-    Start start;
-    if (text == QLatin1String("now"))
-        start = Start::AtOnce;
-    else if (text == QLatin1String("exit"))
-        start = Start::PointerLeavesTop;
-    else if ((amount = amountAfter(text, QLatin1String("delay:"), maxDelaySeconds)))
-        start = Start::AfterDelay;
-    else if ((amount = amountAfter(text, QLatin1String("scroll:"), maxScrollPercent)))
-        start = Start::AfterScroll;
-    else
-        return false;
-    rules.start = start;
-    rules.startAmount = amount;
-    return true;
-}
-
-QString writeStart(const DisplayRules &rules)
-{
-    switch (rules.start) {
-    case DisplayRules::Start::AtOnce:
-        break;
-    case DisplayRules::Start::AfterDelay:
-        return QStringLiteral("delay:%1").arg(rules.startAmount);
-    case DisplayRules::Start::AfterScroll:
-        return QStringLiteral("scroll:%1").arg(rules.startAmount);
-    case DisplayRules::Start::PointerLeavesTop:
-        return QStringLiteral("exit");
-    }
-    return {};
-}
-
-bool readShowAgain(const QString &text, DisplayRules &rules)
-{
-    using ShowAgain = DisplayRules::ShowAgain;
-    int days = 0;
-    ShowAgain again;
-    if (text == QLatin1String("always"))
-        again = ShowAgain::EveryView;
-    else if (text == QLatin1String("visit"))
-        again = ShowAgain::OncePerVisit;
-    else if ((days = amountAfter(text, QLatin1String("days:"), maxDays)))
-        again = ShowAgain::EveryNDays;
-    else
-        return false;
-    rules.showAgain = again;
-    rules.days = days;
-    return true;
-}
-
-QString writeShowAgain(const DisplayRules &rules)
-{
-    switch (rules.showAgain) {
-    case DisplayRules::ShowAgain::EveryView:
-        break;
-    case DisplayRules::ShowAgain::OncePerVisit:
-        return QStringLiteral("visit");
-    case DisplayRules::ShowAgain::EveryNDays:
-        return QStringLiteral("days:%1").arg(rules.days);
+    for (const Choice<Kind> &choice : choices) {
+        if (choice.kind != kind || kind == choices[0].kind)
+            continue;
+        const QString name = QLatin1String(choice.name);
+        return choice.maxAmount > 0 ? name + QLatin1Char(':') + QString::number(amount) : name;
     }
     return {};
 }
 
 // A day as YYYY-MM-DD and nothing else (no time, no other form).
-QDate dayFromText(const QString &text)
+template<QDate DisplayRules::*day> bool readDay(const QString &text, DisplayRules &rules)
 {
     if (text.size() != 10)
-        return {};
+        return false;
     for (int i = 0; i < 10; ++i) {
         const QChar c = text.at(i);
         const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
         if ((i == 4 || i == 7) ? c != QLatin1Char('-') : !digit)
-            return {};
+            return false;
     }
-    return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    const QDate read = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (read.isValid())
+        rules.*day = read;
+    return read.isValid();
 }
 
-QString dayText(const QDate &day)
+QString dayText(const QDate &day, const QString &format = QStringLiteral("yyyy-MM-dd"))
 {
-    return day.isValid() ? day.toString(QStringLiteral("yyyy-MM-dd")) : QString();
+    return day.isValid() ? day.toString(format) : QString();
 }
 
-bool readScreens(const QString &text, DisplayRules &rules)
+template<QDate DisplayRules::*day> QString writeDay(const DisplayRules &rules)
 {
-    using Screens = DisplayRules::Screens;
-    if (text == QLatin1String("all"))
-        rules.screens = Screens::All;
-    else if (text == QLatin1String("wide"))
-        rules.screens = Screens::Wide;
-    else if (text == QLatin1String("narrow"))
-        rules.screens = Screens::Narrow;
-    else
-        return false;
-    return true;
-}
-
-QString writeScreens(const DisplayRules &rules)
-{
-    switch (rules.screens) {
-    case DisplayRules::Screens::All:
-        break;
-    case DisplayRules::Screens::Wide:
-        return QStringLiteral("wide");
-    case DisplayRules::Screens::Narrow:
-        return QStringLiteral("narrow");
-    }
-    return {};
+    return dayText(rules.*day);
 }
 
 } // namespace
@@ -140,31 +114,30 @@ QString writeScreens(const DisplayRules &rules)
 const std::array<RuleField, 5> ruleFields = {{
     {"start",
      QT_TRANSLATE_NOOP("DisplayRules", "now, delay:N (1-3600 s), scroll:P (1-100 %) or exit"),
-     readStart, writeStart},
+     [](const QString &text, DisplayRules &rules) {
+         return readChoice(startChoices, text, rules.start, &rules.startAmount);
+     },
+     [](const DisplayRules &rules) {
+         return writeChoice(startChoices, rules.start, rules.startAmount);
+     }},
     {"show-again", QT_TRANSLATE_NOOP("DisplayRules", "always, visit or days:N (1-3650)"),
-     readShowAgain, writeShowAgain},
-    {"from", QT_TRANSLATE_NOOP("DisplayRules", "a day YYYY-MM-DD"),
      [](const QString &text, DisplayRules &rules) {
-         const QDate day = dayFromText(text);
-         if (day.isValid())
-             rules.from = day;
-         return day.isValid();
+         return readChoice(showAgainChoices, text, rules.showAgain, &rules.days);
      },
      [](const DisplayRules &rules) {
-         return dayText(rules.from);
+         return writeChoice(showAgainChoices, rules.showAgain, rules.days);
      }},
-    {"until", QT_TRANSLATE_NOOP("DisplayRules", "a day YYYY-MM-DD"),
+    {"from", QT_TRANSLATE_NOOP("DisplayRules", "a day YYYY-MM-DD"), readDay<&DisplayRules::from>,
+     writeDay<&DisplayRules::from>},
+    {"until", QT_TRANSLATE_NOOP("DisplayRules", "a day YYYY-MM-DD"), readDay<&DisplayRules::until>,
+     writeDay<&DisplayRules::until>},
+    {"screens", QT_TRANSLATE_NOOP("DisplayRules", "all, wide or narrow"),
      [](const QString &text, DisplayRules &rules) {
-         const QDate day = dayFromText(text);
-         if (day.isValid())
-             rules.until = day;
-         return day.isValid();
+         return readChoice(screensChoices, text, rules.screens);
      },
      [](const DisplayRules &rules) {
-         return dayText(rules.until);
+         return writeChoice(screensChoices, rules.screens);
      }},
-    {"screens", QT_TRANSLATE_NOOP("DisplayRules", "all, wide or narrow"), readScreens,
-     writeScreens},
 }};
 
 QString rulesConflict(const DisplayRules &rules)
@@ -191,7 +164,7 @@ QStringList rulesScriptLines(const DisplayRules &rules, AdType type, const QStri
         return {};
     // Every value is a name, a number or a day: nothing in it needs escaping.
     QStringList members {QStringLiteral("key:'%1'").arg(rulesStorageKey(type, body))};
-    const QString start = writeStart(rules);
+    const QString start = writeChoice(startChoices, rules.start, rules.startAmount);
     if (!start.isEmpty()) {
         members << QStringLiteral("start:'%1'").arg(start.section(QLatin1Char(':'), 0, 0));
         if (rules.startAmount > 0)
@@ -203,9 +176,9 @@ QStringList rulesScriptLines(const DisplayRules &rules, AdType type, const QStri
         members << QStringLiteral("days:%1").arg(rules.days);
     // Days as numbers YYYYMMDD, which the script compares with the reader's day.
     if (rules.from.isValid())
-        members << QStringLiteral("from:") + rules.from.toString(QStringLiteral("yyyyMMdd"));
+        members << QStringLiteral("from:") + dayText(rules.from, QStringLiteral("yyyyMMdd"));
     if (rules.until.isValid())
-        members << QStringLiteral("until:") + rules.until.toString(QStringLiteral("yyyyMMdd"));
+        members << QStringLiteral("until:") + dayText(rules.until, QStringLiteral("yyyyMMdd"));
     if (rules.screens != DisplayRules::Screens::All)
         members << (rules.screens == DisplayRules::Screens::Wide ? QStringLiteral("wide:true")
                                                                  : QStringLiteral("wide:false"));
