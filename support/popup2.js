@@ -169,12 +169,15 @@
     if (canClose) closable.push(this);
   }
 
-  // Display rules on the page, if any, decide when the window opens.
+  // Display rules on the page, if any, decide when the window opens; one
+  // opened late comes in where the reader has scrolled to.
   window.popUp = function () {
-    var self = this, args = arguments;
-    function open() { popUp.apply(self, args); }
-    if (window.zephrinRules) window.zephrinRules.hold(open);
-    else open();
+    var self = this, args = Array.prototype.slice.call(arguments);
+    if (!window.zephrinRules) return popUp.apply(self, args);
+    window.zephrinRules.hold(function () {
+      args[0] = number(args[0], 0) + pageYOffset;
+      popUp.apply(self, args);
+    });
   };
   document.addEventListener('keydown', function (e) {
     if (e.key === 'Escape' && closable.length) closable[closable.length - 1].close();

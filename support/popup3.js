@@ -58,10 +58,15 @@
   document.addEventListener('keydown', function (e) {
     if (e.key === 'Escape' && box && box.style.visibility === 'visible') dismiss();
   });
-  // Display rules on the page, if any, decide when the box starts.
+  // Display rules on the page, if any, decide when the box starts; a box
+  // started late comes in where the reader has scrolled to.
   function start() {
-    if (window.zephrinRules) window.zephrinRules.hold(show);
-    else show();
+    if (!window.zephrinRules) return show();
+    window.zephrinRules.hold(function () {
+      var el = document.getElementById('dropin');
+      if (el) el.style.top = el.offsetTop + pageYOffset + 'px';
+      show();
+    });
   }
   whenReady(start);
 })();

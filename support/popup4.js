@@ -66,12 +66,16 @@
   }
 
   // Display rules on the page, if any, decide when the box starts; the box,
-  // in sight from the start, stays hidden until then.
+  // in sight from the start, stays hidden until then, and a box started late
+  // comes in where the reader has scrolled to.
   function start() {
     var box = document.getElementById('msg');
     if (!window.zephrinRules) return moveto();
     if (box && !started) box.style.visibility = 'hidden';
-    window.zephrinRules.hold(moveto);
+    window.zephrinRules.hold(function () {
+      moveto();
+      if (box) box.style.top = box.offsetTop + pageYOffset + 'px';
+    });
   }
   window.moveto = start;
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);

@@ -67,10 +67,15 @@
     countdown(box, SHOWN_MS, function () { box.style.visibility = 'hidden'; });
   }
 
-  // Display rules on the page, if any, decide when the box starts.
+  // Display rules on the page, if any, decide when the box starts; a box
+  // started late shows where the reader has scrolled to.
   function start() {
-    if (window.zephrinRules) window.zephrinRules.hold(show);
-    else show();
+    if (!window.zephrinRules) return show();
+    window.zephrinRules.hold(function () {
+      show();
+      var el = document.getElementById('sponsorAdDiv');
+      if (el) el.style.top = el.offsetTop + pageYOffset + 'px';
+    });
   }
   whenReady(start);
 })();

@@ -615,9 +615,9 @@ void AdsInBrowser::displayRules_holdBoxBack_data()
     QTest::addColumn<int>("viewWidth");
     QTest::addColumn<QString>("prelude"); // put first in the page's head
     // Steps: "hidden:MS" (still out of sight MS ms on), "shown" (in sight
-    // soon), "still:MS" (in sight MS ms on), "next" (another page of the site in the same tab),
-    // "fresh" (the page in a browser that never saw the site), "js:CODE" (run in the page; KEY is
-    // the ad's storage key).
+    // soon, within the window), "still:MS" (in sight MS ms on), "next" (another page of the site in
+    // the same tab), "fresh" (the page in a browser that never saw the site), "js:CODE" (run in the
+    // page; KEY is the ad's storage key).
     QTest::addColumn<QStringList>("steps");
 
     const QString scroll = QStringLiteral(
@@ -641,6 +641,9 @@ void AdsInBrowser::displayRules_holdBoxBack_data()
     QTest::newRow("Jumpy AD, scroll: at the depth, not before")
         << withRules(AdType::JumpyAd, {"start=scroll:50"}) << 800 << QString()
         << QStringList {"hidden:500", scroll.arg(0.4), "hidden:500", scroll.arg(0.6), "shown"};
+    QTest::newRow("Window AD, pointer leaves the top of a scrolled page")
+        << withRules(AdType::WindowAd, {"start=exit"}) << 800 << QString()
+        << QStringList {scroll.arg(0.9), "hidden:500", pointerOut.arg(-1), "shown"};
     QTest::newRow("StickME note, pointer leaves through the top")
         << withRules(AdType::StickMeNote, {"start=exit"}) << 800 << QString()
         << QStringList {"hidden:500", pointerOut.arg(40), "hidden:300", pointerOut.arg(-1),
@@ -714,7 +717,7 @@ void AdsInBrowser::displayRules_holdBoxBack()
     QVERIFY(open(true));
     for (const QString &step : steps) {
         if (step == QLatin1String("shown")) {
-            QTRY_VERIFY_WITH_TIMEOUT(check(seen), 15000);
+            QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
         } else if (step.startsWith(QLatin1String("hidden:"))
                    || step.startsWith(QLatin1String("still:"))) {
             QTest::qWait(step.section(QLatin1Char(':'), 1).toInt());
