@@ -145,10 +145,11 @@ DisplayRules MainWindow::displayRules() const
     // The lists hold the rules in the order of their enumerations.
     DisplayRules rules;
     rules.start = DisplayRules::Start(m_ui->startRule->currentIndex());
-    if (m_ui->startAmount->isEnabled())
+    if (rules.start == DisplayRules::Start::AfterDelay
+        || rules.start == DisplayRules::Start::AfterScroll)
         rules.startAmount = m_ui->startAmount->value();
     rules.showAgain = DisplayRules::ShowAgain(m_ui->showAgainRule->currentIndex());
-    if (m_ui->showAgainDays->isEnabled())
+    if (rules.showAgain == DisplayRules::ShowAgain::EveryNDays)
         rules.days = m_ui->showAgainDays->value();
     if (m_ui->fromDay->isChecked())
         rules.from = m_ui->fromDate->date();
@@ -178,13 +179,13 @@ void MainWindow::setDisplayRules(const DisplayRules &rules)
 
 void MainWindow::showRuleAmounts()
 {
-    const auto start = DisplayRules::Start(m_ui->startRule->currentIndex());
-    const bool scroll = start == DisplayRules::Start::AfterScroll;
-    m_ui->startAmount->setEnabled(scroll || start == DisplayRules::Start::AfterDelay);
+    // The rules take an amount only where it means something (it is never 0).
+    const DisplayRules rules = displayRules();
+    const bool scroll = rules.start == DisplayRules::Start::AfterScroll;
+    m_ui->startAmount->setEnabled(rules.startAmount > 0);
     m_ui->startAmount->setMaximum(scroll ? maxScrollPercent : maxDelaySeconds);
     m_ui->startAmount->setSuffix(scroll ? tr(" %") : tr(" s"));
-    m_ui->showAgainDays->setEnabled(DisplayRules::ShowAgain(m_ui->showAgainRule->currentIndex())
-                                    == DisplayRules::ShowAgain::EveryNDays);
+    m_ui->showAgainDays->setEnabled(rules.days > 0);
 }
 
 void MainWindow::showCatalogue()
