@@ -3,8 +3,11 @@
 
 #include "generator/generatedefaults.h"
 #include "generator/generation.h"
+#include "generator/settingsfile.h"
 #include "pages/pagetext.h"
+#include "pages/previewpage.h"
 
+#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -25,11 +28,13 @@ struct Run
     QByteArray err;
 };
 
-Run runProgram(const QString &program, const QStringList &arguments, const QString &folder)
+Run runProgram(const QString &program, const QStringList &arguments, const QString &folder,
+               const QByteArray &input = QByteArray())
 {
     QProcess process;
     process.setWorkingDirectory(folder);
     process.start(program, arguments);
+    process.write(input);
     process.closeWriteChannel();
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -40,9 +45,10 @@ Run runProgram(const QString &program, const QStringList &arguments, const QStri
     return run;
 }
 
-Run runCli(const QStringList &arguments, const QString &folder = QString())
+Run runCli(const QStringList &arguments, const QString &folder = QString(),
+           const QByteArray &input = QByteArray())
 {
-    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder);
+    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, input);
 }
 
 // git in folder, with no line-end conversion and an identity of its own.
@@ -97,6 +103,17 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The Content-Security-Policy source that allows the first script element of
+// html: the SHA-256 of its text as a browser reads it (CR LF and CR as LF).
+QByteArray firstScriptSource(const QString &html)
+{
+    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QLatin1String("<script")));
+    QString script = html.mid(start + 1, html.indexOf(QLatin1String("</script>")) - start - 1);
+    script.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
+    return "'sha256-"
+        + QCryptographicHash::hash(script.toUtf8(), QCryptographicHash::Sha256).toBase64() + "'";
+}
+
 // Every file under folder: its bytes and modification time.
 QMap<QString, QPair<QByteArray, QDateTime>> snapshot(const QString &folder)
 {
@@ -118,8 +135,6 @@ class TestZephrinCli : public QObject
 private Q_SLOTS:
     void generate_givesTheWindowsClipboardBytes_data();
     void generate_givesTheWindowsClipboardBytes();
-    void settingsFile_isVersionTwoOnlyWithRules_data();
-    void settingsFile_isVersionTwoOnlyWithRules();
     void addAndRemove_onASite();
     void addAndRemove_inAGitRepository_changeOnlyTheBlock();
     void badArguments_exitTwoAndWriteNothing_data();
@@ -130,7 +145,9 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<AdSettings>("window");
+    QTest::addColumn<QByteArray>("given"); // the file "given", and standard input
 
+    const QByteArray typedBody = "<b>Sale</b>\nToday only \u20AC5\n";
     for (AdType type : {AdType::StickMeNote, AdType::WindowAd, AdType::JumpyAd,
                         AdType::ForceEmailer, AdType::TimerAd}) {
         const QString name = QString::fromLatin1(adTypeInfo(type).caption);
@@ -139,7 +156,8 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
             ? QStringLiteral("2")
             : name.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
         QTest::addRow("%s, defaults", qPrintable(name))
-            << QStringList {QStringLiteral("--type"), typeArgument} << windowAfterGenerate(type);
+            << QStringList {QStringLiteral("--type"), typeArgument} << windowAfterGenerate(type)
+            << QByteArray();
 
         AdSettings typed = windowAfterGenerate(type);
         typed.height = QStringLiteral("300");
@@ -167,8 +185,27 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
                             QStringLiteral("#00ff7f"),
                             QStringLiteral("--body"),
                             QStringLiteral("<b>Sale</b>\nToday only \u20AC5\n")}
-            << typed;
+            << typed << QByteArray();
     }
+
+    AdSettings withBody = windowAfterGenerate(AdType::StickMeNote);
+    withBody.body = QStringLiteral("<b>Sale</b>\r\nToday only \u20AC5\r\n");
+    QTest::newRow("body from a file")
+        << QStringList {QStringLiteral("--body-file"), QStringLiteral("given")} << withBody
+        << typedBody;
+    QTest::newRow("body from standard input")
+        << QStringList {QStringLiteral("--body-file"), QStringLiteral("-")} << withBody
+        << typedBody;
+    // Options given beside a settings file win over its values.
+    AdSettings fromFile = windowAfterGenerate(AdType::TimerAd);
+    fromFile.width = QStringLiteral("500");
+    fromFile.caption = QStringLiteral("from the file");
+    QTest::newRow("settings file and options")
+        << QStringList {QStringLiteral("--settings"), QStringLiteral("given"),
+                        QStringLiteral("--width"), QStringLiteral("500")}
+        << fromFile
+        << QByteArray(
+               R"({"version": 1, "type": "timer-ad", "width": 300, "caption": "from the file"})");
     AdSettings ruled = windowAfterGenerate(AdType::TimerAd);
     ruled.rules.start = DisplayRules::Start::AfterScroll;
     ruled.rules.startAmount = 30;
@@ -181,56 +218,61 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
         << QString::fromLatin1("--type timer-ad --start scroll:30 --show-again days:7 --from "
                                "2026-12-01 --until 2026-12-24 --screens wide")
                .split(QLatin1Char(' '))
-        << ruled;
+        << ruled << QByteArray();
 }
 
 void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
 {
     QFETCH(QStringList, arguments);
     QFETCH(AdSettings, window);
+    QFETCH(QByteArray, given);
     const GeneratedCode code = windowCode(window);
     QVERIFY(!code.head.isEmpty());
-
-    // After Generate Body the clipboard holds the body; after Generate Head, the head.
-    const Run body = runCli(QStringList {QStringLiteral("generate"), QStringLiteral("--section"),
-                                         QStringLiteral("body")}
-                            + arguments);
-    QCOMPARE(body.exitCode, 0);
-    QCOMPARE(body.out, code.body.toUtf8());
-    const Run both = runCli(QStringList {QStringLiteral("generate")} + arguments);
-    QCOMPARE(both.exitCode, 0);
-    QCOMPARE(both.out, code.body.toUtf8() + code.clipboard.toUtf8());
-}
-
-void TestZephrinCli::settingsFile_isVersionTwoOnlyWithRules_data()
-{
-    QTest::addColumn<QStringList>("rules");
-    QTest::addColumn<int>("version");
-    QTest::newRow("no rules: version 1, as older programs read it") << QStringList() << 1;
-    QTest::newRow("rules: version 2")
-        << QStringList {"--start", "exit",       "--show-again", "visit",
-                        "--until", "2030-01-31", "--screens",    "narrow"}
-        << 2;
-}
-
-void TestZephrinCli::settingsFile_isVersionTwoOnlyWithRules()
-{
-    QFETCH(QStringList, rules);
-    QFETCH(int, version);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const Run saved = runCli(
-        QStringList {"generate", "--type", "jumpy-ad", "--save-settings", "s.json"} + rules,
-        dir.path());
-    QCOMPARE(saved.exitCode, 0);
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("given")), given));
+    const auto run = [&](const QStringList &command) {
+        return runCli(command + arguments, dir.path(), given);
+    };
+
+    // After Generate Body the clipboard holds the body; after Generate Head, the head.
+    const Run body
+        = run({QStringLiteral("generate"), QStringLiteral("--section"), QStringLiteral("body")});
+    QCOMPARE(body.exitCode, 0);
+    QCOMPARE(body.out, code.body.toUtf8());
+    const Run both = run({QStringLiteral("generate"), QStringLiteral("-o"), QStringLiteral("out"),
+                          QStringLiteral("--csp"), QStringLiteral("--save-settings"),
+                          QStringLiteral("saved.json")});
+    QCOMPARE(both.exitCode, 0);
+    QVERIFY(both.out.isEmpty());
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("out"))),
+             code.body.toUtf8() + code.clipboard.toUtf8());
+    // Each section holds one script, the head a second one with display rules;
+    // the head's have the support scripts' line breaks.
+    QByteArray sources = firstScriptSource(code.body) + '\n' + firstScriptSource(code.head) + '\n';
+    const qsizetype rulesScript = code.head.indexOf(QLatin1String("<script>"), 1);
+    if (rulesScript > 0)
+        sources += firstScriptSource(code.head.mid(rulesScript)) + '\n';
+    QCOMPARE(both.err, sources);
+
+    // The saved design reads back as the settings in use ("<Center>" included),
+    // and alone makes the same code again.
+    const DesignReadResult saved = readDesignFile(dir.filePath(QStringLiteral("saved.json")));
+    QVERIFY2(saved.ok(), qPrintable(saved.error));
+    AdSettings back = resolvedSettings(saved.design);
+    back.body = withCrLfLineBreaks(back.body);
+    QCOMPARE(back, window);
+    // Without rules the file stays version 1, which older programs read.
     const QJsonObject file
-        = QJsonDocument::fromJson(readFile(dir.filePath(QStringLiteral("s.json")))).object();
-    QCOMPARE(file.value(QStringLiteral("version")).toInt(), version);
-    QCOMPARE(file.contains(QStringLiteral("rules")), version > 1);
-    // The file alone gives the same code back.
-    const Run read = runCli({"generate", "--settings", "s.json"}, dir.path());
-    QCOMPARE(read.exitCode, 0);
-    QCOMPARE(read.out, saved.out);
+        = QJsonDocument::fromJson(readFile(dir.filePath(QStringLiteral("saved.json")))).object();
+    QCOMPARE(file.value(QStringLiteral("version")).toInt(), window.rules.isEmpty() ? 1 : 2);
+    const Run preview
+        = runCli({QStringLiteral("preview"), QStringLiteral("--settings"),
+                  QStringLiteral("saved.json"), QStringLiteral("-o"), QStringLiteral("view.html")},
+                 dir.path());
+    QCOMPARE(preview.exitCode, 0);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("view.html"))),
+             previewPage(code.body, code.head));
 }
 
 void TestZephrinCli::addAndRemove_onASite()
@@ -253,6 +295,9 @@ void TestZephrinCli::addAndRemove_onASite()
     QVERIFY(writeFile(site + QStringLiteral("/c.asp"), withBlock("<p>done</p>\r\n")));
     QVERIFY(writeFile(site + QStringLiteral("/d.htm"), QByteArray("GIF89a\0\0", 8)));
     QVERIFY(writeFile(site + QStringLiteral("/notes.txt"), notes));
+    // The block is current, but the page's own lines still end in LF alone.
+    const QByteArray lfLines = "<p>lf</p>\n";
+    QVERIFY(writeFile(site + QStringLiteral("/e.html"), lfLines + withBlock(QByteArray())));
     // A second name of b.php: the two are rewritten one after the other.
     QVERIFY(QFile::link(QStringLiteral("b.php"), site + QStringLiteral("/sub/b.html")));
     const QStringList add
@@ -269,12 +314,13 @@ void TestZephrinCli::addAndRemove_onASite()
     // A refused page leaves the others updated.
     const Run first = runCli(add, dir.path());
     QCOMPARE(first.exitCode, 1);
-    QCOMPARE(first.out,
-             QByteArray("site/a.html: updated\nsite/c.asp: unchanged\n"
-                        "site/d.htm: refused: Cannot add the code to \"site/d.htm\": The file is "
-                        "not a text page: it contains NUL bytes, as programs, images and other "
-                        "binary files do.\nsite/sub/b.html: updated\nsite/sub/b.php: unchanged\n"
-                        "5 pages: 2 updated, 2 unchanged, 1 refused.\n"));
+    QCOMPARE(
+        first.out,
+        QByteArray("site/a.html: updated\nsite/c.asp: unchanged\n"
+                   "site/d.htm: refused: Cannot add the code to \"site/d.htm\": The file is "
+                   "not a text page: it contains NUL bytes, as programs, images and other "
+                   "binary files do.\nsite/e.html: updated\nsite/sub/b.html: updated\n"
+                   "site/sub/b.php: unchanged\n6 pages: 3 updated, 2 unchanged, 1 refused.\n"));
     QCOMPARE(readFile(site + QStringLiteral("/a.html")), withBlock(plain));
     QCOMPARE(readFile(site + QStringLiteral("/sub/b.php")), withBlock("<p>x</p>\r\n"));
     QCOMPARE(readFile(site + QStringLiteral("/notes.txt")), notes);
@@ -284,13 +330,20 @@ void TestZephrinCli::addAndRemove_onASite()
     QTest::qWait(20);
     const Run again = runCli(add, dir.path());
     QCOMPARE(again.exitCode, 1);
-    QVERIFY(again.out.endsWith("5 pages: 0 updated, 4 unchanged, 1 refused.\n"));
+    QVERIFY(again.out.endsWith("6 pages: 0 updated, 5 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), added);
     QCOMPARE(runCli({QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("3"),
                      QStringLiteral("site/a.html")},
                     dir.path())
                  .exitCode,
              0);
+
+    // A dry run of remove touches nothing either.
+    QCOMPARE(
+        runCli({QStringLiteral("remove"), QStringLiteral("--dry-run"), QStringLiteral("-r"), site})
+            .exitCode,
+        1);
+    QCOMPARE(snapshot(site), added);
 
     // remove takes the block off; a second remove finds none.
     const Run removed = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
@@ -299,7 +352,7 @@ void TestZephrinCli::addAndRemove_onASite()
     QCOMPARE(readFile(site + QStringLiteral("/c.asp")), "<p>done</p>\r\n");
     const auto cleared = snapshot(site);
     const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
-    QVERIFY(removedAgain.out.endsWith("5 pages: 0 updated, 4 unchanged, 1 refused.\n"));
+    QVERIFY(removedAgain.out.endsWith("6 pages: 0 updated, 5 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), cleared);
 }
 
