@@ -1,4 +1,6 @@
 #include "app/mainwindow.h"
+#include "generator/supportfolder.h"
+#include "generator/userlanguage.h"
 #include "host/qthostservices.h"
 
 #include <QApplication>
@@ -48,6 +50,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Tolvane"));
     QApplication::setDesktopFileName(QStringLiteral("example.tolvane.Zephrin"));
     QApplication::setWindowIcon(programIcon());
+    installTranslations(translationsFolder());
 
     QtHostServices host;
     MainWindow window(host);

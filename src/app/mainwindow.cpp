@@ -41,6 +41,13 @@ QStringList pageNameFilters()
 }
 constexpr int initialPageFilter = 2; // HTML Files
 
+// A text the Generate command leaves in the settings, in the user's language:
+// the placeholders and the caption label; numbers and addresses stay as they are.
+QString settingsFormText(const QString &text)
+{
+    return QCoreApplication::translate("SettingsForm", text.toUtf8().constData());
+}
+
 } // namespace
 
 MainWindow::MainWindow(HostServices &host, QWidget *parent)
@@ -146,9 +153,9 @@ void MainWindow::showSettings()
     for (std::size_t i = 0; i < state.fields.size(); ++i) {
         labels[i]->setEnabled(state.labelsEnabled[i]);
         fields[i]->setEnabled(state.fields[i].enabled);
-        fields[i]->setText(state.fields[i].text);
+        fields[i]->setText(settingsFormText(state.fields[i].text));
     }
-    m_ui->Label5->setText(state.captionLabel);
+    m_ui->Label5->setText(settingsFormText(state.captionLabel));
     m_ui->SSTab1->setCurrentIndex(CreateTab);
     m_ui->Command12->setFocus();
 }
@@ -193,7 +200,7 @@ void MainWindow::openHelp()
 void MainWindow::showCatalogueEntry(AdType type)
 {
     const AdTypeInfo &info = adTypeInfo(type);
-    m_ui->Label14->setText(QString::fromLatin1(info.description));
+    m_ui->Label14->setText(QCoreApplication::translate("AdCatalogue", info.description));
     // A missing or unreadable image leaves the box empty.
     m_ui->Picture1->setPixmap(
         QPixmap(m_host.applicationFolder() + QLatin1Char('/') + QLatin1String(info.snapshot)));

@@ -17,10 +17,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The page run's translation context.
+struct Texts
 {
-    return QCoreApplication::translate("PageRun", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PageRun)
+};
 
 // Below this many pages the run is over before a bar would be any help.
 constexpr int progressFrom = 8;
@@ -148,9 +149,9 @@ private:
 QList<QCommandLineOption> PageRun::options()
 {
     return {
-        {QStringLiteral("dry-run"), tr("Write nothing; say what would happen.")},
+        {QStringLiteral("dry-run"), Texts::tr("Write nothing; say what would happen.")},
         {{QStringLiteral("r"), QStringLiteral("recursive")},
-         tr("Take the *.htm, *.html, *.asp and *.php pages in folders.")},
+         Texts::tr("Take the *.htm, *.html, *.asp and *.php pages in folders.")},
     };
 }
 
@@ -160,7 +161,7 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
     PageList list;
     if (arguments.isEmpty()) {
-        list.error = tr("no page or folder given");
+        list.error = Texts::tr("no page or folder given");
         return list;
     }
     const QStringList patterns = {QStringLiteral("*.htm"), QStringLiteral("*.html"),
@@ -168,7 +169,7 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
     for (const QString &argument : arguments) {
         const QFileInfo info(argument);
         if (!info.exists()) {
-            list.error = tr("\"%1\": no such file or folder").arg(argument);
+            list.error = Texts::tr("\"%1\": no such file or folder").arg(argument);
             return list;
         }
         if (!info.isDir()) {
@@ -176,8 +177,8 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
             continue;
         }
         if (!recursive) {
-            list.error
-                = tr("\"%1\" is a folder; give --recursive to take the pages in it").arg(argument);
+            list.error = Texts::tr("\"%1\" is a folder; give --recursive to take the pages in it")
+                             .arg(argument);
             return list;
         }
         QDirIterator it(argument, patterns, QDir::Files | QDir::Hidden,
@@ -202,26 +203,28 @@ int PageRun::run(const QStringList &pages, bool dryRun, Console &console,
         switch (result.outcome) {
         case PageOutcome::Updated:
             ++updated;
-            console.print(tr("%1: updated").arg(page));
+            console.print(Texts::tr("%1: updated").arg(page));
             break;
         case PageOutcome::Unchanged:
             ++unchanged;
-            console.print(tr("%1: unchanged").arg(page));
+            console.print(Texts::tr("%1: unchanged").arg(page));
             break;
         case PageOutcome::Refused:
             ++refused;
-            console.print(tr("%1: refused: %2").arg(page, result.message));
+            console.print(Texts::tr("%1: refused: %2").arg(page, result.message));
             break;
         }
         if (showProgress)
             console.status(progressBar(updated + unchanged + refused, int(pages.size())));
     }
     console.clearStatus();
-    const QString counts
-        = tr("%1 updated, %2 unchanged, %3 refused").arg(updated).arg(unchanged).arg(refused);
-    console.print(
-        dryRun
-            ? tr("Dry run, nothing written; %1 pages would be: %2.").arg(pages.size()).arg(counts)
-            : tr("%1 pages: %2.").arg(pages.size()).arg(counts));
+    const QString counts = Texts::tr("%1 updated, %2 unchanged, %3 refused")
+                               .arg(updated)
+                               .arg(unchanged)
+                               .arg(refused);
+    console.print(dryRun ? Texts::tr("Dry run, nothing written; %n pages would be: %1.", nullptr,
+                                     int(pages.size()))
+                               .arg(counts)
+                         : Texts::tr("%n pages: %1.", nullptr, int(pages.size())).arg(counts));
     return refused > 0 ? ExitSomeRefused : ExitDone;
 }

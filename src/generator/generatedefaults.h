@@ -7,6 +7,8 @@
 #include <array>
 
 // What the Generate command leaves in the Create tab's settings for a type.
+// The placeholder texts ("<Center>", "<Not required>") and the caption label
+// are English; the window shows them translated in the "SettingsForm" context.
 struct SettingsFormState
 {
     struct Field
