@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Price : $29.95 (Includes Free webpage version)</source>
-        <translation>Preis: 29,95 $ (inkl. kostenloser Webseiten-Version)</translation>
+        <translation>Preis: 29,95 $ (inkl. kostenloser Webversion)</translation>
     </message>
     <message>
         <source>Platform : Windows 98/2000/ME/XP</source>
@@ -543,6 +543,10 @@
             <numerusform>%n Seite: %1.</numerusform>
             <numerusform>%n Seiten: %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>PAGE|FOLDER...</source>
+        <translation>SEITE|ORDNER...</translation>
     </message>
 </context>
 <context>

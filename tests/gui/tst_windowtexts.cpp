@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
@@ -31,8 +32,8 @@ QString clipped(const QWidget *control, const QString &text, const QSize &needed
         .arg(room.height());
 }
 
-// Adds to problems every label, button, option button, check box, frame and
-// tab of window whose caption its designed size cuts off at its own font.
+// Adds to problems every label, button, option button, check box, frame, tab
+// and list line of window whose text its designed size cuts off at its own font.
 void checkCaptions(const QWidget *window, QStringList *problems)
 {
     const auto check
@@ -81,6 +82,13 @@ void checkCaptions(const QWidget *window, QStringList *problems)
                                                       QStyle::SC_GroupBoxLabel, box);
             if (!box->rect().contains(title))
                 problems->append(clipped(box, box->title(), title.size(), box->size()));
+        } else if (const auto *list = qobject_cast<const QListWidget *>(w)) {
+            const QSize room = list->viewport()->size();
+            for (int row = 0; row < list->count(); ++row) {
+                const QSize needed = list->sizeHintForIndex(list->model()->index(row, 0));
+                if (needed.width() > room.width())
+                    problems->append(clipped(list, list->item(row)->text(), needed, room));
+            }
         } else if (const auto *tabs = qobject_cast<const QTabWidget *>(w)) {
             const QTabBar *bar = tabs->tabBar();
             const int padding = style->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
