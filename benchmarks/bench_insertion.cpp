@@ -103,7 +103,7 @@ int main(int argc, char **argv)
 
         if (!read.ok() || !page.ok() || !error.isEmpty()) {
             std::fprintf(stderr, "insertion failed: %s%s%s\n", qPrintable(read.error),
-                         qPrintable(page.error), qPrintable(error));
+                         qPrintable(page.layout.error), qPrintable(error));
             return 1;
         }
         if (!writeSample()) {

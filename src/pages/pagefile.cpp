@@ -14,15 +14,6 @@ PageResult refused(const QString &message)
     return {PageOutcome::Refused, message};
 }
 
-// The code block alone in the page's encoding, as pageWithBlock composes it
-// after the kept text.
-QByteArray blockFor(PageEncoding encoding, const QString &body, const QString &head)
-{
-    PreparedPage empty;
-    empty.encoding = encoding;
-    return pageWithBlock(empty, body, head);
-}
-
 QString changedWhileRead(const QString &path)
 {
     return QCoreApplication::translate(
@@ -30,6 +21,20 @@ QString changedWhileRead(const QString &path)
                "The page \"%1\" was changed by another program while it was being "
                "read, so it was left as it is. Try again.")
         .arg(path);
+}
+
+// The page's own bytes as read, handed on a few megabytes at a time: the
+// store has the disk start on each stretch while the next is copied, so its
+// final flush waits only for the last one.
+bool putOwnBytes(const LoadedPage &page, const ByteSink &sink)
+{
+    constexpr qsizetype stretch = 4 * 1024 * 1024;
+    const QByteArrayView own = page.original.view().first(page.layout.cut);
+    for (qsizetype at = 0; at < own.size(); at += stretch) {
+        if (!sink(own.sliced(at, qMin(stretch, own.size() - at))))
+            return false;
+    }
+    return true;
 }
 
 // The write that replaceFileContents would do, or what a dry run reports of it.
@@ -85,18 +90,12 @@ PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const 
     if (!page.ok())
         return refused(page.error);
     const QByteArrayView original = page.original.view();
-    const QByteArray block = blockFor(page.layout.encoding, body, head);
-    // The page stays as it is when its kept text is the bytes as read and the
-    // block after it is the same; a kept text that needs rewriting differs
-    // from the bytes as read, so the page changes.
-    if (page.layout.keptAsRead && original.sliced(page.layout.cut) == block)
+    const QByteArray block = codeBlock(page.layout, body, head);
+    // The page's own bytes go out as read; only the block after them is new.
+    if (original.sliced(page.layout.cut) == block)
         return {PageOutcome::Unchanged, {}};
     return replacePage(
-        page,
-        [&](const ByteSink &sink) {
-            return putKeptText(original, page.layout, sink) && sink(block);
-        },
-        dryRun);
+        page, [&](const ByteSink &sink) { return putOwnBytes(page, sink) && sink(block); }, dryRun);
 }
 
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head, bool dryRun)
@@ -109,13 +108,8 @@ PageResult removeCodeFromPage(const QString &path, bool dryRun)
     const LoadedPage page = loadPage(path);
     if (!page.ok())
         return refused(page.error);
-    // A page without a block is left as it is, even if its line ends differ.
     if (!page.layout.hadBlock)
         return {PageOutcome::Unchanged, {}};
     return replacePage(
-        page,
-        [&page](const ByteSink &sink) {
-            return putKeptText(page.original.view(), page.layout, sink);
-        },
-        dryRun);
+        page, [&page](const ByteSink &sink) { return putOwnBytes(page, sink); }, dryRun);
 }

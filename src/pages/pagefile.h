@@ -37,9 +37,9 @@ LoadedPage loadPage(const QString &path);
 // Writes page with the block of body and head in place of any block it had,
 // through replaceFileContents. A page whose bytes would not change is left
 // untouched (same contents, same modification time). With dryRun nothing is
-// written; the result says what would happen. The new page is written
-// straight from the bytes as read, with line ends rewritten on the way where
-// needed: no copy of a large page is made.
+// written; the result says what would happen. The page's own bytes are
+// written straight from the bytes as read, followed by the block (see
+// codeBlock): no copy of a large page is made.
 PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const QString &head,
                              bool dryRun = false);
 
@@ -47,6 +47,8 @@ PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const 
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head,
                          bool dryRun = false);
 
-// Takes the block (the marker and everything after it) off the page at path,
-// with the same reading and writing rules. A page without a block is Unchanged.
+// Takes the block (the marker and everything after it, and a line end the
+// block brought in front of it) off the page at path, with the same reading
+// and writing rules, so add then remove gives the page back byte for byte. A
+// page without a block is Unchanged.
 PageResult removeCodeFromPage(const QString &path, bool dryRun = false);

@@ -4,63 +4,72 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include <functional>
-
 // The comment that marks the start of Zephrin's code block in a page.
 // Searched for and written as it stands (case-sensitive).
 extern const QByteArray insertionMarker;
 
-// How a page's text is stored; the block is written back the same way.
+// How a page's text is stored; the block is written in the same way.
 enum class PageEncoding {
     Bytes, // UTF-8 (with or without BOM) or any single-byte encoding: kept byte for byte
     Utf16LE, // UTF-16 with a little-endian byte-order mark
     Utf16BE, // UTF-16 with a big-endian byte-order mark
 };
 
-// A page read and trimmed, ready to receive the code block.
-struct PreparedPage
+// The line end the block is written with: LF in a page whose line ends are
+// all LF; CR LF in any other page (CR LF, lone CR, mixed, or no line end).
+enum class LineEnd {
+    CrLf,
+    Lf,
+};
+
+// Where a page's own text ends and how its block is to be written, found in
+// one pass over the bytes as read, without copying the page.
+struct PageLayout
 {
-    QByteArray keptText; // page before the first marker, in the page's encoding,
-                         // every line ending CR LF
     PageEncoding encoding = PageEncoding::Bytes;
+    // The page's own bytes (a byte-order mark included) are the first `cut`
+    // bytes as read: up to its block's marker, or the whole file without one.
+    qsizetype cut = 0;
     bool hadBlock = false; // whether the page held the marker (and so a block)
+    LineEnd lineEnd = LineEnd::CrLf;
+    // The page's own text ends in the middle of a line, so its block brings the
+    // line end the marker needs in front of it, and leaves off its own final one.
+    bool blockBringsLineEnd = false;
     QString error; // the reason the page is refused; empty when it is usable
     bool ok() const { return error.isEmpty(); }
 };
 
-// Splits the page into lines (a line ends at LF, with a CR before it dropped;
-// a lone CR stays), ends each line with CR LF, and cuts the result at the first
-// exact occurrence of the marker. Refuses, with a reason, text that is not a
-// page: a NUL byte in the first 8000 bytes of a file without a UTF-16 BOM, or
-// a UTF-16 page with an odd number of bytes. A UTF-8 BOM stays at the front.
-PreparedPage preparePage(const QByteArray &fileContents);
-
-// Where preparePage cuts a page and whether its kept text differs from the
-// bytes as read, found in one pass without copying the page.
-struct PageLayout
-{
-    PageEncoding encoding = PageEncoding::Bytes;
-    qsizetype textStart = 0; // the text begins after any byte-order mark
-    qsizetype cut = 0; // the kept text comes from the bytes before this: the marker, or the end
-    bool hadBlock = false;
-    bool keptAsRead = false; // the kept text is exactly the bytes before cut
-    QString error; // as PreparedPage::error
-    bool ok() const { return error.isEmpty(); }
-};
+// Finds the first exact occurrence of the marker (in UTF-16 pages at a
+// character boundary) and the page's own text before it. A line end in front
+// of the marker belongs to the block, not the page, only when the block shows
+// it brought one: the block then ends with "</head>" and no line end, its
+// marker is followed by the same line end, and the text before that line end
+// does not end a line; blocks written otherwise, by earlier versions too, are
+// cut exactly at the marker. Refuses, with a reason, text that is not a page: a
+// NUL byte in the first 8000 bytes of a file without a UTF-16 BOM, or a UTF-16
+// page with an odd number of bytes.
 PageLayout pageLayout(QByteArrayView fileContents);
 
-// Hands preparePage's keptText for fileContents, laid out by layout, to put
-// in pieces: the bytes as read when they need no change, otherwise rewritten a
-// chunk at a time, so no copy of a large page is made. Returns false as soon
-// as put does.
-bool putKeptText(QByteArrayView fileContents, const PageLayout &layout,
-                 const std::function<bool(QByteArrayView piece)> &put);
+// The block that follows the page's own bytes, in the page's encoding (the
+// sections as UTF-8 for a Bytes page): the marker, a line end, "<body>", body,
+// "</body><head>", head, "</head>" and a final line end; or, when
+// layout.blockBringsLineEnd, a line end, then the same without the final one.
+// Its line ends, those the sections hold as CR LF included, are the layout's.
+// A refused layout gives an empty result.
+QByteArray codeBlock(const PageLayout &layout, const QString &body, const QString &head);
 
-// The new page: keptText, then the marker, CR LF, "<body>", body,
-// "</body><head>", head, "</head>" and a final CR LF, in the page's encoding
-// (the sections as UTF-8 for a Bytes page). A refused page gives an empty result.
+// A page read and laid out, with its own bytes, to compose a new page in memory.
+struct PreparedPage
+{
+    QByteArray keptText; // the page's own bytes as read (see PageLayout::cut)
+    PageLayout layout;
+    bool ok() const { return layout.ok(); }
+};
+PreparedPage preparePage(const QByteArray &fileContents);
+
+// The new page: keptText followed by codeBlock. A refused page gives an empty result.
 QByteArray pageWithBlock(const PreparedPage &page, const QString &body, const QString &head);
 
-// "<body>" body "</body><head>" head "</head>" CR LF: the code as both the
-// inserted block (after the marker and CR LF) and the preview page hold it.
+// "<body>" body "</body><head>" head "</head>" CR LF: the preview page, and the
+// code as a CR LF page's block holds it after the marker and CR LF.
 QString codeSections(const QString &body, const QString &head);

@@ -23,22 +23,13 @@ struct Run
     QByteArray err;
 };
 
-// Runs zephrin-cli in folder, in English unless leading NAME=value arguments
-// set its environment as a shell would ("LANGUAGE=de add p.html").
-Run runCli(QStringList arguments, const QString &folder = QString())
+Run runProgram(const QString &program, const QStringList &arguments, const QString &folder,
+               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setWorkingDirectory(folder);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    while (!arguments.isEmpty() && arguments.constFirst().contains(QLatin1Char('='))
-           && !arguments.constFirst().startsWith(QLatin1Char('-'))) {
-        const QString setting = arguments.takeFirst();
-        environment.insert(setting.section(QLatin1Char('='), 0, 0),
-                           setting.section(QLatin1Char('='), 1));
-    }
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZEPHRIN_CLI), arguments);
+    process.start(program, arguments);
     process.closeWriteChannel();
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -47,6 +38,33 @@ Run runCli(QStringList arguments, const QString &folder = QString())
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+// Runs zephrin-cli in folder, in English unless leading NAME=value arguments
+// set its environment as a shell would ("LANGUAGE=de add p.html").
+Run runCli(QStringList arguments, const QString &folder = QString())
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    while (!arguments.isEmpty() && arguments.constFirst().contains(QLatin1Char('='))
+           && !arguments.constFirst().startsWith(QLatin1Char('-'))) {
+        const QString setting = arguments.takeFirst();
+        environment.insert(setting.section(QLatin1Char('='), 0, 0),
+                           setting.section(QLatin1Char('='), 1));
+    }
+    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, environment);
+}
+
+// git in folder, with no line-end conversion and an identity of its own.
+Run runGit(const QString &folder, const QStringList &arguments)
+{
+    return runProgram(QStringLiteral("git"),
+                      QStringList {QStringLiteral("-c"), QStringLiteral("core.autocrlf=false"),
+                                   QStringLiteral("-c"), QStringLiteral("user.name=Zephrin"),
+                                   QStringLiteral("-c"),
+                                   QStringLiteral("user.email=zephrin@tolvane.example")}
+                          + arguments,
+                      folder);
 }
 
 // The window's settings after choosing type and pressing Generate, with the
@@ -110,6 +128,7 @@ private Q_SLOTS:
     void generate_givesTheWindowsClipboardBytes_data();
     void generate_givesTheWindowsClipboardBytes();
     void addAndRemove_onASite();
+    void addAndRemove_inAGitRepository_changeOnlyTheBlock();
     void badArguments_exitTwoAndWriteNothing_data();
     void badArguments_exitTwoAndWriteNothing();
 };
@@ -239,12 +258,56 @@ void TestZephrinCli::addAndRemove_onASite()
     // remove takes the block off; a second remove finds none.
     const Run removed = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
     QCOMPARE(removed.exitCode, 1);
-    QCOMPARE(readFile(site + QStringLiteral("/a.html")), "<html><body>Hello</body></html>\r\n");
+    QCOMPARE(readFile(site + QStringLiteral("/a.html")), plain);
     QCOMPARE(readFile(site + QStringLiteral("/c.asp")), "<p>done</p>\r\n");
     const auto cleared = snapshot(site);
     const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
     QVERIFY(removedAgain.out.endsWith("5 pages: 0 updated, 4 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), cleared);
+}
+
+void TestZephrinCli::addAndRemove_inAGitRepository_changeOnlyTheBlock()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QMap<QString, QByteArray> pages {
+        {QStringLiteral("bom.htm"), "\xEF\xBB\xBF<p>BOM</p>\n"},
+        {QStringLiteral("crlf.html"), "<html>\r\n<p>CR LF</p>\r\n</html>\r\n"},
+        {QStringLiteral("lf.html"), "<html>\n<p>LF</p>\n</html>\n"},
+        {QStringLiteral("mixed.php"), "<?php echo 1; ?>\n<p>mixed</p>\r\n"},
+        {QStringLiteral("open.html"), "<p>no final line end</p>\n</html>"},
+    };
+    for (auto page = pages.cbegin(); page != pages.cend(); ++page)
+        QVERIFY(writeFile(dir.filePath(page.key()), page.value()));
+    for (const char *command : {"init -q", "add -A", "commit -q -m site"}) {
+        const Run git = runGit(dir.path(), QString::fromLatin1(command).split(QLatin1Char(' ')));
+        QVERIFY2(git.exitCode == 0, git.err.constData());
+    }
+
+    const Run added = runCli({QStringLiteral("add"), QStringLiteral("--type"),
+                              QStringLiteral("timer-ad"), QStringLiteral("-r"), dir.path()});
+    QVERIFY2(added.exitCode == 0, added.err.constData());
+    // Only the block's lines are added; the last line of a page that had no
+    // line end gains one, so git counts it as changed.
+    const GeneratedCode code = windowCode(windowAfterGenerate(AdType::TimerAd));
+    QVERIFY(!code.head.isEmpty());
+    QByteArray expected;
+    for (auto page = pages.cbegin(); page != pages.cend(); ++page) {
+        const QByteArray block
+            = pageWithBlock(preparePage(page.value()), code.body, code.head).sliced(page->size());
+        const int lastLine = page->endsWith('\n') ? 0 : 1;
+        expected += QByteArray::number(block.count('\n') + lastLine) + '\t'
+            + QByteArray::number(lastLine) + '\t' + page.key().toUtf8() + '\n';
+    }
+    QCOMPARE(runGit(dir.path(), {QStringLiteral("diff"), QStringLiteral("--numstat")}).out,
+             expected);
+
+    const Run removed = runCli({QStringLiteral("remove"), QStringLiteral("-r"), dir.path()});
+    QVERIFY2(removed.exitCode == 0, removed.err.constData());
+    const Run status
+        = runGit(dir.path(), {QStringLiteral("status"), QStringLiteral("--porcelain")});
+    QCOMPARE(status.exitCode, 0);
+    QCOMPARE(status.out, QByteArray());
 }
 
 void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()

@@ -612,8 +612,8 @@ void TestFileStore::mappedPage_shortenedWhileRead_isRefusedNotFatal_data()
 {
     QTest::addColumn<QByteArray>("lineEnd");
     QTest::addColumn<bool>("hardLink"); // a second name sends the page down the in-place route
-    // CR LF lines are written straight from the mapping; LF lines are read
-    // by the program itself to rewrite them.
+    // The page's own bytes, CR LF and LF lines alike, go straight from the
+    // mapping into the new page.
     QTest::newRow("CR LF page") << QByteArray("\r\n") << false;
     QTest::newRow("LF page") << QByteArray("\n") << false;
     QTest::newRow("page with another hard link, updated in place") << QByteArray("\r\n") << true;

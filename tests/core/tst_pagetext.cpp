@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(PageEncoding)
+
 namespace {
 
 // A reference, so it is ready before the library's own globals are.
@@ -35,6 +37,12 @@ QByteArray bom(bool littleEndian)
     return littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
 }
 
+QByteArray encoded(PageEncoding encoding, QStringView text)
+{
+    return encoding == PageEncoding::Bytes ? text.toUtf8()
+                                           : utf16(text, encoding == PageEncoding::Utf16LE);
+}
+
 } // namespace
 
 class TestPageText : public QObject
@@ -42,93 +50,131 @@ class TestPageText : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void preparePage_keepsTextBeforeMarker_data();
-    void preparePage_keepsTextBeforeMarker();
+    void addThenRemove_keepsThePageAsRead_data();
+    void addThenRemove_keepsThePageAsRead();
     void preparePage_refusesWhatIsNotText_data();
     void preparePage_refusesWhatIsNotText();
     void codeSections_endThePageAndMakeThePreview_data();
     void codeSections_endThePageAndMakeThePreview();
-    void utf16Page_roundTripsInItsOwnEncoding_data();
-    void utf16Page_roundTripsInItsOwnEncoding();
 };
 
-void TestPageText::preparePage_keepsTextBeforeMarker_data()
+void TestPageText::addThenRemove_keepsThePageAsRead_data()
 {
     QTest::addColumn<QByteArray>("page");
-    QTest::addColumn<QByteArray>("kept");
+    QTest::addColumn<QByteArray>("kept"); // the page's own bytes, before its block
+    QTest::addColumn<PageEncoding>("encoding");
+    QTest::addColumn<QString>("lineEnd"); // the block's
+    QTest::addColumn<bool>("bringsLineEnd"); // in front of the marker, for a line left open
 
+    const QString lf = QStringLiteral("\n"), crLf = QStringLiteral("\r\n");
+    const auto row = [](const char *name, const QByteArray &page, const QByteArray &kept,
+                        const QString &lineEnd, bool brings) {
+        QTest::newRow(name) << page << kept << PageEncoding::Bytes << lineEnd << brings;
+    };
+    const auto same
+        = [&row](const char *name, const QByteArray &page, const QString &lineEnd, bool brings) {
+              row(name, page, page, lineEnd, brings);
+          };
     const QByteArray earlierBlock = blockBytes("old body", "old head");
     const QByteArray bom8("\xEF\xBB\xBF");
 
-    QTest::newRow("empty page") << QByteArray() << QByteArray();
-    QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n");
-    QTest::newRow("LF page") << QByteArray("<html>\n<p>x</p>\n")
-                             << QByteArray("<html>\r\n<p>x</p>\r\n");
-    QTest::newRow("CR LF page") << QByteArray("a\r\nb\r\n") << QByteArray("a\r\nb\r\n");
-    QTest::newRow("mixed line ends") << QByteArray("a\nb\r\nc") << QByteArray("a\r\nb\r\nc\r\n");
-    QTest::newRow("lone CR kept") << QByteArray("a\rb\n") << QByteArray("a\rb\r\n");
-    QTest::newRow("CR at end of file kept") << QByteArray("a\r") << QByteArray("a\r\r\n");
-    QTest::newRow("only one CR dropped before LF")
-        << QByteArray("a\r\r\n") << QByteArray("a\r\r\n");
-    QTest::newRow("empty lines kept") << QByteArray("\n\n") << QByteArray("\r\n\r\n");
-    QTest::newRow("earlier block replaced")
-        << QByteArray("<p>page</p>\r\n" + earlierBlock) << QByteArray("<p>page</p>\r\n");
-    QTest::newRow("text after earlier block lost")
-        << QByteArray("<p>page</p>\n" + earlierBlock + "<p>added later</p>\n")
-        << QByteArray("<p>page</p>\r\n");
-    QTest::newRow("page starting with marker") << QByteArray(M + "\nrest\n") << QByteArray();
-    QTest::newRow("marker inside page text")
-        << QByteArray("<p>\nquote " + M + " end</p>\n") << QByteArray("<p>\r\nquote ");
-    QTest::newRow("marker after lone CR") << QByteArray("a\r" + M) << QByteArray("a\r");
-    QTest::newRow("first of two markers")
-        << QByteArray("a\n" + M + "b\n" + M + "c\n") << QByteArray("a\r\n");
-    QTest::newRow("marker in another case")
-        << QByteArray("a\n" + M.toUpper() + "\n") << QByteArray("a\r\n" + M.toUpper() + "\r\n");
-    QTest::newRow("marker with spaces") << QByteArray("<!-- www.tolvane.example/zephrin -->")
-                                        << QByteArray("<!-- www.tolvane.example/zephrin -->\r\n");
-    QTest::newRow("marker broken by a line end")
-        << QByteArray(M.left(10) + "\n" + M.mid(10))
-        << QByteArray(M.left(10) + "\r\n" + M.mid(10) + "\r\n");
-    QTest::newRow("UTF-8 with BOM")
-        << QByteArray(bom8 + "caf\xC3\xA9\n€\n") << QByteArray(bom8 + "caf\xC3\xA9\r\n€\r\n");
-    QTest::newRow("UTF-8 BOM alone") << bom8 << bom8;
-    QTest::newRow("UTF-8 BOM then marker") << QByteArray(bom8 + M) << bom8;
-    QTest::newRow("Latin-1 bytes kept")
-        << QByteArray("caf\xE9\n\xFF\x80\n") << QByteArray("caf\xE9\r\n\xFF\x80\r\n");
-    QTest::newRow("NUL beyond first 8000 bytes")
-        << QByteArray(QByteArray(8000, 'a') + '\0')
-        << QByteArray(QByteArray(8000, 'a') + '\0' + "\r\n");
-    // Longer than the pieces the kept text is written in.
+    same("empty page", QByteArray(), crLf, false);
+    same("LF page", "<html>\n<p>x</p>\n", lf, false);
+    same("CR LF page", "a\r\nb\r\n", crLf, false);
+    same("lone CR line ends", "a\rb\r", crLf, false);
+    same("mixed line ends", "a\nb\r\nc\rd\n", crLf, false);
+    same("last line without line end", "a\r\nb", crLf, true);
+    same("LF page without final line end", "a\nb", lf, true);
+    same("no line end at all", "<html><head></head><body></body></html>", crLf, true);
+    same("CR at end of file", "a\r", crLf, false);
+    same("CR before CR LF", "a\r\r\n", crLf, false);
+    same("empty lines", "\n\n", lf, false);
+    row("earlier block replaced", "<p>page</p>\r\n" + earlierBlock, "<p>page</p>\r\n", crLf, false);
+    row("text after earlier block lost", "<p>page</p>\n" + earlierBlock + "<p>added later</p>\n",
+        "<p>page</p>\n", lf, false);
+    row("open line after earlier block", "<p>page</p>\r\n" + earlierBlock + "later",
+        "<p>page</p>\r\n", crLf, false);
+    row("block that brought its line end", "a\nb\n" + M + "\n<body>old</body><head></head>", "a\nb",
+        lf, true);
+    row("marker after lone CR", "a\r" + M + "\r\n<body></body><head></head>", "a\r", crLf, false);
+    row("page starting with marker", M + "\nrest\n", QByteArray(), crLf, false);
+    row("marker inside page text", "<p>\nquote " + M + " end</p>\n", "<p>\nquote ", lf, false);
+    row("first of two markers", "a\n" + M + "b\n" + M + "c\n", "a\n", lf, false);
+    same("marker in another case", "a\n" + M.toUpper() + "\n", lf, false);
+    same("marker with spaces", "<!-- www.tolvane.example/zephrin -->", crLf, true);
+    same("marker broken by a line end", M.left(10) + "\n" + M.mid(10), lf, true);
+    same("UTF-8 with BOM", bom8 + "caf\xC3\xA9\n€\n", lf, false);
+    same("UTF-8 BOM alone", bom8, crLf, false);
+    row("UTF-8 BOM then marker", bom8 + M, bom8, crLf, false);
+    same("Latin-1 bytes kept", "caf\xE9\n\xFF\x80\n", lf, false);
+    same("NUL beyond first 8000 bytes", QByteArray(8000, 'a') + '\0', crLf, true);
     const QByteArray crLfLines = QByteArray("<p>line</p>\r\n").repeated(30000);
-    QTest::newRow("long runs around one bare LF")
-        << QByteArray(crLfLines + "x\n" + crLfLines) << QByteArray(crLfLines + "x\r\n" + crLfLines);
-    QTest::newRow("long LF page") << QByteArray("<p>l</p>\n").repeated(40000)
-                                  << QByteArray("<p>l</p>\r\n").repeated(40000);
-    QTest::newRow("page tags left in place")
-        << QByteArray("<html><head></head><body></body></html>")
-        << QByteArray("<html><head></head><body></body></html>\r\n");
+    same("long page, one bare LF", crLfLines + "x\n" + crLfLines, crLf, false);
+    same("long LF page", QByteArray("<p>l</p>\n").repeated(40000), lf, false);
+
+    // Bytes that spell the marker in UTF-16LE one byte off the character boundary.
+    QString misaligned(QChar(0x3C41));
+    for (char c : M.mid(1))
+        misaligned.append(QChar(char16_t(uchar(c) << 8)));
+    misaligned.append(QChar(0x2000));
+    const QString block = QString::fromLatin1(M) + QStringLiteral("\r\n<body>old</body>");
+    for (bool le : {true, false}) {
+        const auto utf16Row = [&](const char *name, const QString &page, const QString &kept,
+                                  const QString &lineEnd, bool brings) {
+            QTest::addRow("UTF-16%s %s", le ? "LE" : "BE", name)
+                << bom(le) + utf16(page, le) << bom(le) + utf16(kept, le)
+                << (le ? PageEncoding::Utf16LE : PageEncoding::Utf16BE) << lineEnd << brings;
+        };
+        utf16Row("empty", QString(), QString(), crLf, false);
+        utf16Row("mixed line ends, last one open", QStringLiteral("a\nb\r\nc\rd"),
+                 QStringLiteral("a\nb\r\nc\rd"), crLf, true);
+        utf16Row("LF page", QStringLiteral("Grüße € 日本 😀\n"), QStringLiteral("Grüße € 日本 😀\n"),
+                 lf, false);
+        utf16Row("unpaired surrogate kept", units(u"x\xD800y\n", 4), units(u"x\xD800y\n", 4), lf,
+                 false);
+        utf16Row("earlier block replaced",
+                 QStringLiteral("<p>é</p>\n") + block + QStringLiteral("\nafter"),
+                 QStringLiteral("<p>é</p>\n"), lf, false);
+        utf16Row("block that brought its line end",
+                 QStringLiteral("a\r\nb\r\n") + QString::fromLatin1(M)
+                     + QStringLiteral("\r\n<body></body><head></head>"),
+                 QStringLiteral("a\r\nb"), crLf, true);
+        utf16Row("NUL characters allowed", units(u"a\0b\n", 4), units(u"a\0b\n", 4), lf, false);
+        if (le)
+            utf16Row("misaligned marker bytes ignored", misaligned, misaligned, crLf, true);
+    }
 }
 
-void TestPageText::preparePage_keepsTextBeforeMarker()
+void TestPageText::addThenRemove_keepsThePageAsRead()
 {
     QFETCH(QByteArray, page);
     QFETCH(QByteArray, kept);
+    QFETCH(PageEncoding, encoding);
+    QFETCH(QString, lineEnd);
+    QFETCH(bool, bringsLineEnd);
 
     const PreparedPage prepared = preparePage(page);
-    QVERIFY2(prepared.ok(), qPrintable(prepared.error));
-    QCOMPARE(prepared.encoding, PageEncoding::Bytes);
+    QVERIFY2(prepared.ok(), qPrintable(prepared.layout.error));
+    QCOMPARE(prepared.layout.encoding, encoding);
+    QVERIFY(page.startsWith(kept));
     QCOMPARE(prepared.keptText, kept);
-    // The page is written from the bytes as read exactly when they are the kept text.
-    QCOMPARE(pageLayout(page).keptAsRead, page.startsWith(kept));
 
-    // Inserting again keeps the page text and leaves exactly one block: the newest.
-    const QByteArray once = pageWithBlock(prepared, QStringLiteral("first"), QStringLiteral("h1"));
-    const PreparedPage again = preparePage(once);
+    // The block follows the page's own bytes; its line ends, the CR LF in its
+    // sections among them, are the page's.
+    const QString body = QStringLiteral("<b>ü😀</b>\r\nx");
+    const QString head = QStringLiteral("<style>\r\np{}</style>");
+    QString block = QString::fromLatin1(M) + QStringLiteral("\r\n<body>") + body
+        + QStringLiteral("</body><head>") + head + QStringLiteral("</head>\r\n");
+    if (bringsLineEnd)
+        block = QStringLiteral("\r\n") + block.chopped(2);
+    block.replace(QStringLiteral("\r\n"), lineEnd);
+    const QByteArray added = pageWithBlock(prepared, body, head);
+    QCOMPARE(added, kept + encoded(encoding, block));
+
+    // Taking the block off gives the page's own bytes back; adding it again changes nothing.
+    const PreparedPage again = preparePage(added);
     QCOMPARE(again.keptText, kept);
-    QVERIFY(pageLayout(once).keptAsRead); // so a second run finds it unchanged
-    const QByteArray twice = pageWithBlock(again, QStringLiteral("second"), QStringLiteral("h2"));
-    QCOMPARE(twice, kept + blockBytes("second", "h2"));
-    QCOMPARE(twice.count(M), 1);
+    QCOMPARE(pageWithBlock(again, body, head), added);
 }
 
 void TestPageText::preparePage_refusesWhatIsNotText_data()
@@ -154,7 +200,7 @@ void TestPageText::preparePage_refusesWhatIsNotText()
 
     const PreparedPage prepared = preparePage(page);
     QVERIFY(!prepared.ok());
-    QVERIFY2(prepared.error.contains(reason), qPrintable(prepared.error));
+    QVERIFY2(prepared.layout.error.contains(reason), qPrintable(prepared.layout.error));
     QVERIFY(pageWithBlock(prepared, QStringLiteral("b"), QStringLiteral("h")).isEmpty());
 }
 
@@ -171,18 +217,18 @@ void TestPageText::codeSections_endThePageAndMakeThePreview_data()
         << QStringLiteral("<style>p{}</style>") << QByteArray()
         << QByteArray("<body><div id=\"ad\">Hi</div></body><head><style>p{}</style></head>\r\n");
     QTest::newRow("empty sections")
-        << QByteArray("p\n") << QString() << QString() << QByteArray("p\r\n")
+        << QByteArray("p\r\n") << QString() << QString() << QByteArray("p\r\n")
         << QByteArray("<body></body><head></head>\r\n");
     QTest::newRow("line breaks in sections kept as given")
         << QByteArray() << QStringLiteral("a\nb") << QStringLiteral("c\r\nd") << QByteArray()
         << QByteArray("<body>a\nb</body><head>c\r\nd</head>\r\n");
     QTest::newRow("sections written as UTF-8")
-        << QByteArray("caf\xE9\n") << QStringLiteral("é€") << QStringLiteral("😀")
+        << QByteArray("caf\xE9\r\n") << QStringLiteral("é€") << QStringLiteral("😀")
         << QByteArray("caf\xE9\r\n")
         << QByteArray("<body>\xC3\xA9\xE2\x82\xAC</body><head>\xF0\x9F\x98\x80</head>\r\n");
     QTest::newRow("marker inside a section")
-        << QByteArray("p\n") << QString::fromLatin1(M) << QStringLiteral("h") << QByteArray("p\r\n")
-        << QByteArray("<body>" + M + "</body><head>h</head>\r\n");
+        << QByteArray("p\r\n") << QString::fromLatin1(M) << QStringLiteral("h")
+        << QByteArray("p\r\n") << QByteArray("<body>" + M + "</body><head>h</head>\r\n");
     QTest::newRow("encoded script kept character for character")
         << QByteArray() << QStringLiteral("<script>d(\"?gly#lg@%dg%A\\u0001\")</script>")
         << QString() << QByteArray()
@@ -199,61 +245,6 @@ void TestPageText::codeSections_endThePageAndMakeThePreview()
 
     QCOMPARE(pageWithBlock(preparePage(page), body, head), kept + M + "\r\n" + sections);
     QCOMPARE(previewPage(body, head), sections);
-}
-
-void TestPageText::utf16Page_roundTripsInItsOwnEncoding_data()
-{
-    QTest::addColumn<bool>("littleEndian");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("kept");
-
-    const QString block = QString::fromLatin1(M) + QStringLiteral("\r\n<body>old</body>");
-    // Bytes that spell the marker in UTF-16LE one byte off the character boundary.
-    QString misaligned(QChar(0x3C41));
-    for (char c : M.mid(1))
-        misaligned.append(QChar(char16_t(uchar(c) << 8)));
-    misaligned.append(QChar(0x2000));
-
-    for (bool le : {true, false}) {
-        const char *order = le ? "LE" : "BE";
-        QTest::addRow("UTF-16%s empty", order) << le << QString() << QString();
-        QTest::addRow("UTF-16%s line ends", order)
-            << le << QStringLiteral("a\nb\r\nc\rd") << QStringLiteral("a\r\nb\r\nc\rd\r\n");
-        QTest::addRow("UTF-16%s non-Latin text", order)
-            << le << QStringLiteral("Grüße € 日本 😀\n") << QStringLiteral("Grüße € 日本 😀\r\n");
-        QTest::addRow("UTF-16%s unpaired surrogate kept", order)
-            << le << units(u"x\xD800y\n", 4) << units(u"x\xD800y\r\n", 5);
-        QTest::addRow("UTF-16%s earlier block replaced", order)
-            << le << QStringLiteral("<p>é</p>\n") + block + QStringLiteral("\nafter")
-            << QStringLiteral("<p>é</p>\r\n");
-        QTest::addRow("UTF-16%s NUL characters allowed", order)
-            << le << units(u"a\0b\n", 4) << units(u"a\0b\r\n", 5);
-    }
-    QTest::newRow("UTF-16LE misaligned marker bytes ignored")
-        << true << misaligned << misaligned + QStringLiteral("\r\n");
-}
-
-void TestPageText::utf16Page_roundTripsInItsOwnEncoding()
-{
-    QFETCH(bool, littleEndian);
-    QFETCH(QString, page);
-    QFETCH(QString, kept);
-
-    const PreparedPage prepared = preparePage(bom(littleEndian) + utf16(page, littleEndian));
-    QVERIFY2(prepared.ok(), qPrintable(prepared.error));
-    QCOMPARE(prepared.encoding, littleEndian ? PageEncoding::Utf16LE : PageEncoding::Utf16BE);
-    QCOMPARE(prepared.keptText, bom(littleEndian) + utf16(kept, littleEndian));
-
-    const QString body = QStringLiteral("<b>ü😀</b>");
-    const QString head = QStringLiteral("<script>x=\"€\"</script>");
-    const QByteArray written = pageWithBlock(prepared, body, head);
-    const QString block = QString::fromUtf8(blockBytes(body.toUtf8(), head.toUtf8()));
-    QCOMPARE(written, bom(littleEndian) + utf16(kept + block, littleEndian));
-
-    const PreparedPage again = preparePage(written);
-    QCOMPARE(again.keptText, prepared.keptText);
-    QVERIFY(pageLayout(written).keptAsRead);
-    QCOMPARE(again.encoding, prepared.encoding);
 }
 
 QTEST_GUILESS_MAIN(TestPageText)

@@ -769,7 +769,7 @@ void TestMainWindow::addCode_withoutReadablePageChangesNothing()
 void TestMainWindow::addCode_appendsBlockAndOpensPage()
 {
     const QString page = m_folder->filePath(QStringLiteral("my page.html"));
-    writeAll(page, "<html><body>Hello</body></html>\n");
+    writeAll(page, "<html><body>Hello</body></html>\r\n");
     m_host->fileAnswer = page;
     click("Command13");
     click("Command6");
