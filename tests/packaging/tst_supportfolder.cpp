@@ -58,7 +58,6 @@ private Q_SLOTS:
         QTest::newRow("C locale") << QStringList {"C"} << "";
         QTest::newRow("untranslated French, then German")
             << QStringList {"fr-FR", "fr", "de"} << "de";
-        QTest::newRow("Portuguese only") << QStringList {"pt-PT", "pt"} << "";
     }
 
     void translationLanguage_followsPreferences()
