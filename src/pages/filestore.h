@@ -78,23 +78,25 @@ using ContentWriter = std::function<bool(const ByteSink &sink)>;
 // bytes go to a temporary file in the same folder that takes the page's owner,
 // group, extended attributes (its ACL among them) and permissions, is flushed,
 // and only then replaces the page by rename. When that cannot be done (the
-// folder is not writable, the owner, group or an attribute cannot be kept, or
-// the page has other hard links) the page is updated in place instead: a
-// complete copy of it is kept first (beside it, or in the user's cache folder
-// when its folder is not writable), the new bytes are written into it, flushed
-// and read back, and on any failure the original is written back. The copy is
-// removed afterwards, unless even that restoring failed, in which case the
-// message says where the copy is. A symbolic link is followed and stays a
-// link. A missing file is created with the permissions the kernel gives a new
-// file (0666 less the umask, or the folder's default ACL). Refused, with the
+// folder is not writable or is append-only, the owner, group or an attribute
+// cannot be kept, or the page has other hard links) the page is updated in
+// place instead: a complete copy of it is kept first (beside it, or in the
+// user's cache folder when its folder is not writable or is append-only), the
+// new bytes are written into it, flushed and read back, and on any failure the
+// original is written back. The copy is removed afterwards, unless even that
+// restoring failed, in which case the message says where the copy is. Nothing
+// else is left behind. A symbolic link is followed and stays a link. A missing
+// file is created with the permissions the kernel gives a new file (0666 less
+// the umask, or the folder's default ACL); in an append-only folder it is made
+// empty and written in place, and stays empty if that fails. Refused, with the
 // cause in plain words and nothing changed: targets that are not regular
 // files, read-only pages, and missing files whose folder is not writable.
 // Returns an empty string on success.
 QString replaceFileContents(const QString &path, const QByteArray &contents);
 // The same with the contents given by a writer. A writer that returns false
 // leaves the page as it was. It is called once, or a second time when the
-// folder refused the rename after the contents were written (a sticky or
-// append-only folder) and the page is then updated in place.
+// folder refused the rename after the contents were written and the page is
+// then updated in place.
 QString replaceFileContents(const QString &path, const ContentWriter &contents);
 
 // The refusal replaceFileContents would give for path without writing

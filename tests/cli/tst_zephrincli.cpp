@@ -3,8 +3,11 @@
 
 #include "generator/generatedefaults.h"
 #include "generator/generation.h"
+#include "generator/settingsfile.h"
 #include "pages/pagetext.h"
+#include "pages/previewpage.h"
 
+#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -24,12 +27,14 @@ struct Run
 };
 
 Run runProgram(const QString &program, const QStringList &arguments, const QString &folder,
+               const QByteArray &input = QByteArray(),
                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setWorkingDirectory(folder);
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
+    process.write(input);
     process.closeWriteChannel();
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -42,7 +47,8 @@ Run runProgram(const QString &program, const QStringList &arguments, const QStri
 
 // Runs zephrin-cli in folder, in English unless leading NAME=value arguments
 // set its environment as a shell would ("LANGUAGE=de add p.html").
-Run runCli(QStringList arguments, const QString &folder = QString())
+Run runCli(QStringList arguments, const QString &folder = QString(),
+           const QByteArray &input = QByteArray())
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
@@ -52,7 +58,7 @@ Run runCli(QStringList arguments, const QString &folder = QString())
         environment.insert(setting.section(QLatin1Char('='), 0, 0),
                            setting.section(QLatin1Char('='), 1));
     }
-    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, environment);
+    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, input, environment);
 }
 
 // git in folder, with no line-end conversion and an identity of its own.
@@ -106,6 +112,17 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The Content-Security-Policy source that allows the first script element of
+// html: the SHA-256 of its text as a browser reads it (CR LF and CR as LF).
+QByteArray firstScriptSource(const QString &html)
+{
+    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QLatin1String("<script")));
+    QString script = html.mid(start + 1, html.indexOf(QLatin1String("</script>")) - start - 1);
+    script.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
+    return "'sha256-"
+        + QCryptographicHash::hash(script.toUtf8(), QCryptographicHash::Sha256).toBase64() + "'";
+}
+
 // Every file under folder: its bytes and modification time.
 QMap<QString, QPair<QByteArray, QDateTime>> snapshot(const QString &folder)
 {
@@ -137,7 +154,9 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<AdSettings>("window");
+    QTest::addColumn<QByteArray>("given"); // the file "given", and standard input
 
+    const QByteArray typedBody = "<b>Sale</b>\nToday only \u20AC5\n";
     for (AdType type : {AdType::StickMeNote, AdType::WindowAd, AdType::JumpyAd,
                         AdType::ForceEmailer, AdType::TimerAd}) {
         const QString name = QString::fromLatin1(adTypeInfo(type).caption);
@@ -146,7 +165,8 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
             ? QStringLiteral("2")
             : name.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
         QTest::addRow("%s, defaults", qPrintable(name))
-            << QStringList {QStringLiteral("--type"), typeArgument} << windowAfterGenerate(type);
+            << QStringList {QStringLiteral("--type"), typeArgument} << windowAfterGenerate(type)
+            << QByteArray();
 
         AdSettings typed = windowAfterGenerate(type);
         typed.height = QStringLiteral("300");
@@ -174,26 +194,72 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
                             QStringLiteral("#00ff7f"),
                             QStringLiteral("--body"),
                             QStringLiteral("<b>Sale</b>\nToday only \u20AC5\n")}
-            << typed;
+            << typed << QByteArray();
     }
+
+    AdSettings withBody = windowAfterGenerate(AdType::StickMeNote);
+    withBody.body = QStringLiteral("<b>Sale</b>\r\nToday only \u20AC5\r\n");
+    QTest::newRow("body from a file")
+        << QStringList {QStringLiteral("--body-file"), QStringLiteral("given")} << withBody
+        << typedBody;
+    QTest::newRow("body from standard input")
+        << QStringList {QStringLiteral("--body-file"), QStringLiteral("-")} << withBody
+        << typedBody;
+    // Options given beside a settings file win over its values.
+    AdSettings fromFile = windowAfterGenerate(AdType::TimerAd);
+    fromFile.width = QStringLiteral("500");
+    fromFile.caption = QStringLiteral("from the file");
+    QTest::newRow("settings file and options")
+        << QStringList {QStringLiteral("--settings"), QStringLiteral("given"),
+                        QStringLiteral("--width"), QStringLiteral("500")}
+        << fromFile
+        << QByteArray(
+               R"({"version": 1, "type": "timer-ad", "width": 300, "caption": "from the file"})");
 }
 
 void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
 {
     QFETCH(QStringList, arguments);
     QFETCH(AdSettings, window);
+    QFETCH(QByteArray, given);
     const GeneratedCode code = windowCode(window);
     QVERIFY(!code.head.isEmpty());
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("given")), given));
+    const auto run = [&](const QStringList &command) {
+        return runCli(command + arguments, dir.path(), given);
+    };
 
     // After Generate Body the clipboard holds the body; after Generate Head, the head.
-    const Run body = runCli(QStringList {QStringLiteral("generate"), QStringLiteral("--section"),
-                                         QStringLiteral("body")}
-                            + arguments);
+    const Run body
+        = run({QStringLiteral("generate"), QStringLiteral("--section"), QStringLiteral("body")});
     QCOMPARE(body.exitCode, 0);
     QCOMPARE(body.out, code.body.toUtf8());
-    const Run both = runCli(QStringList {QStringLiteral("generate")} + arguments);
+    const Run both = run({QStringLiteral("generate"), QStringLiteral("-o"), QStringLiteral("out"),
+                          QStringLiteral("--csp"), QStringLiteral("--save-settings"),
+                          QStringLiteral("saved.json")});
     QCOMPARE(both.exitCode, 0);
-    QCOMPARE(both.out, code.body.toUtf8() + code.clipboard.toUtf8());
+    QVERIFY(both.out.isEmpty());
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("out"))),
+             code.body.toUtf8() + code.clipboard.toUtf8());
+    // Each section holds one script; the head's has the support script's line breaks.
+    QCOMPARE(both.err, firstScriptSource(code.body) + '\n' + firstScriptSource(code.head) + '\n');
+
+    // The saved design reads back as the settings in use ("<Center>" included),
+    // and alone makes the same code again.
+    const DesignReadResult saved = readDesignFile(dir.filePath(QStringLiteral("saved.json")));
+    QVERIFY2(saved.ok(), qPrintable(saved.error));
+    AdSettings back = resolvedSettings(saved.design);
+    back.body = withCrLfLineBreaks(back.body);
+    QCOMPARE(back, window);
+    const Run preview
+        = runCli({QStringLiteral("preview"), QStringLiteral("--settings"),
+                  QStringLiteral("saved.json"), QStringLiteral("-o"), QStringLiteral("view.html")},
+                 dir.path());
+    QCOMPARE(preview.exitCode, 0);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("view.html"))),
+             previewPage(code.body, code.head));
 }
 
 void TestZephrinCli::addAndRemove_onASite()
@@ -216,6 +282,9 @@ void TestZephrinCli::addAndRemove_onASite()
     QVERIFY(writeFile(site + QStringLiteral("/c.asp"), withBlock("<p>done</p>\r\n")));
     QVERIFY(writeFile(site + QStringLiteral("/d.htm"), QByteArray("GIF89a\0\0", 8)));
     QVERIFY(writeFile(site + QStringLiteral("/notes.txt"), notes));
+    // The block is current, but the page's own lines still end in LF alone.
+    const QByteArray lfLines = "<p>lf</p>\n";
+    QVERIFY(writeFile(site + QStringLiteral("/e.html"), lfLines + withBlock(QByteArray())));
     // A second name of b.php: the two are rewritten one after the other.
     QVERIFY(QFile::link(QStringLiteral("b.php"), site + QStringLiteral("/sub/b.html")));
     const QStringList add
@@ -232,12 +301,13 @@ void TestZephrinCli::addAndRemove_onASite()
     // A refused page leaves the others updated.
     const Run first = runCli(add, dir.path());
     QCOMPARE(first.exitCode, 1);
-    QCOMPARE(first.out,
-             QByteArray("site/a.html: updated\nsite/c.asp: unchanged\n"
-                        "site/d.htm: refused: Cannot add the code to \"site/d.htm\": The file is "
-                        "not a text page: it contains NUL bytes, as programs, images and other "
-                        "binary files do.\nsite/sub/b.html: updated\nsite/sub/b.php: unchanged\n"
-                        "5 pages: 2 updated, 2 unchanged, 1 refused.\n"));
+    QCOMPARE(
+        first.out,
+        QByteArray("site/a.html: updated\nsite/c.asp: unchanged\n"
+                   "site/d.htm: refused: Cannot add the code to \"site/d.htm\": The file is "
+                   "not a text page: it contains NUL bytes, as programs, images and other "
+                   "binary files do.\nsite/e.html: updated\nsite/sub/b.html: updated\n"
+                   "site/sub/b.php: unchanged\n6 pages: 3 updated, 2 unchanged, 1 refused.\n"));
     QCOMPARE(readFile(site + QStringLiteral("/a.html")), withBlock(plain));
     QCOMPARE(readFile(site + QStringLiteral("/sub/b.php")), withBlock("<p>x</p>\r\n"));
     QCOMPARE(readFile(site + QStringLiteral("/notes.txt")), notes);
@@ -247,13 +317,20 @@ void TestZephrinCli::addAndRemove_onASite()
     QTest::qWait(20);
     const Run again = runCli(add, dir.path());
     QCOMPARE(again.exitCode, 1);
-    QVERIFY(again.out.endsWith("5 pages: 0 updated, 4 unchanged, 1 refused.\n"));
+    QVERIFY(again.out.endsWith("6 pages: 0 updated, 5 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), added);
     QCOMPARE(runCli({QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("3"),
                      QStringLiteral("site/a.html")},
                     dir.path())
                  .exitCode,
              0);
+
+    // A dry run of remove touches nothing either.
+    QCOMPARE(
+        runCli({QStringLiteral("remove"), QStringLiteral("--dry-run"), QStringLiteral("-r"), site})
+            .exitCode,
+        1);
+    QCOMPARE(snapshot(site), added);
 
     // remove takes the block off; a second remove finds none.
     const Run removed = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
@@ -262,7 +339,7 @@ void TestZephrinCli::addAndRemove_onASite()
     QCOMPARE(readFile(site + QStringLiteral("/c.asp")), "<p>done</p>\r\n");
     const auto cleared = snapshot(site);
     const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
-    QVERIFY(removedAgain.out.endsWith("5 pages: 0 updated, 4 unchanged, 1 refused.\n"));
+    QVERIFY(removedAgain.out.endsWith("6 pages: 0 updated, 5 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), cleared);
 }
 

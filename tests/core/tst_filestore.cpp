@@ -14,14 +14,48 @@
 #include <cstring>
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/fs.h>
 #include <memory>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+
+namespace {
+
+// A fault put into the system calls the file store makes, as a failing disk or
+// a file system that refuses renames would.
+enum class Fault { None, FlushFails, RenameRefused };
+Fault injectedFault = Fault::None;
+
+} // namespace
+
+// The core is linked into this test statically, so these stand in for the C
+// library's own functions wherever the file store calls them.
+extern "C" int fsync(int fd)
+{
+    struct stat status;
+    if (injectedFault == Fault::FlushFails && ::fstat(fd, &status) == 0
+        && S_ISREG(status.st_mode)) {
+        errno = EIO;
+        return -1;
+    }
+    return int(::syscall(SYS_fsync, fd));
+}
+
+extern "C" int rename(const char *from, const char *to) noexcept
+{
+    if (injectedFault == Fault::RenameRefused) {
+        errno = EPERM;
+        return -1;
+    }
+    return ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+}
 
 namespace {
 
@@ -86,6 +120,20 @@ QMap<QByteArray, QByteArray> attributes(const QString &path)
             values.insert(key, value.left(got));
     }
     return values;
+}
+
+// Sets or clears a folder's append-only flag, as chattr +a and -a do; false
+// where the file system or the user's privileges do not allow it.
+bool setAppendOnly(const QString &folder, bool on)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_APPEND_FL : flags & ~FS_APPEND_FL;
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return done;
 }
 
 const char noAclTool[] = "setfacl (Debian package acl) is missing or this file system refuses ACLs";
@@ -174,8 +222,8 @@ private Q_SLOTS:
     void replace_newPageMadeMeanwhile_isKept();
     void replace_byUnprivilegedUser_data();
     void replace_byUnprivilegedUser();
-    void replace_fullDisk_leavesPageUnchanged_data();
-    void replace_fullDisk_leavesPageUnchanged();
+    void replace_failedWrite_leavesPageUnchanged_data();
+    void replace_failedWrite_leavesPageUnchanged();
     void mappedPage_shortenedWhileRead_isRefusedNotFatal_data();
     void mappedPage_shortenedWhileRead_isRefusedNotFatal();
 
@@ -195,11 +243,14 @@ void TestFileStore::init()
 
 void TestFileStore::cleanup()
 {
-    // Read-only folders would stop the temporary folder's removal.
+    // Read-only and append-only folders would stop the temporary folder's removal.
     QDirIterator it(m_dir->path(), QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
-    while (it.hasNext())
-        ::chmod(QFile::encodeName(it.next()).constData(), 0755);
+    while (it.hasNext()) {
+        const QString folder = it.next();
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        setAppendOnly(folder, false);
+    }
     qunsetenv("XDG_CACHE_HOME");
 }
 
@@ -448,21 +499,25 @@ void TestFileStore::replace_newPageMadeMeanwhile_isKept()
     QCOMPARE(entries(m_dir->path()), QStringList {"page.html"});
 }
 
-void TestFileStore::replace_fullDisk_leavesPageUnchanged_data()
+void TestFileStore::replace_failedWrite_leavesPageUnchanged_data()
 {
     QTest::addColumn<bool>("exists");
     QTest::addColumn<bool>("hardLink");
+    QTest::addColumn<bool>("flushFails"); // the disk fails to flush; otherwise it is full
 
-    QTest::newRow("existing page") << true << false;
-    QTest::newRow("missing page") << false << false;
+    QTest::newRow("existing page") << true << false << false;
+    QTest::newRow("missing page") << false << false << false;
     // Updated in place, so the failure comes after the page itself was partly written.
-    QTest::newRow("page with another hard link") << true << true;
+    QTest::newRow("page with another hard link") << true << true << false;
+    // Written in full, but not safely on the disk: a power cut could lose it.
+    QTest::newRow("existing page, flush fails") << true << false << true;
 }
 
-void TestFileStore::replace_fullDisk_leavesPageUnchanged()
+void TestFileStore::replace_failedWrite_leavesPageUnchanged()
 {
     QFETCH(bool, exists);
     QFETCH(bool, hardLink);
+    QFETCH(bool, flushFails);
 
     QByteArray original;
     for (int i = 0; i < 200; ++i)
@@ -481,14 +536,20 @@ void TestFileStore::replace_fullDisk_leavesPageUnchanged()
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = saved;
     small.rlim_cur = 4096;
-    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString error = replaceFileContents(path("page.html"), QByteArray(64 * 1024, 'n'));
+    if (flushFails)
+        injectedFault = Fault::FlushFails;
+    else
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString error
+        = replaceFileContents(path("page.html"), QByteArray(flushFails ? 1024 : 64 * 1024, 'n'));
+    injectedFault = Fault::None;
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     QVERIFY2(error.startsWith(QStringLiteral("Cannot write \"%1\": ").arg(path("page.html"))),
              qPrintable(error));
-    QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
+    QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(flushFails ? EIO : EFBIG))),
+             qPrintable(error));
     QCOMPARE(snapshot(m_dir->path()), before);
 }
 
@@ -509,6 +570,13 @@ void TestFileStore::replace_byUnprivilegedUser_data()
     QTest::newRow("page writable through an ACL")
         << others << QStringLiteral("other's, ACL for me") << false << true << QString();
     QTest::newRow("hard link") << mine << mine << true << true << QString();
+    // Nothing made there can be removed or renamed over the page.
+    const QString appendOnly = QStringLiteral("mine, append-only");
+    QTest::newRow("append-only folder") << appendOnly << mine << false << true << QString();
+    QTest::newRow("new page in an append-only folder")
+        << appendOnly << QStringLiteral("missing") << false << true << QString();
+    QTest::newRow("folder that refuses renames")
+        << QStringLiteral("mine, refuses renames") << mine << false << true << QString();
     QTest::newRow("read-only page") << mine << QStringLiteral("mine, read-only") << false << true
                                     << QStringLiteral("The page \"<page>\" is read-only.");
     QTest::newRow("new page in a folder owned by someone else")
@@ -543,6 +611,19 @@ void TestFileStore::replace_byUnprivilegedUser()
             && ::chmod(encoded.constData(), mode) == 0;
     };
 
+    const bool appendOnly = folder.endsWith(QLatin1String("append-only"));
+    const auto takesAppendOnly = [](const QString &folder) {
+        return setAppendOnly(folder, true) && setAppendOnly(folder, false);
+    };
+    if (appendOnly && !takesAppendOnly(m_dir->path())) {
+        // /tmp may be a tmpfs, which has no such flag; the build folder may have it.
+        auto beside = std::make_unique<QTemporaryDir>(QCoreApplication::applicationDirPath()
+                                                      + QStringLiteral("/filestore-XXXXXX"));
+        if (!beside->isValid() || !takesAppendOnly(beside->path()))
+            QSKIP("This file system or user cannot make a folder append-only (chattr +a)");
+        m_dir = std::move(beside);
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(path("cache")));
+    }
     const QString site = path("site");
     const QString pagePath = path("site/page.html");
     QVERIFY(QDir().mkpath(site));
@@ -569,23 +650,30 @@ void TestFileStore::replace_byUnprivilegedUser()
                  0);
     QVERIFY(setOwner(site, !folder.startsWith(QLatin1String("other")), myGroup,
                      folder.endsWith(QLatin1String("read-only")) ? 0555 : 0755));
+    if (appendOnly)
+        QVERIFY(setAppendOnly(site, true));
 
     const struct stat pageBefore = statusOf(pagePath);
     const QMap<QByteArray, QByteArray> attributesBefore = attributes(pagePath);
     QMap<QString, QByteArray> expected = snapshot(site);
-    const QByteArray updated = "<p>new page</p>\r\n";
+    const QByteArray updated = "<p>new</p>\r\n"; // shorter, so the page must be cut
     if (refusal.isEmpty()) {
         expected.insert(QStringLiteral("page.html"), updated);
         if (hardLink)
             expected.insert(QStringLiteral("other.html"), updated);
     }
 
+    if (folder.endsWith(QLatin1String("refuses renames")))
+        injectedFault = Fault::RenameRefused;
     const QString dryRun = replaceAsUser(pagePath, updated, true);
     const QString error = replaceAsUser(pagePath, updated);
+    injectedFault = Fault::None;
     // A refusal that comes before writing is foreseen by the dry run, word for word.
     QCOMPARE(dryRun, cacheWritable ? error : QString());
 
-    if (refusal.isEmpty()) {
+    if (refusal.isEmpty() && page == QLatin1String("missing")) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    } else if (refusal.isEmpty()) {
         QVERIFY2(error.isEmpty(), qPrintable(error));
         // Updated in place: the same file, with everything else about it kept.
         const struct stat pageAfter = statusOf(pagePath);
