@@ -20,13 +20,13 @@ SettingsFormState generateDefaults(AdType type)
     state.labelsEnabled.fill(true);
     state.captionLabel = QStringLiteral(QT_TRANSLATE_NOOP("SettingsForm", "Caption"));
 
-    const QString notRequired = QStringLiteral(QT_TRANSLATE_NOOP("SettingsForm", "<Not required>"));
+    const QString notRequired = QStringLiteral("<Not required>");
     switch (type) {
     case AdType::StickMeNote:
         // The note always opens centred, so the position fields mean nothing.
         state.labelsEnabled[2] = state.labelsEnabled[3] = state.labelsEnabled[4] = false;
-        state.fields[2] = {QStringLiteral(QT_TRANSLATE_NOOP("SettingsForm", "<Center>")), false};
-        state.fields[3] = {QStringLiteral(QT_TRANSLATE_NOOP("SettingsForm", "<Center>")), false};
+        state.fields[2] = {QStringLiteral("<Center>"), false};
+        state.fields[3] = {QStringLiteral("<Center>"), false};
         state.fields[4] = {notRequired, false};
         break;
     case AdType::JumpyAd:
