@@ -480,6 +480,64 @@
         <source>Please select a file first</source>
         <translation>Bitte zuerst eine Datei wählen</translation>
     </message>
+    <message>
+        <source>Open design…</source>
+        <translation>Entwurf öffnen…</translation>
+    </message>
+    <message>
+        <source>Open a design saved as a file: its type, settings, body and colour (Ctrl+O)</source>
+        <translation>Einen als Datei gespeicherten Entwurf öffnen: Art, Einstellungen, Text und Farbe (Strg+O)</translation>
+    </message>
+    <message>
+        <source>Save design…</source>
+        <translation>Entwurf speichern…</translation>
+    </message>
+    <message>
+        <source>Save the design to its file (Ctrl+S); the arrow saves it under a new name (Ctrl+Shift+S)</source>
+        <translation>Den Entwurf in seiner Datei speichern (Strg+S); der Pfeil speichert ihn unter neuem Namen (Strg+Umschalt+S)</translation>
+    </message>
+    <message>
+        <source>Save design as…</source>
+        <translation>Entwurf speichern unter…</translation>
+    </message>
+    <message>
+        <source>Save the design under a new name (Ctrl+Shift+S)</source>
+        <translation>Den Entwurf unter neuem Namen speichern (Strg+Umschalt+S)</translation>
+    </message>
+    <message>
+        <source>Zephrin designs (*.json)</source>
+        <translation>Zephrin-Entwürfe (*.json)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open design</source>
+        <translation>Entwurf öffnen</translation>
+    </message>
+    <message>
+        <source>%1
+The design was not opened.</source>
+        <translation>%1
+Der Entwurf wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number of pixels, so a design file cannot keep it. Type a number, or press Generate for the type&apos;s defaults. Nothing was saved.</source>
+        <translation>%1 „%2“ ist keine ganze Zahl von Pixeln und lässt sich daher nicht in einer Entwurfsdatei speichern. Geben Sie eine Zahl ein, oder wählen Sie „Generieren“ für die Vorgaben der Anzeigenart. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save design</source>
+        <translation>Entwurf speichern</translation>
+    </message>
+    <message>
+        <source>%1[*] - Zephrin</source>
+        <translation>%1[*] - Zephrin</translation>
+    </message>
+    <message>
+        <source>The design &quot;%1&quot; has changes that are not saved. Save them?</source>
+        <translation>Der Entwurf „%1“ hat ungespeicherte Änderungen. Sollen sie gespeichert werden?</translation>
+    </message>
 </context>
 <context>
     <name>PageFile</name>
@@ -689,16 +747,23 @@
         <translation>Titel</translation>
     </message>
     <message>
-        <source>&lt;Not required&gt;</source>
-        <translation>&lt;Nicht nötig&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;Center&gt;</source>
-        <translation>&lt;Mitte&gt;</translation>
-    </message>
-    <message>
         <source>Email to:</source>
         <translation>E-Mail an:</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Makes pop-up ad boxes for web pages: pick a type, set its size, position, caption, body and colour, and have its page code written, previewed or added to a page. Designs are opened and saved as JSON files, the same as zephrin-cli --settings reads. Qt&apos;s usual options, such as -platform, apply.</source>
+        <translation>Erstellt Popup-Anzeigen für Webseiten: Art wählen, Größe, Position, Titel, Text und Farbe festlegen und den Seitencode schreiben, in der Vorschau zeigen oder in eine Seite einfügen lassen. Entwürfe werden als JSON-Dateien geöffnet und gespeichert, wie zephrin-cli --settings sie liest. Die üblichen Qt-Optionen wie -platform gelten.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>Zeigt die Version an.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
 
@@ -31,8 +32,8 @@ QString clipped(const QWidget *control, const QString &text, const QSize &needed
         .arg(room.height());
 }
 
-// Adds to problems every label, button, option button, check box, frame, tab
-// and list line of window whose text its designed size cuts off at its own font.
+// Adds to problems every label, button, tool button, option button, check box,
+// frame, tab and list line of window whose text its designed size cuts off at its own font.
 void checkCaptions(const QWidget *window, QStringList *problems)
 {
     const auto check
@@ -62,6 +63,12 @@ void checkCaptions(const QWidget *window, QStringList *problems)
                 check(button, button->text(),
                       style->subElementRect(QStyle::SE_PushButtonContents, &option, button),
                       Qt::AlignCenter | Qt::TextShowMnemonic);
+        } else if (const auto *tool = qobject_cast<const QToolButton *>(w)) {
+            // A tool button squeezed below its size hint cuts its caption.
+            if (!tool->text().isEmpty()
+                && (tool->width() < tool->sizeHint().width()
+                    || tool->height() < tool->sizeHint().height()))
+                problems->append(clipped(tool, tool->text(), tool->sizeHint(), tool->size()));
         } else if (qobject_cast<const QRadioButton *>(w) || qobject_cast<const QCheckBox *>(w)) {
             const auto *option = static_cast<const QAbstractButton *>(w);
             QStyleOptionButton styleOption;
