@@ -6,15 +6,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Generate", text);
-}
-
-} // namespace
-
 QString Generate::summary() const
 {
     return tr("Print the body section, the head section or both (body, then head).");

@@ -29,10 +29,12 @@ struct Run
 };
 
 Run runProgram(const QString &program, const QStringList &arguments, const QString &folder,
-               const QByteArray &input = QByteArray())
+               const QByteArray &input = QByteArray(),
+               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setWorkingDirectory(folder);
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -45,10 +47,20 @@ Run runProgram(const QString &program, const QStringList &arguments, const QStri
     return run;
 }
 
-Run runCli(const QStringList &arguments, const QString &folder = QString(),
+// Runs zephrin-cli in folder, in English unless leading NAME=value arguments
+// set its environment as a shell would ("LANGUAGE=de add p.html").
+Run runCli(QStringList arguments, const QString &folder = QString(),
            const QByteArray &input = QByteArray())
 {
-    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, input);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    while (!arguments.isEmpty() && arguments.constFirst().contains(QLatin1Char('='))
+           && !arguments.constFirst().startsWith(QLatin1Char('-'))) {
+        const QString setting = arguments.takeFirst();
+        environment.insert(setting.section(QLatin1Char('='), 0, 0),
+                           setting.section(QLatin1Char('='), 1));
+    }
+    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, input, environment);
 }
 
 // git in folder, with no line-end conversion and an identity of its own.
@@ -522,6 +534,14 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
                                           << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
     QTest::newRow("settings: not JSON")
         << args("add --settings s.json p.html") << QByteArray("type=1") << "s.json";
+    // In the user's language: zephrin-cli's texts, the core's, and Qt's own.
+    QTest::newRow("unknown command, in German")
+        << args("LANGUAGE=de insert p.html") << QByteArray() << "„insert“ ist kein Befehl";
+    QTest::newRow("settings: newer version, in Austrian German")
+        << args("LANGUAGE=de_AT add --settings s.json p.html") << QByteArray(R"({"version": 2})")
+        << "neuer, als dieses Programm lesen kann";
+    QTest::newRow("unknown option, in German")
+        << args("LANGUAGE=de add --colr 000000 p.html") << QByteArray() << "Unbekannte Option";
 }
 
 void TestZephrinCli::badArguments_exitTwoAndWriteNothing()
