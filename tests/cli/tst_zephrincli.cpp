@@ -116,13 +116,17 @@ QByteArray readFile(const QString &path)
 
 // The Content-Security-Policy source that allows the first script element of
 // html: the SHA-256 of its text as a browser reads it (CR LF and CR as LF).
-QByteArray firstScriptSource(const QString &html)
+QByteArray hashSource(QString script)
 {
-    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QLatin1String("<script")));
-    QString script = html.mid(start + 1, html.indexOf(QLatin1String("</script>")) - start - 1);
     script.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
     return "'sha256-"
         + QCryptographicHash::hash(script.toUtf8(), QCryptographicHash::Sha256).toBase64() + "'";
+}
+
+QByteArray firstScriptSource(const QString &html)
+{
+    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QLatin1String("<script")));
+    return hashSource(html.mid(start + 1, html.indexOf(QLatin1String("</script>")) - start - 1));
 }
 
 // Every file under folder: its bytes and modification time.
@@ -236,8 +240,8 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     };
 
     // After Generate Body the clipboard holds the body; after Generate Head, the head.
-    const Run body
-        = run({QStringLiteral("generate"), QStringLiteral("--section"), QStringLiteral("body")});
+    const Run body = run({QStringLiteral("generate"), QStringLiteral("--section"),
+                          QStringLiteral("body"), QStringLiteral("--csp")});
     QCOMPARE(body.exitCode, 0);
     QCOMPARE(body.out, code.body.toUtf8());
     const Run both = run({QStringLiteral("generate"), QStringLiteral("-o"), QStringLiteral("out"),
@@ -247,8 +251,16 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     QVERIFY(both.out.isEmpty());
     QCOMPARE(readFile(dir.filePath(QStringLiteral("out"))),
              code.body.toUtf8() + code.clipboard.toUtf8());
-    // Each section holds one script; the head's has the support script's line breaks.
-    QCOMPARE(both.err, firstScriptSource(code.body) + '\n' + firstScriptSource(code.head) + '\n');
+    // One directive for the page: each section holds one script (the head's with
+    // the support script's line breaks), and the close links are inline handlers.
+    QByteArray policy
+        = "script-src " + firstScriptSource(code.body) + ' ' + firstScriptSource(code.head);
+    if (window.type == AdType::StickMeNote)
+        policy += " 'unsafe-hashes' " + hashSource(QStringLiteral("hidefadebox();return false"));
+    if (window.type == AdType::JumpyAd)
+        policy += " 'unsafe-hashes' " + hashSource(QStringLiteral("dismissbox();return false"));
+    QCOMPARE(both.err, policy + '\n');
+    QCOMPARE(body.err, both.err); // the page's policy, whichever section is printed
 
     // The saved design reads back as the settings in use ("<Center>" included),
     // and alone makes the same code again.
