@@ -295,7 +295,8 @@ void MainWindow::applyFormState(AdType type)
         fields[i]->setEnabled(state.fields[i].enabled);
         fields[i]->setText(state.fields[i].text);
     }
-    m_ui->Label5->setText(state.captionLabel);
+    m_ui->Label5->setText(
+        QCoreApplication::translate("SettingsForm", state.captionLabel.toUtf8().constData()));
 }
 
 void MainWindow::showOutput()
@@ -338,7 +339,7 @@ void MainWindow::openHelp()
 void MainWindow::showCatalogueEntry(AdType type)
 {
     const AdTypeInfo &info = adTypeInfo(type);
-    m_ui->Label14->setText(QString::fromLatin1(info.description));
+    m_ui->Label14->setText(QCoreApplication::translate("AdCatalogue", info.description));
     // A missing or unreadable image leaves the box empty.
     m_ui->Picture1->setPixmap(
         QPixmap(m_host.applicationFolder() + QLatin1Char('/') + QLatin1String(info.snapshot)));

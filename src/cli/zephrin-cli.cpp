@@ -5,6 +5,8 @@
 #include "cli/generate.h"
 #include "cli/preview.h"
 #include "cli/remove.h"
+#include "generator/supportfolder.h"
+#include "generator/userlanguage.h"
 
 #include <QCoreApplication>
 
@@ -52,6 +54,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zephrin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZEPHRIN_VERSION));
+    installTranslations(translationsFolder());
 
     const Generate generate;
     const Add add;

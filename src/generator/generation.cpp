@@ -3,6 +3,7 @@
 #include "generator/bodysection.h"
 #include "generator/encoder.h"
 #include "generator/headsection.h"
+#include "generator/scripthashes.h"
 #include "pages/filestore.h"
 
 QString withCrLfLineBreaks(const QString &text)
@@ -56,6 +57,22 @@ GeneratedCode generateCode(const AdSettings &settings, const QByteArray &support
     code.head = headSection(settings, lines, rulesLinesOf(settings, rulesScript));
     code.clipboard = headCopyRuns(settings.type, int(lines.size())) ? code.head : code.body;
     return code;
+}
+
+QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code)
+{
+    if (settings.type == AdType::None)
+        return QString();
+    QStringList scripts = inlineScriptHashes(code.body) + inlineScriptHashes(code.head);
+    // What the browser parses beyond the two sections as written.
+    QString markup;
+    if (settings.type == AdType::WindowAd) {
+        markup = settings.body; // set as the window's inner HTML: its scripts never run
+    } else {
+        markup = rawBodySection(settings);
+        scripts += inlineScriptHashes(markup);
+    }
+    return scriptSrcDirective(scripts, inlineHandlerHashes(markup));
 }
 
 QString supportScriptPath(const QString &supportFolder, AdType type)

@@ -39,6 +39,16 @@ GeneratedCode generateCode(const AdSettings &settings, const QByteArray &support
 // The file name of the rules script in the support folder.
 inline constexpr char rulesScriptName[] = "rules.js";
 
+// The Content-Security-Policy directive under which code, generated from
+// settings, runs on a page and needs nothing else inline: "script-src" with the
+// hashes of every inline script the code brings (the body section's, then the
+// head section's, then those of the box's mark-up as the decoder writes it,
+// the body HTML's own included) and, where the box's mark-up has inline event
+// handlers (the close links, any in the body HTML), 'unsafe-hashes' with
+// theirs. Window AD's window takes its body HTML as mark-up that runs
+// handlers but no scripts. Line breaks may be CR LF or LF alike.
+QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code);
+
 // The path of type's support script in supportFolder; empty for AdType::None.
 QString supportScriptPath(const QString &supportFolder, AdType type);
 

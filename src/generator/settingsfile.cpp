@@ -14,10 +14,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Its messages' translation context.
+class SettingsFile
 {
-    return QCoreApplication::translate("SettingsFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
 
 // The JSON number value as whole-number text, or empty when it is not one;
 // the same numbers as isWholeNumber takes, so a saved file reads back.
@@ -139,27 +140,27 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        result.error
-            = tr("%1: not a settings file: %2")
-                  .arg(source,
-                       document.isNull() ? parseError.errorString() : tr("expected a JSON object"));
+        result.error = SettingsFile::tr("%1: not a settings file: %2")
+                           .arg(source,
+                                document.isNull() ? parseError.errorString()
+                                                  : SettingsFile::tr("expected a JSON object"));
         return result;
     }
     const QJsonObject object = document.object();
     const auto keyError = [&](const QString &key, const QString &what) {
-        result.error = tr("%1: \"%2\" %3").arg(source, key, what);
+        result.error = SettingsFile::tr("%1: \"%2\" %3").arg(source, key, what);
         return result;
     };
 
     const QJsonValue version = object.value(QLatin1String("version"));
     if (version.isUndefined())
-        return keyError(QStringLiteral("version"), tr("is missing"));
+        return keyError(QStringLiteral("version"), SettingsFile::tr("is missing"));
     const QString versionText = wholeNumberText(version, false);
     if (versionText.isEmpty())
-        return keyError(QStringLiteral("version"), tr("must be a whole number"));
+        return keyError(QStringLiteral("version"), SettingsFile::tr("must be a whole number"));
     if (versionText.toInt() > settingsFileVersion)
         return keyError(QStringLiteral("version"),
-                        tr("is %1, newer than this program reads (%2)")
+                        SettingsFile::tr("is %1, newer than this program reads (%2)")
                             .arg(versionText)
                             .arg(settingsFileVersion));
 
@@ -170,7 +171,7 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
             continue;
         if (key == QLatin1String("rules")) {
             if (!value.isObject())
-                return keyError(key, tr("must be an object"));
+                return keyError(key, SettingsFile::tr("must be an object"));
             const QJsonObject rules = value.toObject();
             DisplayRules read;
             for (auto rule = rules.begin(); rule != rules.end(); ++rule) {
@@ -180,27 +181,28 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
                           return rule.key() == QLatin1String(f.key);
                       });
                 if (field == ruleFields.end())
-                    return keyError(ruleKey, tr("is not a rule this program knows"));
+                    return keyError(ruleKey, SettingsFile::tr("is not a rule this program knows"));
                 if (!rule.value().isString() || !field->read(rule.value().toString(), read))
                     return keyError(
                         ruleKey,
-                        tr("must be %1")
+                        SettingsFile::tr("must be %1")
                             .arg(QCoreApplication::translate("DisplayRules", field->expected)));
                 result.design.rules[std::size_t(field - ruleFields.begin())]
                     = rule.value().toString();
             }
             if (const QString conflict = rulesConflict(read); !conflict.isEmpty()) {
-                result.error = tr("%1: %2").arg(source, conflict);
+                result.error = SettingsFile::tr("%1: %2").arg(source, conflict);
                 return result;
             }
             continue;
         }
         if (key == QLatin1String("type")) {
             if (!value.isString())
-                return keyError(key, tr("must be a text"));
+                return keyError(key, SettingsFile::tr("must be a text"));
             const AdType type = adTypeFromText(value.toString());
             if (type == AdType::None)
-                return keyError(key, tr("is \"%1\", not a known ad type").arg(value.toString()));
+                return keyError(
+                    key, SettingsFile::tr("is \"%1\", not a known ad type").arg(value.toString()));
             result.design.type = type;
             continue;
         }
@@ -210,21 +212,21 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
                 field = &candidate;
         }
         if (!field)
-            return keyError(key, tr("is not a setting this program knows"));
+            return keyError(key, SettingsFile::tr("is not a setting this program knows"));
         if (field->number) {
             const QString text = wholeNumberText(value, field->allowNegative);
             if (text.isEmpty())
-                return keyError(key, tr("must be a whole number"));
+                return keyError(key, SettingsFile::tr("must be a whole number"));
             result.design.*field->design = text;
             continue;
         }
         if (!value.isString())
-            return keyError(key, tr("must be a text"));
+            return keyError(key, SettingsFile::tr("must be a text"));
         QString text = value.toString();
         if (key == QLatin1String("colour")) {
             text = colourFromText(text);
             if (text.isEmpty())
-                return keyError(key, tr("must be six hex digits RRGGBB"));
+                return keyError(key, SettingsFile::tr("must be six hex digits RRGGBB"));
         }
         result.design.*field->design = text;
     }

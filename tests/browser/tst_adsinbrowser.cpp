@@ -7,11 +7,13 @@
 #include "generator/bodysection.h"
 #include "generator/encoder.h"
 #include "generator/headsection.h"
-#include "generator/scripthashes.h"
+#include "generator/settingsfile.h"
 #include "pages/pagetext.h"
 
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -186,6 +188,8 @@ private Q_SLOTS:
     void reducedMotion_showsBoxInPlaceAtOnce();
     void hostPage_keepsItsOwnWaysBesideTheBox_data();
     void hostPage_keepsItsOwnWaysBesideTheBox();
+    void printedPolicy_boxShowsAndClosesWithoutViolations_data();
+    void printedPolicy_boxShowsAndClosesWithoutViolations();
 
     void displayRules_holdBoxBack_data();
     void displayRules_holdBoxBack();
@@ -755,6 +759,113 @@ void AdsInBrowser::hostPage_keepsItsOwnWaysBesideTheBox()
     QCOMPARE(m_page->errors, QStringList());
 }
 
+// A page with the policy zephrin-cli --csp prints in a meta element, the head
+// section in its head and the body section in its body, both as zephrin-cli
+// prints them. Each close action (a script) runs on a fresh load once the box
+// shows and must hide it; the checks (script conditions) must hold while it
+// shows. A script of the page's own, not in the policy, must be blocked, and
+// it alone reported.
+void AdsInBrowser::printedPolicy_boxShowsAndClosesWithoutViolations_data()
+{
+    QTest::addColumn<AdSettings>("settings");
+    QTest::addColumn<QStringList>("closers");
+    QTest::addColumn<QStringList>("checks");
+    QTest::addColumn<QString>("unlisted");
+
+    const QString esc = QStringLiteral(
+        "document.dispatchEvent(new KeyboardEvent('keydown', {key: 'Escape', bubbles: true}))");
+    const auto click = [](const char *selector) {
+        return QStringLiteral("document.querySelector('%1').click()").arg(QLatin1String(selector));
+    };
+    QTest::newRow("StickME note") << testSettings(AdType::StickMeNote)
+                                  << QStringList {click("#fadeinbox a"), esc} << QStringList()
+                                  << QString();
+    QTest::newRow("Window AD") << testSettings(AdType::WindowAd)
+                               << QStringList {click("button[aria-label=Close]"), esc}
+                               << QStringList() << QString();
+    QTest::newRow("Jumpy AD") << testSettings(AdType::JumpyAd)
+                              << QStringList {click("#dropin a"), esc} << QStringList()
+                              << QString();
+    QTest::newRow("Force Emailer")
+        << testSettings(AdType::ForceEmailer) << QStringList {esc} << QStringList() << QString();
+    QTest::newRow("Timer AD") << testSettings(AdType::TimerAd) << QStringList {esc} << QStringList()
+                              << QString();
+    // The body HTML's own script and handler (a character reference in it) run too.
+    const QString own = QStringLiteral("<script>window.zOwnScript = 1;</script><span id=zOwn "
+                                       "onclick=\"window.zOwnClick = &quot;yes&quot;\">own</span>");
+    const QString ownClicked
+        = QStringLiteral("(document.getElementById('zOwn').click(), window.zOwnClick === 'yes')");
+    AdSettings jumpy = testSettings(AdType::JumpyAd);
+    jumpy.body += own;
+    QTest::newRow("Jumpy AD, body HTML with a script and a handler")
+        << jumpy << QStringList {esc}
+        << QStringList {QStringLiteral("window.zOwnScript === 1"), ownClicked} << QString();
+    AdSettings window = testSettings(AdType::WindowAd);
+    window.body += own; // the window takes it as inner HTML: the script never runs
+    QTest::newRow("Window AD, body HTML with a handler")
+        << window << QStringList {esc} << QStringList {ownClicked} << QString();
+    QTest::newRow("StickME note, a page script not in the policy")
+        << testSettings(AdType::StickMeNote) << QStringList {esc}
+        << QStringList {QStringLiteral("window.zUnlisted === undefined")}
+        << QStringLiteral("<script>window.zUnlisted = 1;</script>");
+}
+
+void AdsInBrowser::printedPolicy_boxShowsAndClosesWithoutViolations()
+{
+    QFETCH(AdSettings, settings);
+    QFETCH(QStringList, closers);
+    QFETCH(QStringList, checks);
+    QFETCH(QString, unlisted);
+
+    QFile design(m_dir.filePath(QStringLiteral("design.json")));
+    QVERIFY(design.open(QIODevice::WriteOnly) && design.write(designJson(settings)) > 0);
+    design.close();
+    const auto cli = [&](const char *section, QByteArray *err = nullptr) {
+        QProcess p;
+        p.start(QStringLiteral(ZEPHRIN_CLI),
+                {QStringLiteral("generate"), QStringLiteral("--settings"), design.fileName(),
+                 QStringLiteral("--section"), QLatin1String(section), QStringLiteral("--csp")});
+        p.waitForFinished(30000);
+        if (err)
+            *err = p.readAllStandardError().trimmed();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    QByteArray policy;
+    const QString body = cli("body", &policy);
+    const QString head = cli("head");
+    QVERIFY2(policy.startsWith("script-src 'sha256-") && !policy.contains('\n'), policy);
+    const QString page = QStringLiteral("<!DOCTYPE html>\n<html><head><meta "
+                                        "http-equiv=Content-Security-Policy content=\"%1\">%2%3"
+                                        "</head>\n<body><p>Before the ad.</p>%4<p>After.</p>"
+                                        "</body></html>\n")
+                             .arg(QString::fromLatin1(policy), unlisted, head, body);
+
+    for (const QString &close : closers) {
+        init();
+        // Violations are recorded from the first moment of the document on.
+        QWebEngineScript recorder;
+        recorder.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        recorder.setWorldId(QWebEngineScript::MainWorld);
+        recorder.setSourceCode(QStringLiteral(
+            "window.zViolations = []; document.addEventListener('securitypolicyviolation', "
+            "function (e) { zViolations.push(e.effectiveDirective); });"));
+        m_page->scripts().insert(recorder);
+        QVERIFY(load(page));
+        QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
+        for (const QString &condition : checks)
+            QVERIFY2(check(condition), qPrintable(condition));
+        eval(close);
+        QTRY_VERIFY2_WITH_TIMEOUT(!check(boxShown), qPrintable(close), 2000);
+        const QString violations = eval(QStringLiteral("zViolations.join('\\n')")).toString();
+        if (unlisted.isEmpty()) {
+            QCOMPARE(violations, QString());
+            QCOMPARE(m_page->errors, QStringList());
+        } else {
+            QCOMPARE(violations, QStringLiteral("script-src-elem"));
+        }
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Display rules: each row's steps run on a fresh browser profile, so no row
 // sees what another left in the browser's storage.
@@ -871,10 +982,9 @@ void AdsInBrowser::displayRules_holdBoxBack()
     const GeneratedCode code = generateCode(settings, scripts.support, scripts.rules);
     QVERIFY(code.head.contains(QStringLiteral("zephrinRules")));
     if (prelude == QLatin1String("CSP")) {
-        // Only the inline scripts zephrin-cli generate --csp names may run.
-        prelude = QStringLiteral("<meta http-equiv='Content-Security-Policy' content=\"script-src "
-                                 "%1\">")
-                      .arg(inlineScriptHashes(code.body + code.head).join(QLatin1Char(' ')));
+        // Only what zephrin-cli generate --csp allows may run.
+        prelude = QStringLiteral("<meta http-equiv='Content-Security-Policy' content=\"%1\">")
+                      .arg(scriptSrcPolicy(settings, code));
     }
     const QString page = QStringLiteral("<!DOCTYPE html>\n<html><head>") + prelude + code.head
         + QStringLiteral("</head>\n<body><p>Before the ad.</p>") + code.body

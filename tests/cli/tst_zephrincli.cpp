@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 Q_DECLARE_METATYPE(AdSettings)
 
 namespace {
@@ -29,10 +31,12 @@ struct Run
 };
 
 Run runProgram(const QString &program, const QStringList &arguments, const QString &folder,
-               const QByteArray &input = QByteArray())
+               const QByteArray &input = QByteArray(),
+               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setWorkingDirectory(folder);
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -45,10 +49,20 @@ Run runProgram(const QString &program, const QStringList &arguments, const QStri
     return run;
 }
 
-Run runCli(const QStringList &arguments, const QString &folder = QString(),
+// Runs zephrin-cli in folder, in English unless leading NAME=value arguments
+// set its environment as a shell would ("LANGUAGE=de add p.html").
+Run runCli(QStringList arguments, const QString &folder = QString(),
            const QByteArray &input = QByteArray())
 {
-    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, input);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    while (!arguments.isEmpty() && arguments.constFirst().contains(QLatin1Char('='))
+           && !arguments.constFirst().startsWith(QLatin1Char('-'))) {
+        const QString setting = arguments.takeFirst();
+        environment.insert(setting.section(QLatin1Char('='), 0, 0),
+                           setting.section(QLatin1Char('='), 1));
+    }
+    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, input, environment);
 }
 
 // git in folder, with no line-end conversion and an identity of its own.
@@ -105,13 +119,17 @@ QByteArray readFile(const QString &path)
 
 // The Content-Security-Policy source that allows the first script element of
 // html: the SHA-256 of its text as a browser reads it (CR LF and CR as LF).
-QByteArray firstScriptSource(const QString &html)
+QByteArray hashSource(QString script)
 {
-    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QLatin1String("<script")));
-    QString script = html.mid(start + 1, html.indexOf(QLatin1String("</script>")) - start - 1);
     script.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
     return "'sha256-"
         + QCryptographicHash::hash(script.toUtf8(), QCryptographicHash::Sha256).toBase64() + "'";
+}
+
+QByteArray firstScriptSource(const QString &html)
+{
+    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QLatin1String("<script")));
+    return hashSource(html.mid(start + 1, html.indexOf(QLatin1String("</script>")) - start - 1));
 }
 
 // Every file under folder: its bytes and modification time.
@@ -136,6 +154,8 @@ private Q_SLOTS:
     void generate_givesTheWindowsClipboardBytes_data();
     void generate_givesTheWindowsClipboardBytes();
     void addAndRemove_onASite();
+    void siteWalk_takesThePagesASiteMeans_data();
+    void siteWalk_takesThePagesASiteMeans();
     void addAndRemove_inAGitRepository_changeOnlyTheBlock();
     void badArguments_exitTwoAndWriteNothing_data();
     void badArguments_exitTwoAndWriteNothing();
@@ -236,8 +256,8 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     };
 
     // After Generate Body the clipboard holds the body; after Generate Head, the head.
-    const Run body
-        = run({QStringLiteral("generate"), QStringLiteral("--section"), QStringLiteral("body")});
+    const Run body = run({QStringLiteral("generate"), QStringLiteral("--section"),
+                          QStringLiteral("body"), QStringLiteral("--csp")});
     QCOMPARE(body.exitCode, 0);
     QCOMPARE(body.out, code.body.toUtf8());
     const Run both = run({QStringLiteral("generate"), QStringLiteral("-o"), QStringLiteral("out"),
@@ -247,13 +267,20 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     QVERIFY(both.out.isEmpty());
     QCOMPARE(readFile(dir.filePath(QStringLiteral("out"))),
              code.body.toUtf8() + code.clipboard.toUtf8());
-    // Each section holds one script, the head a second one with display rules;
-    // the head's have the support scripts' line breaks.
-    QByteArray sources = firstScriptSource(code.body) + '\n' + firstScriptSource(code.head) + '\n';
+    // One directive for the page: each section holds one script (the head's with
+    // the support script's line breaks), the head a second with display rules,
+    // and the close links are inline handlers.
+    QByteArray policy
+        = "script-src " + firstScriptSource(code.body) + ' ' + firstScriptSource(code.head);
     const qsizetype rulesScript = code.head.indexOf(QLatin1String("<script>"), 1);
     if (rulesScript > 0)
-        sources += firstScriptSource(code.head.mid(rulesScript)) + '\n';
-    QCOMPARE(both.err, sources);
+        policy += ' ' + firstScriptSource(code.head.mid(rulesScript));
+    if (window.type == AdType::StickMeNote)
+        policy += " 'unsafe-hashes' " + hashSource(QStringLiteral("hidefadebox();return false"));
+    if (window.type == AdType::JumpyAd)
+        policy += " 'unsafe-hashes' " + hashSource(QStringLiteral("dismissbox();return false"));
+    QCOMPARE(both.err, policy + '\n');
+    QCOMPARE(body.err, both.err); // the page's policy, whichever section is printed
 
     // The saved design reads back as the settings in use ("<Center>" included),
     // and alone makes the same code again.
@@ -300,7 +327,9 @@ void TestZephrinCli::addAndRemove_onASite()
     const QByteArray lfLines = "<p>lf</p>\n";
     QVERIFY(writeFile(site + QStringLiteral("/e.html"), lfLines + withBlock(QByteArray())));
     // A second name of b.php: the two are rewritten one after the other.
-    QVERIFY(QFile::link(QStringLiteral("b.php"), site + QStringLiteral("/sub/b.html")));
+    QVERIFY(::link(QFile::encodeName(site + QStringLiteral("/sub/b.php")).constData(),
+                   QFile::encodeName(site + QStringLiteral("/sub/b.html")).constData())
+            == 0);
     const QStringList add
         = {QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("jumpy-ad"),
            QStringLiteral("--recursive"), QStringLiteral("site")};
@@ -356,6 +385,90 @@ void TestZephrinCli::addAndRemove_onASite()
     const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
     QVERIFY(removedAgain.out.endsWith("6 pages: 0 updated, 5 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), cleared);
+}
+
+void TestZephrinCli::siteWalk_takesThePagesASiteMeans_data()
+{
+    QTest::addColumn<QString>("arguments"); // after "COMMAND -r site"
+    QTest::addColumn<bool>("addedBefore"); // every page, hidden ones too, has the block
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QStringList>("changed"); // files (not links) whose bytes or time changed
+
+    const QByteArray allPages = "site/.git/c.html\nsite/.hidden.html\nsite/a.html\n"
+                                "site/drafts/e.htm\nsite/node_modules/lib/d.html\nsite/sub/b.php\n";
+    QTest::newRow("hidden names, links out and in, a kept copy")
+        << "add" << false << 0
+        << QByteArray("site/.a.html.zephrin-copy-Ab12Cd: not a page: a copy of site/a.html that "
+                      "an interrupted run kept, holding the page as it was before that run; if "
+                      "site/a.html is whole, delete the copy\nsite/a.html: updated\n"
+                      "site/drafts/e.htm: updated\nsite/node_modules/lib/d.html: updated\n"
+                      "site/out.html: skipped: link to a file outside site\n"
+                      "site/sub/b.php: updated\n4 pages: 4 updated, 0 unchanged, 0 refused; "
+                      "1 skipped.\n")
+        << QStringList {"site/a.html", "site/drafts/e.htm", "site/node_modules/lib/d.html",
+                        "site/sub/b.php"};
+    QTest::newRow("--hidden") << "add --check --hidden" << false << 1 << allPages << QStringList();
+    QTest::newRow("--exclude a folder anywhere and a file glob")
+        << "add --check --exclude **/node_modules --exclude drafts/*.htm" << false << 1
+        << QByteArray("site/a.html\nsite/sub/b.php\n") << QStringList();
+    QTest::newRow("--include a folder") << "add --check --include sub/**" << false << 1
+                                        << QByteArray("site/sub/b.php\n") << QStringList();
+    QTest::newRow("--include a link whose file is not taken")
+        << "add --check --include in.html" << false << 1 << QByteArray("site/in.html\n")
+        << QStringList();
+    QTest::newRow("--include with a negated set")
+        << "add --check --include [!a]*.html" << false << 1 << QByteArray("site/in.html\n")
+        << QStringList();
+    QTest::newRow("--check, up to date")
+        << "add --check --hidden" << true << 0 << QByteArray() << QStringList();
+    QTest::newRow("remove --check")
+        << "remove --check --hidden" << true << 1 << allPages << QStringList();
+}
+
+void TestZephrinCli::siteWalk_takesThePagesASiteMeans()
+{
+    QFETCH(QString, arguments);
+    QFETCH(bool, addedBefore);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, out);
+    QFETCH(QStringList, changed);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QDir root(dir.path());
+    for (const char *folder : {"site/sub", "site/.git", "site/node_modules/lib", "site/drafts"})
+        QVERIFY(root.mkpath(QString::fromLatin1(folder)));
+    for (const char *page :
+         {"outside.html", "site/a.html", "site/sub/b.php", "site/.hidden.html", "site/.git/c.html",
+          "site/node_modules/lib/d.html", "site/drafts/e.htm", "site/.a.html.zephrin-copy-Ab12Cd"})
+        QVERIFY(writeFile(root.filePath(QString::fromLatin1(page)), page));
+    QVERIFY(
+        QFile::link(QStringLiteral("sub/b.php"), root.filePath(QStringLiteral("site/in.html"))));
+    QVERIFY(QFile::link(QStringLiteral("../outside.html"),
+                        root.filePath(QStringLiteral("site/out.html"))));
+    if (addedBefore)
+        QCOMPARE(runCli({QStringLiteral("add"), QStringLiteral("-r"), QStringLiteral("--hidden"),
+                         QStringLiteral("site")},
+                        dir.path())
+                     .exitCode,
+                 0);
+
+    const auto before = snapshot(dir.path());
+    QTest::qWait(20);
+    QStringList command = arguments.split(QLatin1Char(' '));
+    command.insert(1, QStringLiteral("-r"));
+    command.insert(2, QStringLiteral("site"));
+    const Run run = runCli(command, dir.path());
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.exitCode, exitCode);
+    const auto after = snapshot(dir.path());
+    QStringList differ;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (!QFileInfo(it.key()).isSymLink() && before.value(it.key()) != it.value())
+            differ.append(root.relativeFilePath(it.key()));
+    }
+    QCOMPARE(differ, changed);
 }
 
 void TestZephrinCli::addAndRemove_inAGitRepository_changeOnlyTheBlock()
@@ -428,6 +541,10 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("no page") << args("add") << QByteArray() << "no page";
     QTest::newRow("missing page") << args("add p.html gone.html") << QByteArray() << "gone.html";
     QTest::newRow("folder without --recursive") << args("add .") << QByteArray() << "--recursive";
+    QTest::newRow("walk option without --recursive")
+        << args("remove --exclude drafts p.html") << QByteArray() << "--recursive";
+    QTest::newRow("glob with an unclosed [")
+        << args("add -r --include [ab .") << QByteArray() << "--include";
     QTest::newRow("unknown section")
         << args("generate --section middle -o out.html") << QByteArray() << "--section";
     QTest::newRow("preview without -o") << args("preview") << QByteArray() << "-o";
@@ -472,6 +589,14 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
                                           << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
     QTest::newRow("settings: not JSON")
         << args("add --settings s.json p.html") << QByteArray("type=1") << "s.json";
+    // In the user's language: zephrin-cli's texts, the core's, and Qt's own.
+    QTest::newRow("unknown command, in German")
+        << args("LANGUAGE=de insert p.html") << QByteArray() << "„insert“ ist kein Befehl";
+    QTest::newRow("settings: newer version, in Austrian German")
+        << args("LANGUAGE=de_AT add --settings s.json p.html") << QByteArray(R"({"version": 3})")
+        << "neuer, als dieses Programm lesen kann";
+    QTest::newRow("unknown option, in German")
+        << args("LANGUAGE=de add --colr 000000 p.html") << QByteArray() << "Unbekannte Option";
 }
 
 void TestZephrinCli::badArguments_exitTwoAndWriteNothing()
