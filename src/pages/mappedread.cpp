@@ -93,7 +93,7 @@ MappedReadResult mapWholeFile(const QString &path)
 
     MappedReadResult result;
     struct stat status;
-    const Descriptor file = openRegular(path, status, result.error);
+    Descriptor file = openRegular(path, status, result.error);
     if (file.fd() < 0)
         return result;
     if (status.st_size >= smallestMapped && status.st_size <= PTRDIFF_MAX) {
@@ -103,13 +103,18 @@ MappedReadResult mapWholeFile(const QString &path)
         if (mapped != MAP_FAILED) {
             GuardedMapping *guard = guardMapping(static_cast<char *>(mapped), size);
             if (guard) {
+                // Kept open with the mapping, so the file store can copy from it.
+                const int descriptor = file.fd();
                 const std::shared_ptr<const char> mapping(static_cast<const char *>(mapped),
-                                                          [size, guard](const char *p) {
+                                                          [size, guard, descriptor](const char *p) {
                                                               guard->start.store(nullptr);
                                                               ::munmap(const_cast<char *>(p), size);
                                                               guard->taken.store(false);
+                                                              ::close(descriptor);
                                                           });
-                result.contents = FileBytes(mapping, qsizetype(size), &guard->shortened);
+                file.release();
+                result.contents
+                    = FileBytes(mapping, qsizetype(size), &guard->shortened, descriptor);
                 return result;
             }
             ::munmap(mapped, size);

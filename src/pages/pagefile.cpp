@@ -23,20 +23,6 @@ QString changedWhileRead(const QString &path)
         .arg(path);
 }
 
-// The page's own bytes as read, handed on a few megabytes at a time: the
-// store has the disk start on each stretch while the next is copied, so its
-// final flush waits only for the last one.
-bool putOwnBytes(const LoadedPage &page, const ByteSink &sink)
-{
-    constexpr qsizetype stretch = 4 * 1024 * 1024;
-    const QByteArrayView own = page.original.view().first(page.layout.cut);
-    for (qsizetype at = 0; at < own.size(); at += stretch) {
-        if (!sink(own.sliced(at, qMin(stretch, own.size() - at))))
-            return false;
-    }
-    return true;
-}
-
 // The write that replaceFileContents would do, or what a dry run reports of it.
 PageResult replacePage(const LoadedPage &page, const ContentWriter &contents, bool dryRun)
 {
@@ -95,7 +81,11 @@ PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const 
     if (original.sliced(page.layout.cut) == block)
         return {PageOutcome::Unchanged, {}};
     return replacePage(
-        page, [&](const ByteSink &sink) { return putOwnBytes(page, sink) && sink(block); }, dryRun);
+        page,
+        [&](const ByteSink &sink) {
+            return sink.copy(page.original, page.layout.cut) && sink(block);
+        },
+        dryRun);
 }
 
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head, bool dryRun)
@@ -111,5 +101,6 @@ PageResult removeCodeFromPage(const QString &path, bool dryRun)
     if (!page.layout.hadBlock)
         return {PageOutcome::Unchanged, {}};
     return replacePage(
-        page, [&page](const ByteSink &sink) { return putOwnBytes(page, sink); }, dryRun);
+        page, [&page](const ByteSink &sink) { return sink.copy(page.original, page.layout.cut); },
+        dryRun);
 }
