@@ -51,6 +51,11 @@ public:
     // file to file without passing through this program; -1 for bytes held
     // in memory.
     int descriptor() const { return m_mapping ? m_descriptor : -1; }
+    // Where needle first occurs in part, a stretch of view(); -1 when it does
+    // not. A mapped file is read a little at a time into one small buffer:
+    // going once through a fresh mapping of a large file costs several times
+    // more. Where reading stops short, the rest is searched in the mapping.
+    qsizetype find(QByteArrayView part, QByteArrayView needle) const;
 
 private:
     QByteArray m_bytes;

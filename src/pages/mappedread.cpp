@@ -4,6 +4,7 @@
 #include <climits>
 #include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <mutex>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -126,4 +127,31 @@ MappedReadResult mapWholeFile(const QString &path)
     else
         result.contents = FileBytes(std::move(bytes));
     return result;
+}
+
+qsizetype FileBytes::find(QByteArrayView part, QByteArrayView needle) const
+{
+    const auto inMemory = [needle](QByteArrayView bytes) -> qsizetype {
+        const void *found
+            = ::memmem(bytes.data(), size_t(bytes.size()), needle.data(), size_t(needle.size()));
+        return found ? static_cast<const char *>(found) - bytes.data() : -1;
+    };
+    if (descriptor() < 0 || needle.isEmpty())
+        return inMemory(part);
+    // Each read starts where a match could still begin in the one before.
+    const qsizetype stretch = 256 * 1024;
+    QByteArray buffer(stretch + needle.size(), Qt::Uninitialized);
+    const off_t start = part.data() - view().data();
+    qsizetype at = 0;
+    while (at + needle.size() <= part.size()) {
+        const qsizetype wanted = qMin(buffer.size(), part.size() - at);
+        const ssize_t got = ::pread(descriptor(), buffer.data(), size_t(wanted), start + at);
+        if (got != wanted)
+            break;
+        if (const qsizetype found = inMemory(QByteArrayView(buffer).first(got)); found >= 0)
+            return at + found;
+        at += got - needle.size() + 1;
+    }
+    const qsizetype found = inMemory(part.sliced(at));
+    return found < 0 ? -1 : at + found;
 }

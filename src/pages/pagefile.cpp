@@ -61,7 +61,10 @@ LoadedPage loadPage(const QString &path)
         return page;
     }
     page.original = std::move(file.contents);
-    page.layout = pageLayout(page.original.view());
+    const FileBytes &bytes = page.original;
+    page.layout = pageLayout(bytes.view(), [&bytes](QByteArrayView part, QByteArrayView needle) {
+        return bytes.find(part, needle);
+    });
     if (page.original.shortenedWhileRead())
         page.error = changedWhileRead(path);
     else if (!page.layout.ok())

@@ -12,14 +12,12 @@ constexpr qsizetype nulScanLength = 8000;
 
 const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-// First occurrence of needle in haystack at or after from, or -1: memmem is
-// many times faster than a general search over a large page.
-qsizetype findBytes(QByteArrayView haystack, QByteArrayView needle, qsizetype from)
+// First occurrence of needle in haystack, or -1: memmem is many times faster
+// than a general search over a large page.
+qsizetype findBytes(QByteArrayView haystack, QByteArrayView needle)
 {
-    if (from > haystack.size())
-        return -1;
-    const void *found = ::memmem(haystack.data() + from, size_t(haystack.size() - from),
-                                 needle.data(), size_t(needle.size()));
+    const void *found
+        = ::memmem(haystack.data(), size_t(haystack.size()), needle.data(), size_t(needle.size()));
     return found ? static_cast<const char *>(found) - haystack.data() : -1;
 }
 
@@ -48,13 +46,19 @@ struct PageUnits
     }
 
     // The first occurrence at a unit boundary; a byte match straddling two
-    // UTF-16 units is no match.
-    qsizetype find(QByteArrayView text, QStringView needle) const
+    // UTF-16 units is no match. Search finds it in bytes, where every match
+    // is one; UTF-16 text, which may hold many that are not, is searched in
+    // memory.
+    qsizetype find(QByteArrayView text, QStringView needle, const ByteSearch &search) const
     {
         const QByteArray bytes = encode(needle);
-        qsizetype pos = findBytes(text, bytes, 0);
-        while (pos >= 0 && pos % width() != 0)
-            pos = findBytes(text, bytes, pos + 1);
+        if (encoding == PageEncoding::Bytes)
+            return search(text, bytes);
+        qsizetype pos = findBytes(text, bytes);
+        while (pos >= 0 && pos % width() != 0) {
+            const qsizetype next = findBytes(text.sliced(pos + 1), bytes);
+            pos = next < 0 ? -1 : pos + 1 + next;
+        }
         return pos;
     }
 
@@ -80,6 +84,11 @@ struct PageUnits
 // A page's own text is never rewritten, so the layout is all that is worked
 // out: where the own text ends, and the line end its block takes.
 PageLayout pageLayout(QByteArrayView contents)
+{
+    return pageLayout(contents, findBytes);
+}
+
+PageLayout pageLayout(QByteArrayView contents, const ByteSearch &search)
 {
     PageLayout layout;
     qsizetype textStart = 0;
@@ -109,7 +118,7 @@ PageLayout pageLayout(QByteArrayView contents)
 
     const PageUnits units {layout.encoding};
     const QByteArrayView text = contents.sliced(textStart);
-    const qsizetype marker = units.find(text, QString::fromLatin1(insertionMarker));
+    const qsizetype marker = units.find(text, QString::fromLatin1(insertionMarker), search);
     layout.hadBlock = marker >= 0;
     QByteArrayView own = layout.hadBlock ? text.first(marker) : text;
     if (layout.hadBlock) {
@@ -127,7 +136,7 @@ PageLayout pageLayout(QByteArrayView contents)
     } else {
         layout.blockBringsLineEnd = !own.isEmpty() && !units.endsLine(own);
     }
-    if (units.find(own, u"\n") >= 0 && units.find(own, u"\r") < 0)
+    if (units.find(own, u"\n", search) >= 0 && units.find(own, u"\r", search) < 0)
         layout.lineEnd = LineEnd::Lf;
     layout.cut = textStart + own.size();
     return layout;

@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 // The comment that marks the start of Zephrin's code block in a page.
 // Searched for and written as it stands (case-sensitive).
 extern const QByteArray insertionMarker;
@@ -49,6 +51,13 @@ struct PageLayout
 // NUL byte in the first 8000 bytes of a file without a UTF-16 BOM, or a UTF-16
 // page with an odd number of bytes.
 PageLayout pageLayout(QByteArrayView fileContents);
+
+// Where needle first occurs in part, a stretch of the contents being laid out;
+// -1 when it does not.
+using ByteSearch = std::function<qsizetype(QByteArrayView part, QByteArrayView needle)>;
+// pageLayout with the searches through a page of bytes (not UTF-16) made by
+// search, which may read the same bytes more cheaply than fileContents does.
+PageLayout pageLayout(QByteArrayView fileContents, const ByteSearch &search);
 
 // The block that follows the page's own bytes, in the page's encoding (the
 // sections as UTF-8 for a Bytes page): the marker, a line end, "<body>", body,
