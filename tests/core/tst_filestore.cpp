@@ -725,6 +725,13 @@ void TestFileStore::mappedPage_writtenAsTheSameBytesInMemory_data()
     QTest::newRow("copy stops early") << lines << true;
     QTest::newRow("with a block, copy stops early") << lines + insertionMarker
             + "\n<body>old</body><head></head>\n" << true;
+    // The layout of a mapped page is searched for in reads of 256 KB and a
+    // marker's length.
+    const qsizetype firstRead = 3 + 256 * 1024 + insertionMarker.size();
+    QTest::newRow("after a BOM, a block across two reads")
+        << "\xEF\xBB\xBF" + QByteArray(firstRead - 3 - 10 - 1, 'x') + '\n' + insertionMarker
+            + "\n<body>" + QByteArray(1024 * 1024, 'b') + "</body><head></head>\n"
+        << false;
 }
 
 void TestFileStore::mappedPage_writtenAsTheSameBytesInMemory()
