@@ -1,20 +1,22 @@
 <script>
-// StickME note: shows the box #fadeinbox, written by the body section, in the
-// middle of the window with a fade; hidefadebox() (the "Hide Box" link) and Esc
-// hide it. The box may be written before or after this script runs.
+// StickME note: shows the box #fadeinbox[data-zephrin], Zephrin's own, written
+// by the body section, in the middle of the window with a fade; hidefadebox()
+// (the "Hide Box" link) and Esc hide it. The box may be written before or
+// after this script runs. A page element that only shares the id is never touched.
 (function () {
   'use strict';
-  var box = null;
+  var box = null, cameFrom = null;
 
-  function whenReady(start) {
-    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
-    else start();
+  // The box with its rule's values, never a page element of the same id.
+  function findBox() {
+    return document.querySelector('#fadeinbox[data-zephrin]');
   }
 
   // The style element writes the colour as bare hex digits, which only pages
   // without a doctype accept; other pages get the same colour this way.
   function ruleValue(id, property) {
-    var re = new RegExp('#' + id + '\\s*\\{(?:[^}]*[;\\s])?' + property + '\\s*:\\s*([^;}]*)', 'i');
+    var re = new RegExp('#' + id + '\\[data-zephrin\\]\\s*\\{(?:[^}]*[;\\s])?' + property +
+                        '\\s*:\\s*([^;}]*)', 'i');
     var styles = document.getElementsByTagName('style');
     for (var i = styles.length - 1; i >= 0; i--) {
       var m = re.exec(styles[i].textContent);
@@ -23,26 +25,46 @@
     return '';
   }
 
-  // The box's mark-up leaves its divisions open, so whatever follows it in the
-  // page would be swallowed by the hidden box: move that back out after it.
-  function releaseFollowingContent() {
-    var last = box.querySelector('a[onclick*="hidefadebox"]');
-    for (var n = last && last.nextSibling; n; n = n.nextSibling) {
-      if (n.nodeName === 'A') { last = n; break; }
+  // Of the Zephrin boxes on show, the one painted over the others.
+  function topmostBox() {
+    var all = document.querySelectorAll('[data-zephrin]'), top = null, topZ = 0;
+    for (var i = 0; i < all.length; i++) {
+      var cs = getComputedStyle(all[i]), z = parseInt(cs.zIndex, 10) || 0;
+      if (cs.visibility === 'visible' && cs.display !== 'none' && (!top || z >= topZ)) {
+        top = all[i];
+        topZ = z;
+      }
     }
-    if (!last) return;
-    var spilled = [];
-    for (var m = last; m && m !== box; m = m.parentNode) {
-      while (m.nextSibling) spilled.push(m.parentNode.removeChild(m.nextSibling));
+    return top;
+  }
+
+  // Focus inside the closing box goes back where it came from, or on to the
+  // page's next focusable element.
+  function giveFocusBack() {
+    if (!box.contains(document.activeElement)) return;
+    var to = cameFrom && cameFrom.isConnected ? cameFrom : null;
+    var all = document.querySelectorAll('a[href],button,input,select,textarea,[tabindex]');
+    for (var i = 0; !to && i < all.length; i++) {
+      if (!box.contains(all[i]) && all[i].tabIndex >= 0 && (box.compareDocumentPosition(all[i]) & 4)) to = all[i];
     }
-    var after = box.nextSibling;
-    spilled.forEach(function (node) { box.parentNode.insertBefore(node, after); });
+    if (to) to.focus();
+    else document.activeElement.blur();
+  }
+
+  function noteFocusFrom(e) {
+    if (!box.contains(e.relatedTarget)) cameFrom = e.relatedTarget;
+  }
+
+  // Esc closes the topmost box only, and leaves a key the page has handled
+  // or one meant for the page's own dialog alone.
+  function onKey(e) {
+    if (e.key !== 'Escape' || e.defaultPrevented || topmostBox() !== box ||
+        (e.target.closest && e.target.closest('dialog'))) return;
+    e.preventDefault();
+    hide();
   }
 
   function show() {
-    box = document.getElementById('fadeinbox');
-    if (!box) return;
-    releaseFollowingContent();
     box.setAttribute('role', 'dialog');
     if (!box.hasAttribute('aria-label')) box.setAttribute('aria-label', 'Note');
     var colour = ruleValue('fadeinbox', 'background-color');
@@ -56,6 +78,7 @@
     s.maxHeight = 'calc(100vh - 16px)';
     s.overflow = 'auto';
     s.position = 'fixed';
+    s.zIndex = '1000';
     s.left = '50%';
     s.top = '50%';
     s.transform = 'translate(-50%, -50%)';
@@ -66,17 +89,33 @@
       s.transition = 'opacity 1s';
     }
     s.opacity = '1';
+    box.addEventListener('focusin', noteFocusFrom);
+    window.addEventListener('keydown', onKey);
   }
 
   function hide() {
-    var el = box || document.getElementById('fadeinbox');
-    if (el) el.style.visibility = 'hidden';
+    var el = box || findBox();
+    if (!el) return;
+    if (box) {
+      giveFocusBack();
+      box.removeEventListener('focusin', noteFocusFrom);
+      window.removeEventListener('keydown', onKey);
+    }
+    el.style.visibility = 'hidden';
+  }
+
+  // The one place the box starts: once the page is parsed, or when a box
+  // added later announces itself.
+  function start() {
+    if (box || !(box = findBox())) return;
+    document.removeEventListener('DOMContentLoaded', start);
+    document.removeEventListener('zephrin-box', start);
+    show();
   }
 
   window.hidefadebox = hide;
-  document.addEventListener('keydown', function (e) {
-    if (e.key === 'Escape' && box && box.style.visibility === 'visible') hide();
-  });
-  whenReady(show);
+  document.addEventListener('zephrin-box', start);
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
+  else start();
 })();
 </script>

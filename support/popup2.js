@@ -1,14 +1,44 @@
 <script>
-// Window AD: popUp() opens a floating window with a title bar that can be
-// dragged and has minimise, maximise/restore and close buttons; Esc closes the
-// newest open window. The body section calls it once the page has loaded:
-// new popUp(top, left, width, height, idBase, html, background, textColour,
+// Window AD: ZephrinWindowAd(), this script's one global, opens a floating
+// window with a title bar that can be dragged and has minimise,
+// maximise/restore and close buttons; Esc closes the topmost Zephrin box when
+// it is one of these windows. The body section calls it once the page has
+// loaded:
+// new ZephrinWindowAd(top, left, width, height, idBase, html, background, textColour,
 //           titleFont, caption, titleBackground, titleColour, scrollColour,
 //           borderLight, borderDark, minimise, maximise, close, drag, resize)
 (function () {
   'use strict';
   var MARGIN = 8;
   var count = 0, closable = [];
+
+  // Of the Zephrin boxes on show, the one painted over the others.
+  function topmostBox() {
+    var all = document.querySelectorAll('[data-zephrin]'), top = null, topZ = 0;
+    for (var i = 0; i < all.length; i++) {
+      var cs = getComputedStyle(all[i]), z = parseInt(cs.zIndex, 10) || 0;
+      if (cs.visibility === 'visible' && cs.display !== 'none' && (!top || z >= topZ)) {
+        top = all[i];
+        topZ = z;
+      }
+    }
+    return top;
+  }
+
+  // Esc closes the topmost box only, and leaves a key the page has handled
+  // or one meant for the page's own dialog alone.
+  function onKey(e) {
+    if (e.key !== 'Escape' || e.defaultPrevented ||
+        (e.target.closest && e.target.closest('dialog'))) return;
+    var top = topmostBox();
+    for (var i = 0; i < closable.length; i++) {
+      if (closable[i].element === top) {
+        e.preventDefault();
+        closable[i].close();
+        return;
+      }
+    }
+  }
 
   // Colours come as six hex digits without '#', or as any CSS colour.
   function colour(c) {
@@ -32,27 +62,28 @@
     b.type = 'button';
     b.textContent = text;
     name(b, label);
-    b.style.cssText = 'margin:0 0 0 2px;width:20px;height:18px;padding:0;font:bold 11px sans-serif;' +
-      'line-height:16px;cursor:pointer;flex:none;';
+    b.style.cssText = 'margin:0 0 0 2px;width:24px;height:24px;padding:0;font:bold 11px sans-serif;' +
+      'line-height:22px;cursor:pointer;flex:none;';
     b.addEventListener('click', action);
     return b;
   }
 
-  function popUp(top, left, width, height, idBase, html, background, textColour, titleFont,
+  function ZephrinWindowAd(top, left, width, height, idBase, html, background, textColour, titleFont,
                  caption, titleBackground, titleColour, scrollColour, borderLight, borderDark,
                  canMinimise, canMaximise, canClose, canDrag, canResize) {
-    var self = this, id = idBase + (++count), state = 'normal', saved = null;
+    var self = this, id = 'zephrin-' + idBase + (++count), state = 'normal', saved = null;
+    var cameFrom = null;
     var win = document.createElement('div');
     var bar = document.createElement('div');
     var title = document.createElement('span');
     var content = document.createElement('div');
     var buttons = {};
 
-    win.id = id;
+    win.setAttribute('data-zephrin', '');
     win.setAttribute('role', 'dialog');
     caption = caption == null ? '' : String(caption);
     // The caption names the window; without one it still needs a name.
-    if (caption.trim()) win.setAttribute('aria-labelledby', id + '_caption');
+    if (caption.trim()) win.setAttribute('aria-labelledby', id + '-caption');
     else win.setAttribute('aria-label', 'Announcement window');
     win.style.cssText = 'position:absolute;z-index:1000;box-sizing:border-box;display:flex;' +
       'flex-direction:column;border:2px solid;box-shadow:2px 2px 6px rgba(0,0,0,.4);' +
@@ -62,7 +93,7 @@
     bar.style.cssText = 'display:flex;align-items:center;padding:2px;flex:none;user-select:none;' +
       'touch-action:none;background:' + colour(titleBackground) + ';color:' + colour(titleColour) +
       ';' + (canDrag ? 'cursor:move;' : '');
-    title.id = id + '_caption';
+    title.id = id + '-caption';
     title.textContent = caption;
     title.style.cssText = 'flex:1;overflow:hidden;white-space:nowrap;text-overflow:ellipsis;padding:0 4px;';
     title.style.font = titleFont;
@@ -127,10 +158,31 @@
       name(buttons.max, 'Restore');
     }
 
-    function close() {
-      win.style.display = 'none';
-      closable.splice(closable.indexOf(self), 1);
+    // Focus inside the closing window goes back where it came from, or on to
+    // the page's next focusable element.
+    function giveFocusBack() {
+      if (!win.contains(document.activeElement)) return;
+      var to = cameFrom && cameFrom.isConnected ? cameFrom : null;
+      var all = document.querySelectorAll('a[href],button,input,select,textarea,[tabindex]');
+      for (var i = 0; !to && i < all.length; i++) {
+        if (!win.contains(all[i]) && all[i].tabIndex >= 0 && (win.compareDocumentPosition(all[i]) & 4)) to = all[i];
+      }
+      if (to) to.focus();
+      else document.activeElement.blur();
     }
+
+    function close() {
+      if (win.style.display === 'none') return;
+      giveFocusBack();
+      win.style.display = 'none';
+      window.removeEventListener('resize', refit);
+      if (closable.indexOf(self) >= 0) closable.splice(closable.indexOf(self), 1);
+      if (!closable.length) window.removeEventListener('keydown', onKey);
+    }
+
+    win.addEventListener('focusin', function (e) {
+      if (!win.contains(e.relatedTarget)) cameFrom = e.relatedTarget;
+    });
 
     bar.appendChild(title);
     if (canMinimise) bar.appendChild(buttons.min = titleButton('Minimise', '_', minimise));
@@ -157,21 +209,22 @@
       bar.addEventListener('pointercancel', function () { grab = null; });
     }
 
-    window.addEventListener('resize', function () {
+    function refit() {
       if (state === 'normal') fit(win.offsetLeft, win.offsetTop, width, win.offsetHeight);
       else if (state === 'max') place(0, 0, document.documentElement.clientWidth, window.innerHeight);
-    });
+    }
+    window.addEventListener('resize', refit);
 
     fit(number(left, 0), number(top, 0), number(width, 300), number(height, null));
     document.body.appendChild(win);
     this.element = win;
     this.close = close;
-    if (canClose) closable.push(this);
+    if (canClose) {
+      if (!closable.length) window.addEventListener('keydown', onKey);
+      closable.push(this);
+    }
   }
 
-  window.popUp = popUp;
-  document.addEventListener('keydown', function (e) {
-    if (e.key === 'Escape' && closable.length) closable[closable.length - 1].close();
-  });
+  window.ZephrinWindowAd = ZephrinWindowAd;
 })();
 </script>

@@ -1,16 +1,21 @@
 <script>
-// Force Emailer: moveto() slides the division #msg, written by the body
-// section, in from the left; it disappears 5 seconds later. The countdown
-// pauses while the pointer or the keyboard focus is inside it. The body
-// section asks for moveto() on load, but a page's own body element keeps its
-// own onload, so this script also starts it itself; starting twice is harmless.
+// Force Emailer: slides Zephrin's box #msg[data-zephrin], written by the body
+// section, in from the left; it disappears 5 seconds later, or on Esc. The
+// countdown pauses while the pointer or the keyboard focus is inside it. The
+// script starts the box itself, from a listener beside the page's own load
+// handlers; a page element that only shares the id is never touched.
 (function () {
   'use strict';
   var SHOWN_MS = 5000, MARGIN = 8;
-  var started = false;
+  var box = null, left = 0, width = 0, cameFrom = null, stopCountdown = null;
+
+  function findBox() {
+    return document.querySelector('#msg[data-zephrin]');
+  }
 
   function ruleValue(id, property) {
-    var re = new RegExp('#' + id + '\\s*\\{(?:[^}]*[;\\s])?' + property + '\\s*:\\s*([^;}]*)', 'i');
+    var re = new RegExp('#' + id + '\\[data-zephrin\\]\\s*\\{(?:[^}]*[;\\s])?' + property +
+                        '\\s*:\\s*([^;}]*)', 'i');
     var styles = document.getElementsByTagName('style');
     for (var i = styles.length - 1; i >= 0; i--) {
       var m = re.exec(styles[i].textContent);
@@ -19,7 +24,8 @@
     return '';
   }
 
-  // Calls done after ms of time with neither the pointer nor the focus inside el.
+  // Calls done after ms of time with neither the pointer nor the focus inside
+  // el; returns the function that stops the count.
   function countdown(el, ms, done) {
     var pointer = false, focus = false, last = Date.now();
     el.addEventListener('pointerenter', function () { pointer = true; });
@@ -30,44 +36,103 @@
       var now = Date.now();
       if (!pointer && !focus) ms -= now - last;
       last = now;
-      if (ms <= 0) {
-        clearInterval(timer);
-        done();
-      }
+      if (ms <= 0) done();
     }, 100);
+    return function () { clearInterval(timer); };
   }
 
-  function moveto() {
-    var box = document.getElementById('msg');
-    if (started || !box) return;
-    started = true;
+  // Of the Zephrin boxes on show, the one painted over the others.
+  function topmostBox() {
+    var all = document.querySelectorAll('[data-zephrin]'), top = null, topZ = 0;
+    for (var i = 0; i < all.length; i++) {
+      var cs = getComputedStyle(all[i]), z = parseInt(cs.zIndex, 10) || 0;
+      if (cs.visibility === 'visible' && cs.display !== 'none' && (!top || z >= topZ)) {
+        top = all[i];
+        topZ = z;
+      }
+    }
+    return top;
+  }
+
+  // Focus inside the closing box goes back where it came from, or on to the
+  // page's next focusable element.
+  function giveFocusBack() {
+    if (!box.contains(document.activeElement)) return;
+    var to = cameFrom && cameFrom.isConnected ? cameFrom : null;
+    var all = document.querySelectorAll('a[href],button,input,select,textarea,[tabindex]');
+    for (var i = 0; !to && i < all.length; i++) {
+      if (!box.contains(all[i]) && all[i].tabIndex >= 0 && (box.compareDocumentPosition(all[i]) & 4)) to = all[i];
+    }
+    if (to) to.focus();
+    else document.activeElement.blur();
+  }
+
+  function noteFocusFrom(e) {
+    if (!box.contains(e.relatedTarget)) cameFrom = e.relatedTarget;
+  }
+
+  // Esc closes the topmost box only, and leaves a key the page has handled
+  // or one meant for the page's own dialog alone.
+  function onKey(e) {
+    if (e.key !== 'Escape' || e.defaultPrevented || topmostBox() !== box ||
+        (e.target.closest && e.target.closest('dialog'))) return;
+    e.preventDefault();
+    hide();
+  }
+
+  // Keep the box inside the window's width, e.g. on a phone.
+  function fit() {
+    var room = document.documentElement.clientWidth - 2 * MARGIN;
+    var w = Math.min(width, room);
+    box.style.boxSizing = 'border-box';
+    box.style.width = w + 'px';
+    box.style.left = Math.max(MARGIN, Math.min(left, room + MARGIN - w)) + 'px';
+  }
+
+  function show() {
     box.setAttribute('role', 'dialog');
     if (!box.hasAttribute('aria-label')) box.setAttribute('aria-label', 'Subscribe');
     // The colour comes as bare hex digits, which only pages without a doctype accept.
     var colour = ruleValue('msg', 'background-color');
     if (/^[0-9a-f]{6}$/i.test(colour)) box.style.backgroundColor = '#' + colour;
-    var left = box.offsetLeft, width = box.offsetWidth;
-    function fit() {
-      var room = document.documentElement.clientWidth - 2 * MARGIN;
-      var w = Math.min(width, room);
-      box.style.boxSizing = 'border-box';
-      box.style.width = w + 'px';
-      box.style.left = Math.max(MARGIN, Math.min(left, room + MARGIN - w)) + 'px';
-    }
+    box.style.zIndex = '1000';
+    left = box.offsetLeft;
+    width = box.offsetWidth;
     fit();
     window.addEventListener('resize', fit);
+    box.addEventListener('focusin', noteFocusFrom);
+    window.addEventListener('keydown', onKey);
     box.style.visibility = 'visible';
     if (!matchMedia('(prefers-reduced-motion: reduce)').matches && box.animate) {
       var from = box.getBoundingClientRect().right + MARGIN;
       box.animate([{ transform: 'translateX(' + -from + 'px)' }, { transform: 'none' }],
                    { duration: 1000, easing: 'ease-out' });
     }
-    countdown(box, SHOWN_MS, function () { box.style.visibility = 'hidden'; });
+    stopCountdown = countdown(box, SHOWN_MS, hide);
   }
 
-  window.moveto = moveto;
-  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', moveto);
-  else moveto();
-  window.addEventListener('load', moveto);
+  function hide() {
+    stopCountdown();
+    giveFocusBack();
+    window.removeEventListener('resize', fit);
+    box.removeEventListener('focusin', noteFocusFrom);
+    window.removeEventListener('keydown', onKey);
+    box.style.visibility = 'hidden';
+  }
+
+  // The one place the box starts: once the page is parsed, or when a box
+  // added later announces itself.
+  function start() {
+    if (box || !(box = findBox())) return;
+    document.removeEventListener('DOMContentLoaded', start);
+    window.removeEventListener('load', start);
+    document.removeEventListener('zephrin-box', start);
+    show();
+  }
+
+  document.addEventListener('zephrin-box', start);
+  window.addEventListener('load', start);
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
+  else start();
 })();
 </script>

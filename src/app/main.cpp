@@ -2,6 +2,7 @@
 #include "host/qthostservices.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -31,10 +33,49 @@ QIcon programIcon()
     return QIcon(QPixmap::fromImage(reader.read()));
 }
 
+// Answers --help and --version before the window system starts, so they work
+// without a display; nothing for any other command line. Qt's own options
+// (-platform, -style, -reverse) are left to QApplication.
+std::optional<int> answerWithoutWindow(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main",
+        "Makes pop-up ad boxes for web pages: pick a type, set its size, position, "
+        "caption, body and colour, and have its page code written, previewed or added "
+        "to a page. Designs are opened and saved as JSON files, the same as "
+        "zephrin-cli --settings reads. Qt's usual options, such as -platform, apply."));
+    // "-reverse" is one option, not -r -e -v ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("main", "Displays this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QCoreApplication::translate("main", "Displays the version."));
+    parser.addOptions({help, version});
+    parser.parse(arguments); // unknown options are Qt's own
+    if (parser.isSet(help)) {
+        // Names the program in the usage line; needs no display.
+        QCoreApplication named(argc, argv);
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return EXIT_SUCCESS;
+    }
+    if (parser.isSet(version)) {
+        std::printf("zephrin %s\n", ZEPHRIN_VERSION);
+        return EXIT_SUCCESS;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = answerWithoutWindow(argc, argv))
+        return *answered;
+
     // The embedded browser's sandbox cannot run as root; without this the
     // preview window would stay blank for root users.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))

@@ -3,6 +3,7 @@
 #include "about/aboutwindow.h"
 #include "generator/colourtext.h"
 #include "generator/generatedefaults.h"
+#include "generator/settingsfile.h"
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
 #include "pages/filestore.h"
@@ -14,8 +15,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QStyle>
+#include <QTextDocument>
+#include <QUrl>
 
 #include <array>
 
@@ -41,6 +47,24 @@ QStringList pageNameFilters()
 }
 constexpr int initialPageFilter = 2; // HTML Files
 
+QStringList designNameFilters()
+{
+    return {MainWindow::tr("Zephrin designs (*.json)"), MainWindow::tr("All files (*)")};
+}
+
+// The one local file (not a folder) a drop brings, when it may be copied (a
+// drop taken as a move would have the source delete its file); empty for
+// anything else.
+QString droppedFile(const QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile()
+        || !(event->possibleActions() & Qt::CopyAction))
+        return {};
+    const QString path = urls.constFirst().toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
 } // namespace
 
 MainWindow::MainWindow(HostServices &host, QWidget *parent)
@@ -58,6 +82,16 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     setBackground(this, QPalette::Base, Qt::white);
     setAutoFillBackground(true);
     m_ui->setupUi(this);
+    // The design file's buttons sit in the free end of the tab row.
+    m_ui->SSTab1->setCornerWidget(m_ui->designButtons, Qt::TopRightCorner);
+    m_ui->openDesignButton->setDefaultAction(m_ui->openDesignAction);
+    m_ui->saveDesignButton->setDefaultAction(m_ui->saveDesignAction);
+    auto *saveMenu = new QMenu(m_ui->saveDesignButton);
+    saveMenu->addAction(m_ui->saveDesignAsAction);
+    m_ui->saveDesignButton->setMenu(saveMenu);
+    // The shortcuts work wherever the focus is, the menu closed.
+    addActions({m_ui->openDesignAction, m_ui->saveDesignAction, m_ui->saveDesignAsAction});
+    setAcceptDrops(true);
 
     QPalette targetPalette = m_ui->Text17->palette();
     targetPalette.setColor(QPalette::Text, Qt::blue);
@@ -90,16 +124,29 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     connect(m_ui->view, &QPushButton::clicked, this, &MainWindow::showPreview);
     connect(m_ui->Command13, &QPushButton::clicked, this, &MainWindow::choosePage);
     connect(m_ui->Command7, &QPushButton::clicked, this, &MainWindow::addCodeToPage);
+    connect(m_ui->openDesignAction, &QAction::triggered, this, &MainWindow::openDesign);
+    connect(m_ui->saveDesignAction, &QAction::triggered, this, &MainWindow::saveDesign);
+    connect(m_ui->saveDesignAsAction, &QAction::triggered, this, &MainWindow::saveDesignAs);
     // The snapshot shows on the catalogue only.
     connect(m_ui->SSTab1, &QTabWidget::currentChanged, this,
             [this](int tab) { m_ui->Picture1->setVisible(tab == ChooseTab); });
     // Selecting a type, by the user or by the program, shows its catalogue entry.
     connect(m_ui->typeButtons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
+        if (checked) {
             showCatalogueEntry(static_cast<AdType>(id));
+            updateModifiedMark();
+        }
     });
-    for (QPlainTextEdit *field : {m_ui->Txtbody, m_ui->Text6, m_ui->Text7})
+    for (QLineEdit *field : {m_ui->Text1, m_ui->Text2, m_ui->Text3, m_ui->Text4, m_ui->Text5})
+        connect(field, &QLineEdit::textChanged, this, &MainWindow::updateModifiedMark);
+    connect(m_ui->Txtbody, &QPlainTextEdit::textChanged, this, &MainWindow::updateModifiedMark);
+    // The fields take text drops themselves; a dropped file is the window's.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
         field->installEventFilter(this);
+    for (QPlainTextEdit *field : {m_ui->Txtbody, m_ui->Text6, m_ui->Text7}) {
+        field->installEventFilter(this);
+        field->viewport()->installEventFilter(this);
+    }
 
     m_ui->Txtbody->setPlainText(QString::fromLatin1(sampleBody));
     m_ui->SSTab1->setCurrentIndex(ChooseTab);
@@ -120,6 +167,13 @@ AdType MainWindow::selectedType() const
 
 AdSettings MainWindow::settings() const
 {
+    AdSettings s = fieldSettings();
+    s.body = withCrLfLineBreaks(s.body);
+    return s;
+}
+
+AdSettings MainWindow::fieldSettings() const
+{
     AdSettings s;
     s.type = selectedType();
     s.height = m_ui->Text1->text();
@@ -127,9 +181,26 @@ AdSettings MainWindow::settings() const
     s.horizontal = m_ui->Text3->text();
     s.vertical = m_ui->Text4->text();
     s.caption = m_ui->Text5->text();
-    s.body = withCrLfLineBreaks(m_ui->Txtbody->toPlainText());
+    // The body as typed: the plain-text form would turn no-break spaces into spaces.
+    s.body = m_ui->Txtbody->document()->toRawText();
+    s.body.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     s.colour = m_colour;
     return s;
+}
+
+void MainWindow::applySettings(const AdSettings &settings)
+{
+    if (QAbstractButton *type = m_ui->typeButtons->button(static_cast<int>(settings.type)))
+        type->setChecked(true);
+    applyFormState(settings.type);
+    m_ui->Text1->setText(settings.height);
+    m_ui->Text2->setText(settings.width);
+    m_ui->Text3->setText(settings.horizontal);
+    m_ui->Text4->setText(settings.vertical);
+    m_ui->Text5->setText(settings.caption);
+    m_ui->Txtbody->setPlainText(
+        QString(settings.body).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    showColour(settings.colour);
 }
 
 void MainWindow::showCatalogue()
@@ -140,7 +211,14 @@ void MainWindow::showCatalogue()
 
 void MainWindow::showSettings()
 {
-    const SettingsFormState state = generateDefaults(selectedType());
+    applyFormState(selectedType());
+    m_ui->SSTab1->setCurrentIndex(CreateTab);
+    m_ui->Command12->setFocus();
+}
+
+void MainWindow::applyFormState(AdType type)
+{
+    const SettingsFormState state = generateDefaults(type);
     QLabel *const labels[] = {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->Label4, m_ui->Label5};
     QLineEdit *const fields[] = {m_ui->Text1, m_ui->Text2, m_ui->Text3, m_ui->Text4, m_ui->Text5};
     for (std::size_t i = 0; i < state.fields.size(); ++i) {
@@ -149,8 +227,6 @@ void MainWindow::showSettings()
         fields[i]->setText(state.fields[i].text);
     }
     m_ui->Label5->setText(state.captionLabel);
-    m_ui->SSTab1->setCurrentIndex(CreateTab);
-    m_ui->Command12->setFocus();
 }
 
 void MainWindow::showOutput()
@@ -291,19 +367,151 @@ void MainWindow::chooseColour()
     QColor chosen;
     if (!m_host.chooseColour(this, windowGrey, &chosen))
         return;
+    showColour(
+        colourText(colourValue(chosen.red(), chosen.green(), chosen.blue()), QStringLiteral("H")));
+}
+
+void MainWindow::showColour(const QString &colour)
+{
+    m_colour = colour;
+    const QColor shown(QLatin1Char('#') + colour);
     QPalette palette = m_ui->Text13->palette();
-    palette.setColor(QPalette::Base, chosen);
-    palette.setColor(QPalette::Text, chosen);
+    palette.setColor(QPalette::Base, shown);
+    palette.setColor(QPalette::Text, shown);
     m_ui->Text13->setPalette(palette);
-    m_colour
-        = colourText(colourValue(chosen.red(), chosen.green(), chosen.blue()), QStringLiteral("H"));
+    updateModifiedMark();
 }
 
 void MainWindow::choosePage()
 {
     // A cancelled dialog gives back the name it was given, empty before the first choice.
-    m_pagePath = m_host.chooseOpenFile(this, pageNameFilters(), initialPageFilter, m_pagePath);
+    setTargetPage(m_host.chooseOpenFile(this, pageNameFilters(), initialPageFilter, m_pagePath));
+}
+
+void MainWindow::setTargetPage(const QString &path)
+{
+    m_pagePath = path;
     m_ui->Text17->setText(m_pagePath);
+}
+
+void MainWindow::openDesign()
+{
+    if (!settleUnsavedChanges())
+        return;
+    const QString path = m_host.chooseFile(this, FileDialogMode::Open, tr("Open design"),
+                                           designNameFilters(), m_designPath);
+    if (!path.isEmpty())
+        openDesignFile(path);
+}
+
+bool MainWindow::openDesignFile(const QString &path)
+{
+    const DesignReadResult read = readDesignFile(path);
+    if (!read.ok()) {
+        m_host.showMessage(this, tr("%1\nThe design was not opened.").arg(read.error));
+        return false;
+    }
+    applySettings(resolvedSettings(read.design));
+    setDesignFile(path);
+    return true;
+}
+
+bool MainWindow::saveDesign()
+{
+    return saveDesignTo(m_designPath);
+}
+
+bool MainWindow::saveDesignAs()
+{
+    return saveDesignTo(QString());
+}
+
+bool MainWindow::saveDesignTo(const QString &path)
+{
+    const AdSettings design = fieldSettings();
+    if (const DesignField *lost = fieldNotKeptInFile(design)) {
+        const QLabel *const labels[] = {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->Label4};
+        const auto index = static_cast<std::size_t>(lost - designFields.data());
+        const QString name
+            = index < std::size(labels) ? labels[index]->text() : QLatin1String(lost->key);
+        m_host.showMessage(this,
+                           tr("%1 \"%2\" is not a whole number of pixels, so a design file "
+                              "cannot keep it. Type a number, or press Generate for the "
+                              "type's defaults. Nothing was saved.")
+                               .arg(name, design.*lost->settings));
+        return false;
+    }
+    const QString target = path.isEmpty()
+        ? m_host.chooseFile(this, FileDialogMode::Save, tr("Save design"), designNameFilters(),
+                            m_designPath)
+        : path;
+    if (target.isEmpty())
+        return false;
+    const QString error = replaceFileContents(target, designJson(design));
+    if (!error.isEmpty()) {
+        m_host.showMessage(this, error);
+        return false;
+    }
+    setDesignFile(target);
+    return true;
+}
+
+void MainWindow::setDesignFile(const QString &path)
+{
+    m_designPath = path;
+    m_savedDesign = fieldSettings();
+    setWindowFilePath(path);
+    setWindowTitle(tr("%1[*] - Zephrin").arg(QFileInfo(path).fileName()));
+    setWindowModified(false);
+}
+
+void MainWindow::updateModifiedMark()
+{
+    setWindowModified(!m_designPath.isEmpty() && fieldSettings() != m_savedDesign);
+}
+
+bool MainWindow::settleUnsavedChanges()
+{
+    if (!isWindowModified())
+        return true;
+    const QString question = tr("The design \"%1\" has changes that are not saved. Save them?")
+                                 .arg(QFileInfo(m_designPath).fileName());
+    switch (m_host.askToSaveChanges(this, question)) {
+    case UnsavedChangesAnswer::Save:
+        return saveDesign();
+    case UnsavedChangesAnswer::Discard:
+        return true;
+    case UnsavedChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event).isEmpty()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    takeDrop(event);
+}
+
+bool MainWindow::takeDrop(QDropEvent *event)
+{
+    const QString path = droppedFile(event);
+    if (path.isEmpty())
+        return false;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) != 0)
+        setTargetPage(path);
+    else if (settleUnsavedChanges())
+        openDesignFile(path);
+    return true;
 }
 
 void MainWindow::showCode(QPlainTextEdit *field, const QString &code)
@@ -326,22 +534,44 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (auto *drag = static_cast<QDragMoveEvent *>(event); !droppedFile(drag).isEmpty()) {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+            return true;
+        }
+        break;
+    case QEvent::Drop:
+        if (takeDrop(static_cast<QDropEvent *>(event)))
+            return true;
+        break;
+    case QEvent::KeyPress: {
+        auto *field = qobject_cast<QPlainTextEdit *>(watched);
         auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (field && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             // In the multi-line fields Enter is "&Output"; Ctrl+Enter types a line break.
             if (key->modifiers() & Qt::ControlModifier)
-                static_cast<QPlainTextEdit *>(watched)->insertPlainText(QStringLiteral("\n"));
+                field->insertPlainText(QStringLiteral("\n"));
             else
                 m_ui->b->click();
             return true;
         }
+        break;
+    }
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     // Closing the main window ends the program with every other window.
     delete m_about;
     delete m_preview;

@@ -31,6 +31,14 @@ public:
     // The settings as the fields hold them; line breaks in the body are CR LF.
     AdSettings settings() const;
 
+    // The design file the fields were last opened from or saved to; empty
+    // until one is.
+    QString designPath() const { return m_designPath; }
+    // Opens the design file at path into the fields; a file that cannot be
+    // read or holds what this program does not know is reported and changes
+    // nothing. Returns whether it was opened.
+    bool openDesignFile(const QString &path);
+
 public Q_SLOTS:
     // Toolbar: the catalogue (Choose tab), the settings reset to the selected
     // type's defaults (Create tab), the cleared output (Generate tab), About.
@@ -55,12 +63,40 @@ public Q_SLOTS:
     void chooseColour();
     void choosePage();
 
+    // Designs as files: open one (asking first about unsaved changes), save
+    // to the open design's file (or a new one), save under a new name.
+    // The saves return whether the design was saved.
+    void openDesign();
+    bool saveDesign();
+    bool saveDesignAs();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A page dropped on the window becomes the target page; a design (.json) opens.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    // The fields as they stand, the body's line breaks as typed (LF): what a
+    // design file keeps and what the open one is compared with.
+    AdSettings fieldSettings() const;
+    // Sets the fields as a user would: selects the type, applies its Generate
+    // defaults and enabled states, then gives every field its text.
+    void applySettings(const AdSettings &settings);
+    void applyFormState(AdType type);
+    void showColour(const QString &colour);
+    void setTargetPage(const QString &path);
+
+    // Saves to path, or to a name asked for when path is empty.
+    bool saveDesignTo(const QString &path);
+    void setDesignFile(const QString &path);
+    void updateModifiedMark();
+    // Whether the design in the fields may be replaced or closed: nothing
+    // unsaved is lost, or the user saved or discarded it.
+    bool settleUnsavedChanges();
+    bool takeDrop(QDropEvent *event);
     void showCatalogueEntry(AdType type);
     void showCode(QPlainTextEdit *field, const QString &code);
     // The type's support script; nothing when it cannot be read (reported).
@@ -73,6 +109,8 @@ private:
     std::unique_ptr<Ui::MainWindow> m_ui;
     QString m_colour; // the ad's background colour as RRGGBB
     QString m_pagePath; // the page chosen to take the code; empty until one is chosen
+    QString m_designPath; // the design file open; empty until one is opened or saved
+    AdSettings m_savedDesign; // fieldSettings() as the design file holds them
     int m_timerSnapshotTop = 0; // the snapshot's top once "Timer AD" has been shown
 
     QPointer<QWidget> m_about;

@@ -2,6 +2,8 @@
 
 #include "cli/adoptions.h"
 #include "cli/pagerun.h"
+#include "generator/adtype.h"
+#include "pages/pagefile.h"
 
 #include <QCoreApplication>
 
@@ -30,7 +32,18 @@ int Add::execute(const QCommandLineParser &parser, Console &console) const
             !saveError.isEmpty())
             return badArguments(console, saveError);
     }
+    const QByteArray boxId(adTypeInfo(design.settings.type).boxId);
     return PageRun::run(list.pages, dryRun, console, [&](const QString &page) {
-        return addCodeToPage(page, design.code.body, design.code.head, dryRun);
+        const LoadedPage loaded = loadPage(page);
+        PageResult result = writeCodeIntoPage(loaded, design.code.body, design.code.head, dryRun);
+        // The box finds itself by its own mark, but the page's scripts and
+        // styles may meet the box where they look for their own element.
+        if (result.outcome != PageOutcome::Refused
+            && pageHasElementId(loaded.original.view(), loaded.layout, boxId)) {
+            result.note = QCoreApplication::translate(
+                              "Add", "the page already uses the id \"%1\", as the box does")
+                              .arg(QString::fromLatin1(boxId));
+        }
+        return result;
     });
 }

@@ -199,14 +199,15 @@ int PageRun::run(const QStringList &pages, bool dryRun, Console &console,
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const QString &page = pages.at(i);
         const PageResult result = parallel.result(i);
+        const QString note = result.note.isEmpty() ? QString() : tr(" (note: %1)").arg(result.note);
         switch (result.outcome) {
         case PageOutcome::Updated:
             ++updated;
-            console.print(tr("%1: updated").arg(page));
+            console.print(tr("%1: updated").arg(page) + note);
             break;
         case PageOutcome::Unchanged:
             ++unchanged;
-            console.print(tr("%1: unchanged").arg(page));
+            console.print(tr("%1: unchanged").arg(page) + note);
             break;
         case PageOutcome::Refused:
             ++refused;

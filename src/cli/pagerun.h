@@ -26,7 +26,8 @@ struct PageList
 // and no page at all are errors.
 PageList pagesOf(const QCommandLineParser &parser);
 
-// Runs change over pages, printing "PAGE: updated", "PAGE: unchanged" or
+// Runs change over pages, printing "PAGE: updated", "PAGE: unchanged" (each
+// followed by " (note: NOTE)" when the result has one) or
 // "PAGE: refused: REASON" for each and a summary line; keeps going past a
 // refused page. Returns ExitDone, or ExitSomeRefused when a page was refused.
 int run(const QStringList &pages, bool dryRun, Console &console,

@@ -24,6 +24,7 @@ struct AdTypeInfo
     const char *snapshot; // e.g. "sticky.gif"
     const char *demoPage; // e.g. "sticky.html"
     const char *supportScript; // e.g. "popup1.js"
+    const char *boxId; // the id of the box the body section writes, e.g. "fadeinbox"; "" for none
 };
 
 // Catalogue row of a type; type must not be AdType::None.

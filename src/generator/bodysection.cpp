@@ -40,8 +40,9 @@ QString scriptCode(const QString &text)
 // script ran (a block added to a page after it was shown).
 QString windowAd(const AdSettings &s)
 {
-    return QLatin1String("<script>(function(start){if(document.readyState==='complete')start();"
-                         "else window.addEventListener('load',start);})(function(){new popUp(")
+    return QLatin1String(
+               "<script>(function(start){if(document.readyState==='complete')start();"
+               "else window.addEventListener('load',start);})(function(){new ZephrinWindowAd(")
         + scriptCode(s.vertical) + QLatin1Char(',') + scriptCode(s.horizontal) + QLatin1Char(',')
         + scriptCode(s.width) + QLatin1Char(',') + scriptCode(s.height)
         + QLatin1String(", 'Div', '") + scriptString(s.body) + QLatin1String("', '")
@@ -53,14 +54,14 @@ QString windowAd(const AdSettings &s)
 
 QString stickMeNote(const AdSettings &s)
 {
-    return QLatin1String("<DIV id='fadeinbox' Style = "
+    return QLatin1String("<DIV id='fadeinbox' data-zephrin Style = "
                          "'filter:progid:DXImageTransform.Microsoft.RandomDissolve(duration=1) "
                          "progid:DXImageTransform.Microsoft.Shadow(color=gray,direction=135) ; "
                          "-moz-opacity:0'>")
         + s.body
         + QLatin1String("<br><div align='right'> <a href='#' onClick='hidefadebox();return "
                         "false'>Hide Box</a><BR>")
-        + creditLink();
+        + creditLink() + QLatin1String("</div></div>");
 }
 
 QString jumpyAd(const AdSettings &s)
@@ -70,7 +71,8 @@ QString jumpyAd(const AdSettings &s)
     const QLatin1String textColour = s.colour == QLatin1String(defaultColour)
         ? QLatin1String("green")
         : QLatin1String("white");
-    return QLatin1String("<div id='dropin' style='position:absolute;visibility:hidden;left:")
+    return QLatin1String(
+               "<div id='dropin' data-zephrin style='position:absolute;visibility:hidden;left:")
         + s.horizontal + QLatin1String("px;top:") + s.vertical + QLatin1String("px;width:")
         + s.width + QLatin1String("px;height:") + s.height + QLatin1String("px;background-color:")
         + s.colour
@@ -82,24 +84,25 @@ QString jumpyAd(const AdSettings &s)
 
 QString timerAd(const AdSettings &s)
 {
-    return QLatin1String("<div id='sponsorAdDiv' style='visibility:hidden'><table width='0px' "
-                         "height='0px' bgcolor='#008000'><tr><td><table width='")
+    return QLatin1String("<div id='sponsorAdDiv' data-zephrin style='visibility:hidden'><table "
+                         "width='0px' height='0px' bgcolor='#008000'><tr><td><table width='")
         + s.width + QLatin1String("px' height='") + s.height + QLatin1String("px' bgcolor='")
         + s.colour + QLatin1String("'><tr><td align='center' valign='middle'>") + s.body
         + QLatin1String("<p>(This announcement will close in few seconds)<br><BR>") + creditLink()
         + QLatin1String("</td></tr></table></td></tr></table></div>");
 }
 
+// No <body> tag of its own: its attributes would be merged into the page's
+// body (language, colours, load handler); the support script starts the box.
 QString forceEmailer(const AdSettings &s)
 {
     // The address sits in a single-quoted attribute; a quote there would end it.
     QString address = s.caption;
     address.replace(QLatin1Char('\''), QLatin1String("&#39;"));
-    return QLatin1String("<body lang=EN-US link=blue vlink=blue style='tab-interval:36.0pt' "
-                         "onload='moveto()'><div class=Section1><div id=msg><p class=MsoNormal>")
+    return QLatin1String("<div class=Section1><div id=msg data-zephrin><p class=MsoNormal>")
         + s.body + QLatin1String("<form name=ewq action='mailto:") + address
         + QLatin1String("'><input type=submit name=submit value=Subscribe></form></p><BR>")
-        + creditLink() + QLatin1String("</div></div></body>");
+        + creditLink() + QLatin1String("</div></div>");
 }
 
 } // namespace

@@ -17,5 +17,8 @@ QString creditLink();
 //    script starts the window on the page's load event, or at once if the
 //    page has already loaded.
 //  - Force Emailer: a single quote in the address becomes "&#39;".
+// Each box element carries the attribute data-zephrin, by which its support
+// script and style element tell it from a page element with the same id; the
+// templates close every element they open and bring no <body> tag.
 // Returns a null QString for AdType::None.
 QString rawBodySection(const AdSettings &settings);

@@ -1,12 +1,23 @@
 #include "generator/encoder.h"
 
 namespace Decoder {
-const QString head
-    = QStringLiteral("<script>function u( s ) { var sRet=\"\"; for(i=0; i< s.length; i++ ){ var n= "
-                     "s.charCodeAt(i);sRet += String.fromCharCode( n -3 ); } return( sRet ); } ");
+// Everything the decoder names stays inside one function scope, so a page's
+// own globals (s, u, i, md and the like) are neither replaced nor clash with
+// it. While the page is still being parsed the box is written where the
+// script stands; once parsing is over a write would wipe the page, so the box
+// is inserted after the script instead (at the end of the body when the
+// script stands in the head, where nothing shows) and the support scripts
+// are told.
+const QString head = QStringLiteral(
+    "<script>(function(){var md;function u( s ) { var sRet=\"\"; for(var i=0; i< s.length; i++ "
+    "){ var n= s.charCodeAt(i);sRet += String.fromCharCode( n -3 ); } return( sRet ); } ");
 const QString literalOpen = QStringLiteral("md = \"");
 const QString literalClose = QStringLiteral("\"");
-const QString tail = QStringLiteral("; var s= u(md);document.write (s);</script>");
+const QString tail = QStringLiteral(
+    "; var s= u(md), d=document, c=d.currentScript; if(c&&d.readyState!=='loading'){var "
+    "p=d.body.contains(c)?c.parentNode:d.body,r=d.createRange();r.selectNodeContents(p);p."
+    "insertBefore(r.createContextualFragment(s),p===c.parentNode?c.nextSibling:null);d."
+    "dispatchEvent(new Event('zephrin-box'));}else d.write (s);})();</script>");
 } // namespace Decoder
 
 namespace {

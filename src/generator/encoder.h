@@ -7,13 +7,16 @@
 // The four fixed pieces of the self-decoding script. The shifted text stands
 // between decoderLiteralOpen and decoderLiteralClose.
 namespace Decoder {
-// Text11: "<script>function u( s ) { ... } " (148 characters)
+// Text11: "<script>(function(){var md;function u( s ) { ... } ": opens the one
+// function scope that keeps the decoder's names off the page
 extern const QString head;
 // Text10: "md = \"" (6 characters)
 extern const QString literalOpen;
 // Text9: "\"" (1 character)
 extern const QString literalClose;
-// Text8: "; var s= u(md);document.write (s);</script>" (43 characters)
+// Text8: "; var s= u(md), ... })();</script>": writes the decoded box where the
+// script stands while the page is parsed, inserts it after the script once
+// parsing is over and then fires "zephrin-box" on the document
 extern const QString tail;
 } // namespace Decoder
 

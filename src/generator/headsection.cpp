@@ -46,21 +46,24 @@ QString styleElement(const AdSettings &field)
     for (QString *text : {&s.height, &s.width, &s.horizontal, &s.vertical, &s.colour})
         *text = css(*text);
 
+    // Each rule matches Zephrin's box alone, never a page element with the same id.
     switch (s.type) {
     case AdType::StickMeNote:
-        return QLatin1String("<style type='text/css'>#fadeinbox{position:absolute;width:") + s.width
-            + QLatin1String("px;height:") + s.height
+        return QLatin1String(
+                   "<style type='text/css'>#fadeinbox[data-zephrin]{position:absolute;width:")
+            + s.width + QLatin1String("px;height:") + s.height
             + QLatin1String("px;left: 0;top: -400px;border: 2px solid black;background-color:")
             + s.colour + QLatin1String(";padding: 4px;z-index: 100;visibility:hidden;}</style>");
     case AdType::ForceEmailer:
-        return QLatin1String("<style media=screen>#msg {top:") + s.vertical
+        return QLatin1String("<style media=screen>#msg[data-zephrin] {top:") + s.vertical
             + QLatin1String("px;border:1px solid black;width:") + s.width
             + QLatin1String("px;background-color:") + s.colour
             + QLatin1String(";padding:6px;position:absolute;left: ") + s.horizontal
             + QLatin1String("px;}</style>");
     case AdType::TimerAd:
         // Only the width carries a unit; the others are bare numbers as designed.
-        return QLatin1String("<style type='text/css'>#sponsorAdDiv {position:absolute; height:")
+        return QLatin1String(
+                   "<style type='text/css'>#sponsorAdDiv[data-zephrin] {position:absolute; height:")
             + s.height + QLatin1String("; width:") + s.width + QLatin1String("px; top:")
             + s.vertical + QLatin1String("; left:") + s.horizontal + QLatin1String(";}</style>");
     case AdType::WindowAd:

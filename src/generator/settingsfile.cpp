@@ -220,3 +220,14 @@ QByteArray designJson(const AdSettings &settings)
     }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
+
+const DesignField *fieldNotKeptInFile(const AdSettings &settings)
+{
+    const AdSettings readBack
+        = resolvedSettings(designFromJson(designJson(settings), QString()).design);
+    for (const DesignField &field : designFields) {
+        if (readBack.*field.settings != settings.*field.settings)
+            return &field;
+    }
+    return nullptr;
+}

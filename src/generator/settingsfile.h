@@ -85,3 +85,9 @@ DesignReadResult readDesignFile(const QString &path);
 // position that is not a whole number (the Generate command's "<Center>") is
 // left out, so reading the file back gives the type's default for it.
 QByteArray designJson(const AdSettings &settings);
+
+// The first field of settings that its settings file would not give back as
+// it stands (a size or position that is not a whole number as designJson
+// writes it, such as empty or "0180"), or nullptr when reading
+// designJson(settings) gives settings again.
+const DesignField *fieldNotKeptInFile(const AdSettings &settings);

@@ -6,6 +6,12 @@
 
 class QWidget;
 
+// What a file dialog is for: an existing file to open, or a name to save under.
+enum class FileDialogMode { Open, Save };
+
+// The answer to "save the changes first?".
+enum class UnsavedChangesAnswer { Save, Discard, Cancel };
+
 // The platform operations the windows use: dialogs, message box, clipboard
 // and shell. Windows receive one instance and never call the platform for
 // these directly, so tests can stand in for every one of them. Files are read
@@ -33,6 +39,19 @@ public:
     virtual QString chooseOpenFile(QWidget *parent, const QStringList &filters, int selectedFilter,
                                    const QString &currentFileName)
         = 0;
+
+    // Shows a file dialog titled title, with filters (Qt name filters, the
+    // first shown first), starting at startPath (a file or a folder; empty for
+    // the current folder). Saving asks before replacing a file, and a name
+    // typed without a suffix gets the first filter's. Returns the chosen path,
+    // or empty when the user cancels.
+    virtual QString chooseFile(QWidget *parent, FileDialogMode mode, const QString &title,
+                               const QStringList &filters, const QString &startPath)
+        = 0;
+
+    // Asks, with text, whether to save changes before they are lost: Save,
+    // Discard or Cancel (also when the question is closed); waits for the answer.
+    virtual UnsavedChangesAnswer askToSaveChanges(QWidget *parent, const QString &text) = 0;
 
     // Replaces whatever the clipboard holds with text.
     virtual void setClipboardText(const QString &text) = 0;

@@ -7,7 +7,9 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -52,6 +54,47 @@ QString QtHostServices::chooseOpenFile(QWidget *parent, const QStringList &filte
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return currentFileName;
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtHostServices::chooseFile(QWidget *parent, FileDialogMode mode, const QString &title,
+                                   const QStringList &filters, const QString &startPath)
+{
+    QFileDialog dialog(parent, title);
+    const bool saving = mode == FileDialogMode::Save;
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    // The suffix of the first filter's first pattern: "json" of "Designs (*.json)".
+    static const QRegularExpression firstSuffix(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch suffix = firstSuffix.match(filters.value(0));
+    if (saving && suffix.hasMatch())
+        dialog.setDefaultSuffix(suffix.captured(1));
+    if (!startPath.isEmpty()) {
+        if (QFileInfo(startPath).isDir())
+            dialog.setDirectory(startPath);
+        else
+            dialog.selectFile(startPath);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+UnsavedChangesAnswer QtHostServices::askToSaveChanges(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(messageTitle), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return UnsavedChangesAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedChangesAnswer::Discard;
+    default:
+        return UnsavedChangesAnswer::Cancel;
+    }
 }
 
 void QtHostServices::setClipboardText(const QString &text)

@@ -11,6 +11,9 @@ public:
     bool chooseColour(QWidget *parent, const QColor &initial, QColor *chosen) override;
     QString chooseOpenFile(QWidget *parent, const QStringList &filters, int selectedFilter,
                            const QString &currentFileName) override;
+    QString chooseFile(QWidget *parent, FileDialogMode mode, const QString &title,
+                       const QStringList &filters, const QString &startPath) override;
+    UnsavedChangesAnswer askToSaveChanges(QWidget *parent, const QString &text) override;
     void setClipboardText(const QString &text) override;
     void openUrl(const QString &address) override;
     void openFile(const QString &path) override;

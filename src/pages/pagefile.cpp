@@ -11,7 +11,7 @@ namespace {
 
 PageResult refused(const QString &message)
 {
-    return {PageOutcome::Refused, message};
+    return {PageOutcome::Refused, message, {}};
 }
 
 QString changedWhileRead(const QString &path)
@@ -46,7 +46,7 @@ PageResult replacePage(const LoadedPage &page, const ContentWriter &contents, bo
         return refused(changedWhileRead(page.path));
     if (!error.isEmpty())
         return refused(error);
-    return {PageOutcome::Updated, {}};
+    return {PageOutcome::Updated, {}, {}};
 }
 
 } // namespace
@@ -82,7 +82,7 @@ PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const 
     const QByteArray block = codeBlock(page.layout, body, head);
     // The page's own bytes go out as read; only the block after them is new.
     if (original.sliced(page.layout.cut) == block)
-        return {PageOutcome::Unchanged, {}};
+        return {PageOutcome::Unchanged, {}, {}};
     return replacePage(
         page,
         [&](const ByteSink &sink) {
@@ -102,7 +102,7 @@ PageResult removeCodeFromPage(const QString &path, bool dryRun)
     if (!page.ok())
         return refused(page.error);
     if (!page.layout.hadBlock)
-        return {PageOutcome::Unchanged, {}};
+        return {PageOutcome::Unchanged, {}, {}};
     return replacePage(
         page, [&page](const ByteSink &sink) { return sink.copy(page.original, page.layout.cut); },
         dryRun);

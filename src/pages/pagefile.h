@@ -19,6 +19,7 @@ struct PageResult
 {
     PageOutcome outcome = PageOutcome::Refused;
     QString message; // for Refused: the reason, naming the page
+    QString note; // for Updated and Unchanged: what the page's owner should know, or empty
 };
 
 // A page file read whole and checked, before any code is generated for it.

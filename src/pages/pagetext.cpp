@@ -1,6 +1,7 @@
 #include "pages/pagetext.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 #include <string.h>
 
@@ -79,7 +80,51 @@ struct PageUnits
     bool endsLine(QByteArrayView text) const { return finalLf(text) > 0 || endsWith(text, u"\r"); }
 };
 
+bool isAttributeSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+// Whether text, ASCII-compatible, holds id as the value of an id attribute.
+bool hasIdAttribute(QByteArrayView text, QByteArrayView id)
+{
+    for (qsizetype at = findBytes(text, id, 0); at >= 0; at = findBytes(text, id, at + 1)) {
+        const qsizetype end = at + id.size();
+        qsizetype p = at;
+        const char quote = p > 0 && (text[p - 1] == '"' || text[p - 1] == '\'') ? text[p - 1] : 0;
+        const char after = end < text.size() ? text[end] : '>';
+        if (quote ? after != quote : !(isAttributeSpace(after) || after == '>' || after == '/'))
+            continue;
+        if (quote)
+            --p;
+        while (p > 0 && isAttributeSpace(text[p - 1]))
+            --p;
+        if (p == 0 || text[p - 1] != '=')
+            continue;
+        --p;
+        while (p > 0 && isAttributeSpace(text[p - 1]))
+            --p;
+        if (p >= 3 && isAttributeSpace(text[p - 3])
+            && qstrnicmp(text.data() + p - 2, 2, "id", 2) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
+
+bool pageHasElementId(QByteArrayView contents, const PageLayout &layout, QByteArrayView id)
+{
+    if (!layout.ok() || id.isEmpty())
+        return false;
+    if (layout.encoding == PageEncoding::Bytes)
+        return hasIdAttribute(contents.first(layout.cut), id);
+    // UTF-16 pages: past the byte-order mark, read as text.
+    const QByteArrayView text = contents.sliced(2, layout.cut - 2);
+    QStringDecoder decode(layout.encoding == PageEncoding::Utf16LE ? QStringConverter::Utf16LE
+                                                                   : QStringConverter::Utf16BE);
+    return hasIdAttribute(QString(decode(text)).toUtf8(), id);
+}
 
 // A page's own text is never rewritten, so the layout is all that is worked
 // out: where the own text ends, and the line end its block takes.

@@ -67,6 +67,12 @@ PageLayout pageLayout(QByteArrayView fileContents, const ByteSearch &search);
 // A refused layout gives an empty result.
 QByteArray codeBlock(const PageLayout &layout, const QString &body, const QString &head);
 
+// Whether the page's own text in fileContents, laid out by layout, gives an element
+// the id attribute id (exact, case-sensitive): id=X, id="X" or id='X', in any
+// letter case and with any spaces around "=". The page's old block is not
+// looked at. False for a refused layout or an empty id.
+bool pageHasElementId(QByteArrayView fileContents, const PageLayout &layout, QByteArrayView id);
+
 // A page read and laid out, with its own bytes, to compose a new page in memory.
 struct PreparedPage
 {

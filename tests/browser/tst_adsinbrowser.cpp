@@ -18,6 +18,7 @@
 namespace {
 
 const QString marker = QStringLiteral("Marker-7Q2");
+const QString otherMarker = QStringLiteral("Other-5W1"); // the second box's
 // Script expressions for the box that holds the marker, and whether it shows.
 const QString box = QStringLiteral("zBox('%1')").arg(marker);
 const QString boxShown = QStringLiteral("zShown(%1)").arg(box);
@@ -107,14 +108,15 @@ QString pageFor(AdType type, Order order)
     return pageFor(testSettings(type), order);
 }
 
-// The script of Window AD's body section, run by a script element added to
-// the page (the block of a page that is already shown).
-QString addScriptAfterLoad(const QString &element)
+// The script of a body section, run by a script element added to the page's
+// body, or to its head (the block of a page that is already shown).
+QString addScriptAfterLoad(const QString &element, const QString &parent = QStringLiteral("body"))
 {
     const QString code = element.mid(8, element.size() - 8 - 9); // <script> ... </script>
     return QStringLiteral("(function () { var s = document.createElement('script'); s.text = %1[0];"
-                          " document.body.appendChild(s); return true; })()")
-        .arg(QString::fromUtf8(QJsonDocument(QJsonArray {code}).toJson(QJsonDocument::Compact)));
+                          " document.%2.appendChild(s); return true; })()")
+        .arg(QString::fromUtf8(QJsonDocument(QJsonArray {code}).toJson(QJsonDocument::Compact)),
+             parent);
 }
 
 // A script expression: condition on the box's rectangle r.
@@ -180,6 +182,8 @@ private Q_SLOTS:
     void demoPage_showsBoxWithoutErrors();
     void reducedMotion_showsBoxInPlaceAtOnce_data();
     void reducedMotion_showsBoxInPlaceAtOnce();
+    void hostPage_keepsItsOwnWaysBesideTheBox_data();
+    void hostPage_keepsItsOwnWaysBesideTheBox();
 
 private:
     bool load(const QString &html);
@@ -566,6 +570,182 @@ void AdsInBrowser::reducedMotion_showsBoxInPlaceAtOnce()
     const QString first = eval(position).toString();
     QTest::qWait(300);
     QCOMPARE(eval(position).toString(), first);
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+// Pages with ways of their own that a guest must leave alone. A page
+// template holds %head% and %body% where the head and body sections of the
+// box (and the second box, if any) are pasted. Steps run in order once the
+// boxes show: "key:Escape" is a real key press, "inject" (or "inject:head")
+// adds the body sections to the body (or head) after the page has loaded,
+// "expect:" waits for a condition, and anything else is run as script. BOX and OTHER stand for the
+// two boxes.
+void AdsInBrowser::hostPage_keepsItsOwnWaysBesideTheBox_data()
+{
+    QTest::addColumn<AdType>("type");
+    QTest::addColumn<AdType>("second");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("steps");
+
+    const auto page = [](const QString &head, const QString &before, const QString &after,
+                         const QString &html = QStringLiteral("<html>")) {
+        return QStringLiteral("<!DOCTYPE html>\n") + html + QStringLiteral("<head>%head%") + head
+            + QStringLiteral("</head>\n<body><p id=own>Own text.</p>") + before
+            + QStringLiteral("%body%") + after + QStringLiteral("</body></html>\n");
+    };
+    const AdType none = AdType::None;
+    const QString esc = QStringLiteral("key:Escape");
+
+    QTest::newRow("own var s before, let i and const u after the block")
+        << AdType::StickMeNote << none
+        << page({}, QStringLiteral("<script>var s = 'analytics';</script>"),
+                QStringLiteral("<script>let i = 1; const u = 2; var ownRan = s + i + u;</script>"))
+        << QStringList {QStringLiteral("expect:window.ownRan === 'analytics12' && typeof md === "
+                                       "'undefined'")};
+    QTest::newRow("own window.onload")
+        << AdType::ForceEmailer << none
+        << page(QStringLiteral("<script>window.onload = function () { window.ownLoad = true; "
+                               "};</script>"),
+                {}, {})
+        << QStringList {QStringLiteral("expect:window.ownLoad === true")};
+    QTest::newRow("lang=fr, body attributes untouched")
+        << AdType::ForceEmailer << none << page({}, {}, {}, QStringLiteral("<html lang=fr>"))
+        << QStringList {QStringLiteral("expect:document.body.attributes.length === 0 && "
+                                       "document.body.closest('[lang]').lang === 'fr'")};
+    const QString ownIds = QStringLiteral(
+        "<style>#msg, #dropin, #fadeinbox, #sponsorAdDiv { color: rgb(1, 2, 3) }</style>"
+        "<div id=msg>Own msg</div><div id=dropin>Own dropin</div>"
+        "<div id=fadeinbox>Own fadeinbox</div><div id=sponsorAdDiv>Own sponsorAdDiv</div>");
+    const QString idsUntouched = QStringLiteral(
+        "expect:['msg', 'dropin', 'fadeinbox', 'sponsorAdDiv'].every(function (id) {"
+        " var e = document.getElementById(id), cs = getComputedStyle(e);"
+        " return e.textContent === 'Own ' + id && !e.hasAttribute('role') && !e.style.cssText"
+        " && cs.position === 'static' && cs.visibility === 'visible'"
+        " && cs.color === 'rgb(1, 2, 3)'; })");
+    for (AdType type :
+         {AdType::StickMeNote, AdType::JumpyAd, AdType::ForceEmailer, AdType::TimerAd}) {
+        QTest::addRow("own ids msg, dropin, fadeinbox, sponsorAdDiv; %s", adTypeInfo(type).caption)
+            << type << none << page({}, ownIds, {}) << QStringList {idsUntouched};
+    }
+    QTest::newRow("own popUp function")
+        << AdType::WindowAd << none
+        << page({}, {},
+                QStringLiteral("<script>function popUp(url) { return 'own ' + url; }</script>"))
+        << QStringList {QStringLiteral("expect:popUp('x') === 'own x'")};
+    QTest::newRow("pasted mid-page before a </div>")
+        << AdType::StickMeNote << none
+        << page({}, QStringLiteral("<div id=wrap>"), QStringLiteral("</div><p id=tail>Tail</p>"))
+        << QStringList {QStringLiteral(
+               "expect:BOX.parentNode.id === 'wrap' && document.getElementById('tail')"
+               ".parentNode === document.body && zShown(document.getElementById('tail'))")};
+    QTest::newRow("body section injected after load")
+        << AdType::JumpyAd << none << page({}, {}, {}).remove(QStringLiteral("%body%"))
+        << QStringList {QStringLiteral("inject"),
+                        QStringLiteral("expect:zShown(BOX) && zSettled(BOX) && "
+                                       "document.getElementById('own').textContent === 'Own "
+                                       "text.' && document.title === 'Mine'")};
+    QTest::newRow("body section injected into the head after load")
+        << AdType::TimerAd << none << page({}, {}, {}).remove(QStringLiteral("%body%"))
+        << QStringList {QStringLiteral("inject:head"), QStringLiteral("expect:zShown(BOX)")};
+    QTest::newRow("own modal dialog takes Esc first")
+        << AdType::StickMeNote << none
+        << page({}, QStringLiteral("<dialog id=mine><button>OK</button></dialog>"), {})
+        << QStringList {QStringLiteral("document.getElementById('mine').showModal()"), esc,
+                        QStringLiteral("expect:!document.getElementById('mine').open && "
+                                       "zShown(BOX)"),
+                        esc, QStringLiteral("expect:!zShown(BOX)")};
+    QTest::newRow("own Esc handler that prevents the default")
+        << AdType::JumpyAd << none
+        << page(QStringLiteral("<script>document.addEventListener('keydown', function (e) { if "
+                               "(e.key === 'Escape') { e.preventDefault(); window.ownEsc = "
+                               "true; } });</script>"),
+                {}, {})
+        << QStringList {esc, QStringLiteral("expect:window.ownEsc === true && zShown(BOX)")};
+    QTest::newRow("two boxes, Esc closes the topmost only")
+        << AdType::StickMeNote << AdType::JumpyAd << page({}, {}, {})
+        << QStringList {esc, QStringLiteral("expect:zShown(BOX) && !zShown(OTHER)"), esc,
+                        QStringLiteral("expect:!zShown(BOX) && !zShown(OTHER)")};
+    for (AdType type : DemoPage::allTypes) {
+        QTest::addRow("fixed header with z-index 10; %s", adTypeInfo(type).caption)
+            << type << none
+            << page({},
+                    QStringLiteral("<div style='position:fixed; top:0; left:0; right:0; "
+                                   "height:500px; z-index:10; background:#eee'>Menu</div>"),
+                    {})
+            << QStringList {QStringLiteral(
+                   "expect:(function (r) { return BOX.contains(document.elementFromPoint("
+                   "r.left + r.width / 2, r.top + r.height / 2)); "
+                   "})(BOX.getBoundingClientRect())")};
+    }
+    // Focus goes from the page into the box; Esc closes it and puts focus back.
+    const QString ownButton = QStringLiteral("<button id=mine>Mine</button>");
+    const QString focusMine = QStringLiteral("document.getElementById('mine').focus()");
+    const QString focusBack
+        = QStringLiteral("expect:!zShown(BOX) && document.activeElement.id === 'mine'");
+    for (AdType type : {AdType::WindowAd, AdType::ForceEmailer, AdType::TimerAd}) {
+        QTest::addRow("Esc from inside the box gives focus back; %s", adTypeInfo(type).caption)
+            << type << none << page({}, ownButton, {})
+            << QStringList {focusMine,
+                            QStringLiteral("BOX.querySelector('a[href], input, button').focus()"),
+                            esc, focusBack};
+    }
+    QTest::newRow("Window AD title buttons at least 24 px")
+        << AdType::WindowAd << none << page({}, {}, {})
+        << QStringList {QStringLiteral(
+               "expect:Array.prototype.every.call(BOX.querySelectorAll('button'), function (b) {"
+               " var r = b.getBoundingClientRect(); return r.width >= 24 && r.height >= 24; })")};
+}
+
+void AdsInBrowser::hostPage_keepsItsOwnWaysBesideTheBox()
+{
+    QFETCH(AdType, type);
+    QFETCH(AdType, second);
+    QFETCH(QString, page);
+    QFETCH(QStringList, steps);
+
+    QList<AdSettings> boxes {testSettings(type)};
+    if (second != AdType::None) {
+        boxes.append(testSettings(second));
+        boxes.last().body.replace(marker, otherMarker);
+    }
+    QString head, body;
+    for (const AdSettings &s : boxes) {
+        head += headSection(s, scriptLines(supportFile(adTypeInfo(s.type).supportScript)));
+        body += bodyFor(s);
+    }
+    const bool pasted = page.contains(QStringLiteral("%body%"));
+    page.replace(QStringLiteral("%head%"), head)
+        .replace(QStringLiteral("%body%"), body)
+        .replace(QStringLiteral("<head>"), QStringLiteral("<head><title>Mine</title>"));
+    QVERIFY(load(page));
+    const QString other = QStringLiteral("zBox('%1')").arg(otherMarker);
+    if (pasted) {
+        for (const QString &b : QStringList {box, other}.mid(0, boxes.size())) {
+            QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(%1)").arg(b)), 15000);
+            QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zSettled(%1)").arg(b)), 15000);
+        }
+    }
+    // Keys and focus events reach a page only while it has the focus.
+    m_view->activateWindow();
+    m_view->setFocus();
+    QTRY_VERIFY(check(QStringLiteral("document.hasFocus()")));
+    for (QString step : steps) {
+        step.replace(QLatin1String("BOX"), box).replace(QLatin1String("OTHER"), other);
+        if (step == QLatin1String("key:Escape")) {
+            QTest::keyClick(m_view->focusProxy(), Qt::Key_Escape);
+        } else if (step.startsWith(QLatin1String("inject"))) {
+            QCOMPARE(eval(QStringLiteral("document.readyState")).toString(),
+                     QStringLiteral("complete"));
+            QVERIFY(check(addScriptAfterLoad(body,
+                                             step.endsWith(QLatin1String(":head"))
+                                                 ? QStringLiteral("head")
+                                                 : QStringLiteral("body"))));
+        } else if (step.startsWith(QLatin1String("expect:"))) {
+            QTRY_VERIFY2_WITH_TIMEOUT(check(step.mid(7)), qPrintable(step), 5000);
+        } else {
+            eval(step);
+        }
+    }
     QCOMPARE(m_page->errors, QStringList());
 }
 

@@ -267,7 +267,8 @@ void TestZephrinCli::addAndRemove_onASite()
     const QByteArray notes = "notes\n";
     QVERIFY(writeFile(site + QStringLiteral("/a.html"), plain));
     QVERIFY(writeFile(site + QStringLiteral("/sub/b.php"), older));
-    QVERIFY(writeFile(site + QStringLiteral("/c.asp"), withBlock("<p>done</p>\r\n")));
+    // A page with an element of the box's id gets a note; the code goes in all the same.
+    QVERIFY(writeFile(site + QStringLiteral("/c.asp"), withBlock("<p id='dropin'>done</p>\r\n")));
     QVERIFY(writeFile(site + QStringLiteral("/d.htm"), QByteArray("GIF89a\0\0", 8)));
     QVERIFY(writeFile(site + QStringLiteral("/notes.txt"), notes));
     // The block is current, but the page's own lines still end in LF alone.
@@ -291,7 +292,8 @@ void TestZephrinCli::addAndRemove_onASite()
     QCOMPARE(first.exitCode, 1);
     QCOMPARE(
         first.out,
-        QByteArray("site/a.html: updated\nsite/c.asp: unchanged\n"
+        QByteArray("site/a.html: updated\nsite/c.asp: unchanged (note: the page already uses "
+                   "the id \"dropin\", as the box does)\n"
                    "site/d.htm: refused: Cannot add the code to \"site/d.htm\": The file is "
                    "not a text page: it contains NUL bytes, as programs, images and other "
                    "binary files do.\nsite/e.html: updated\nsite/sub/b.html: updated\n"
@@ -324,7 +326,7 @@ void TestZephrinCli::addAndRemove_onASite()
     const Run removed = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
     QCOMPARE(removed.exitCode, 1);
     QCOMPARE(readFile(site + QStringLiteral("/a.html")), plain);
-    QCOMPARE(readFile(site + QStringLiteral("/c.asp")), "<p>done</p>\r\n");
+    QCOMPARE(readFile(site + QStringLiteral("/c.asp")), "<p id='dropin'>done</p>\r\n");
     const auto cleared = snapshot(site);
     const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
     QVERIFY(removedAgain.out.endsWith("6 pages: 0 updated, 5 unchanged, 1 refused.\n"));

@@ -28,13 +28,14 @@ void TestBodySection::rawBodySection_matchesTemplate_data()
     QTest::addColumn<AdSettings>("settings");
     QTest::addColumn<QString>("expected");
 
-    const QString stickMe = "<DIV id='fadeinbox' Style = "
+    const QString stickMe = "<DIV id='fadeinbox' data-zephrin Style = "
                             "'filter:progid:DXImageTransform.Microsoft.RandomDissolve(duration=1) "
                             "progid:DXImageTransform.Microsoft.Shadow(color=gray,direction=135) ; "
                             "-moz-opacity:0'><B>Hi</B><br><div align='right'> <a href='#' "
                             "onClick='hidefadebox();return false'>Hide Box</a><BR>"
-        + credit;
-    QTest::newRow("stickme note") << testSettings(AdType::StickMeNote) << stickMe;
+        + credit + "</div></div>";
+    QTest::newRow("stickme note, marked and closed")
+        << testSettings(AdType::StickMeNote) << stickMe;
     AdSettings other = testSettings(AdType::StickMeNote, "000000");
     other.height = "1";
     other.width = "<Center>";
@@ -42,35 +43,36 @@ void TestBodySection::rawBodySection_matchesTemplate_data()
     other.vertical.clear();
     other.caption = "'\\";
     QTest::newRow("stickme note ignores other fields") << other << stickMe;
-    QTest::newRow("window ad")
+    QTest::newRow("window ad, own function name")
         << testSettings(AdType::WindowAd)
         << QStringLiteral("<script>(function(start){if(document.readyState==='complete')start();"
                           "else window.addEventListener('load',start);})(function(){new "
-                          "popUp(100,200,280,180, 'Div', "
+                          "ZephrinWindowAd(100,200,280,180, 'Div', "
                           "'<B>Hi</B>', 'FFCC00', 'black', 'bold 10pt sans-serif','Cap', 'navy', "
                           "'white', '#dddddd', 'gray', 'black', true, true, true, true, "
                           "false);});</script>");
-    QTest::newRow("jumpy ad on colour")
+    QTest::newRow("jumpy ad on colour, marked")
         << testSettings(AdType::JumpyAd)
-        << QString("<div id='dropin' style='position:absolute;visibility:hidden;left:200px;top:"
+        << QString("<div id='dropin' data-zephrin "
+                   "style='position:absolute;visibility:hidden;left:200px;top:"
                    "100px;width:280px;height:180px;background-color:FFCC00'><div "
                    "align='right'><a href='#' onClick='dismissbox();return false'>[Close "
                    "Box]</a></div><font color=white><B>Hi</B><BR><BR>"
                    + credit + "</font></div>");
-    QTest::newRow("timer ad")
+    QTest::newRow("timer ad, marked")
         << testSettings(AdType::TimerAd)
-        << QString("<div id='sponsorAdDiv' style='visibility:hidden'><table width='0px' "
-                   "height='0px' bgcolor='#008000'><tr><td><table width='280px' height='180px' "
+        << QString("<div id='sponsorAdDiv' data-zephrin style='visibility:hidden'><table "
+                   "width='0px' height='0px' bgcolor='#008000'><tr><td><table width='280px' "
+                   "height='180px' "
                    "bgcolor='FFCC00'><tr><td align='center' valign='middle'><B>Hi</B><p>(This "
                    "announcement will close in few seconds)<br><BR>"
                    + credit + "</td></tr></table></td></tr></table></div>");
-    QTest::newRow("force emailer")
+    QTest::newRow("force emailer, marked, no body tag")
         << testSettings(AdType::ForceEmailer)
-        << QString("<body lang=EN-US link=blue vlink=blue style='tab-interval:36.0pt' "
-                   "onload='moveto()'><div class=Section1><div id=msg><p "
-                   "class=MsoNormal><B>Hi</B><form name=ewq action='mailto:Cap'><input "
+        << QString("<div class=Section1><div id=msg data-zephrin><p class=MsoNormal><B>Hi</B><form "
+                   "name=ewq action='mailto:Cap'><input "
                    "type=submit name=submit value=Subscribe></form></p><BR>"
-                   + credit + "</div></div></body>");
+                   + credit + "</div></div>");
 }
 
 void TestBodySection::rawBodySection_matchesTemplate()
@@ -109,11 +111,12 @@ void TestBodySection::rawBodySection_containsPiece_data()
     s.body = QString::fromLatin1(sampleBody);
     QTest::newRow("window sample body unchanged") << s << "'" + s.body + "', 'FFCC00',";
     s.width = "2'8";
-    QTest::newRow("window numbers as typed") << s << "new popUp(100,200,2'8,180, 'Div', '";
+    QTest::newRow("window numbers as typed")
+        << s << "new ZephrinWindowAd(100,200,2'8,180, 'Div', '";
     s.vertical = QString("1") + QChar(0xE9) + QChar(0);
     s.horizontal = QString(QChar(0xA0)) + "200" + QChar(0x3000);
     QTest::newRow("window numbers: spaces plain, rest escaped")
-        << s << "new popUp(1\\u00E9\\u0000, 200 ,2'8,180, 'Div', '";
+        << s << "new ZephrinWindowAd(1\\u00E9\\u0000, 200 ,2'8,180, 'Div', '";
 
     s = testSettings(AdType::ForceEmailer);
     s.caption = "o'brien@example.com";

@@ -105,11 +105,19 @@ void TestEncoder::encodedBodySection_exactText_data()
     QTest::addColumn<QString>("raw");
     QTest::addColumn<QString>("expected");
 
-    const QString head = "<script>function u( s ) { var sRet=\"\"; for(i=0; i< s.length; i++ "
-                         "){ var n= s.charCodeAt(i);sRet += String.fromCharCode( n -3 ); } "
-                         "return( sRet ); } ";
-    const QString tail = "; var s= u(md);document.write (s);</script>";
-    QTest::newRow("abc") << AdType::StickMeNote << "abc" << head + "md = \"def\"" + tail;
+    // One function scope for the decoder's names; inserted rather than
+    // written once the page is parsed.
+    const QString head = "<script>(function(){var md;function u( s ) { var sRet=\"\"; for(var i=0; "
+                         "i< s.length; i++ ){ var n= s.charCodeAt(i);sRet += String.fromCharCode( "
+                         "n -3 ); } return( sRet ); } ";
+    const QString tail
+        = "; var s= u(md), d=document, c=d.currentScript; "
+          "if(c&&d.readyState!=='loading'){var p=d.body.contains(c)?c.parentNode:d.body,"
+          "r=d.createRange();r.selectNodeContents(p);p.insertBefore(r."
+          "createContextualFragment(s),p===c.parentNode?c.nextSibling:null);"
+          "d.dispatchEvent(new Event('zephrin-box'));}else d.write (s);})();</script>";
+    QTest::newRow("abc, decoder in its own scope")
+        << AdType::StickMeNote << "abc" << head + "md = \"def\"" + tail;
     QTest::newRow("empty raw body") << AdType::TimerAd << "" << head + "md = \"\"" + tail;
     QTest::newRow("escaped shifts") << AdType::JumpyAd << "Y\x1f\r\n" + units({0xFFFF})
                                     << head + "md = \"\\\\\\\"\\u0010\\r\\u0002\"" + tail;
@@ -247,6 +255,9 @@ void TestEncoder::encodedBodySection_decodesToRawInBrowser()
     const QJSValue result = engine.evaluate(script);
     QVERIFY2(!result.isError(), qPrintable(result.toString()));
     QCOMPARE(engine.globalObject().property("captured").toString(), raw);
+    // The decoder keeps its names to itself.
+    QCOMPARE(engine.evaluate("[typeof s, typeof u, typeof md, typeof i].join()").toString(),
+             QStringLiteral("undefined,undefined,undefined,undefined"));
 }
 
 void TestEncoder::windowAd_argumentsArriveUnchanged_data()
@@ -302,12 +313,13 @@ void TestEncoder::windowAd_argumentsArriveUnchanged()
     // A page with a load handler of its own, which the ad must leave in place.
     QJSEngine engine;
     QVERIFY(!engine
-                 .evaluate("var document={readyState:'" + readyState
-                           + "'}; var loads=[];"
-                             "function own(){} var window={onload:own,"
-                             "addEventListener:function(type,f){if(type==='load')loads.push(f);}};"
-                             "var args=null;"
-                             "function popUp(){ args=Array.prototype.slice.call(arguments); }")
+                 .evaluate(
+                     "var document={readyState:'" + readyState
+                     + "'}; var loads=[];"
+                       "function own(){} var window={onload:own,"
+                       "addEventListener:function(type,f){if(type==='load')loads.push(f);}};"
+                       "var args=null;"
+                       "function ZephrinWindowAd(){ args=Array.prototype.slice.call(arguments); }")
                  .isError());
     QJSValue result = engine.evaluate(script);
     QVERIFY2(!result.isError(), qPrintable(result.toString()));

@@ -6,7 +6,9 @@
 namespace {
 
 const QString stickMeStyle = QStringLiteral(
-    "<style type='text/css'>#fadeinbox{position:absolute;width:280px;height:180px;left: 0;top: "
+    "<style "
+    "type='text/css'>#fadeinbox[data-zephrin]{position:absolute;width:280px;height:180px;left: "
+    "0;top: "
     "-400px;border: 2px solid black;background-color:FFCC00;padding: 4px;z-index: "
     "100;visibility:hidden;}</style>");
 
@@ -83,21 +85,25 @@ void TestHeadSection::styleElement_matchesTemplate_data()
     QTest::addColumn<AdSettings>("settings");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("stickme note") << testSettings(AdType::StickMeNote) << stickMeStyle;
-    QTest::newRow("force emailer")
+    QTest::newRow("stickme note, rule only for the box")
+        << testSettings(AdType::StickMeNote) << stickMeStyle;
+    QTest::newRow("force emailer, rule only for the box")
         << testSettings(AdType::ForceEmailer)
-        << "<style media=screen>#msg {top:100px;border:1px solid black;width:280px;"
+        << "<style media=screen>#msg[data-zephrin] {top:100px;border:1px solid black;width:280px;"
            "background-color:FFCC00;padding:6px;position:absolute;left: 200px;}</style>";
-    QTest::newRow("timer ad") << testSettings(AdType::TimerAd)
-                              << "<style type='text/css'>#sponsorAdDiv {position:absolute; "
-                                 "height:180; width:280px; top:100; left:200;}</style>";
+    QTest::newRow("timer ad, rule only for the box")
+        << testSettings(AdType::TimerAd)
+        << "<style type='text/css'>#sponsorAdDiv[data-zephrin] {position:absolute; "
+           "height:180; width:280px; top:100; left:200;}</style>";
 
     AdSettings s = testSettings(AdType::StickMeNote);
     s.width = s.height = s.colour = "";
     s.horizontal = "<Center>";
     QTest::newRow("stickme empty fields")
         << s
-        << "<style type='text/css'>#fadeinbox{position:absolute;width:px;height:px;left: 0;top: "
+        << "<style "
+           "type='text/css'>#fadeinbox[data-zephrin]{position:absolute;width:px;height:px;left: "
+           "0;top: "
            "-400px;border: 2px solid black;background-color:;padding: 4px;z-index: "
            "100;visibility:hidden;}</style>";
 
@@ -107,7 +113,8 @@ void TestHeadSection::styleElement_matchesTemplate_data()
     s.horizontal = s.vertical = "";
     QTest::newRow("controls and non-ASCII as CSS escapes")
         << s
-        << "<style type='text/css'>#sponsorAdDiv {position:absolute; height:1\\0000E9\\01F600; "
+        << "<style type='text/css'>#sponsorAdDiv[data-zephrin] {position:absolute; "
+           "height:1\\0000E9\\01F600; "
            "width:2\\000000\\00007F\tpx; top:; left:;}</style>";
 
     QTest::newRow("window ad") << testSettings(AdType::WindowAd) << "";

@@ -56,6 +56,8 @@ private Q_SLOTS:
     void preparePage_refusesWhatIsNotText();
     void codeSections_endThePageAndMakeThePreview_data();
     void codeSections_endThePageAndMakeThePreview();
+    void pageHasElementId_findsTheAttributeOnly_data();
+    void pageHasElementId_findsTheAttributeOnly();
 };
 
 void TestPageText::addThenRemove_keepsThePageAsRead_data()
@@ -245,6 +247,31 @@ void TestPageText::codeSections_endThePageAndMakeThePreview()
 
     QCOMPARE(pageWithBlock(preparePage(page), body, head), kept + M + "\r\n" + sections);
     QCOMPARE(previewPage(body, head), sections);
+}
+
+void TestPageText::pageHasElementId_findsTheAttributeOnly_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("bare") << QByteArray("<div id=msg>") << true;
+    QTest::newRow("quoted, spaces, upper-case name")
+        << QByteArray("<p class=x\n ID = 'msg'>") << true;
+    QTest::newRow("double-quoted last in file") << QByteArray("<b id=\"msg\"") << true;
+    QTest::newRow("longer id") << QByteArray("<div id=msgs><i id='my-msg'>") << false;
+    QTest::newRow("other attribute") << QByteArray("<a data-id=msg title=\"id=msg\">") << false;
+    QTest::newRow("other letter case") << QByteArray("<div id=MSG>") << false;
+    QTest::newRow("only in the old block")
+        << QByteArray("<p>x</p>\r\n" + insertionMarker + "<div id=msg>") << false;
+    QTest::newRow("UTF-16 page") << QByteArray("\xFF\xFE<\0p\0 \0i\0d\0=\0m\0s\0g\0>\0", 22)
+                                 << true;
+}
+
+void TestPageText::pageHasElementId_findsTheAttributeOnly()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(bool, found);
+    QCOMPARE(pageHasElementId(page, pageLayout(page), "msg"), found);
 }
 
 QTEST_GUILESS_MAIN(TestPageText)

@@ -28,11 +28,16 @@ public:
     QColor colourDialogInitial;
     int colourDialogs = 0;
 
-    // File dialog: the path to pick, or cancel (returns the current name).
+    // File dialogs: the path to pick, or cancel; the modes of the design dialogs shown.
     QString fileAnswer;
     bool fileCancels = false;
     QStringList fileFilters;
     int fileSelectedFilter = -1;
+    QList<FileDialogMode> fileDialogModes;
+
+    // "Save the changes first?": the answer, and the questions asked.
+    UnsavedChangesAnswer unsavedAnswer = UnsavedChangesAnswer::Cancel;
+    QStringList unsavedQuestions;
 
     QString applicationFolder() const override { return folder; }
     void showMessage(QWidget *, const QString &text) override { messages << text; }
@@ -51,6 +56,18 @@ public:
         fileFilters = filters;
         fileSelectedFilter = selectedFilter;
         return fileCancels ? currentFileName : fileAnswer;
+    }
+    QString chooseFile(QWidget *, FileDialogMode mode, const QString &, const QStringList &filters,
+                       const QString &) override
+    {
+        fileFilters = filters;
+        fileDialogModes << mode;
+        return fileCancels ? QString() : fileAnswer;
+    }
+    UnsavedChangesAnswer askToSaveChanges(QWidget *, const QString &text) override
+    {
+        unsavedQuestions << text;
+        return unsavedAnswer;
     }
     void setClipboardText(const QString &text) override
     {

@@ -3,6 +3,7 @@
 #include "generator/encoder.h"
 #include "generator/generation.h"
 #include "generator/headsection.h"
+#include "generator/settingsfile.h"
 #include "gui/fakehost.h"
 #include "host/qthostservices.h"
 #include "pages/pagetext.h"
@@ -16,7 +17,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -82,6 +85,7 @@ private Q_SLOTS:
     void accessKeys_runToolbarCommands_data();
     void accessKeys_runToolbarCommands();
     void about_opensOneWindow();
+    void close_endsEveryWindow_data();
     void close_endsEveryWindow();
     void helpIcon_opensOnLeftReleaseOverIt_data();
     void helpIcon_opensOnLeftReleaseOverIt();
@@ -108,6 +112,13 @@ private Q_SLOTS:
     void preview_unwritableSupportFolder_data();
     void preview_unwritableSupportFolder();
 
+    void design_saveThenOpenRoundTrip();
+    void design_badFileChangesNothing_data();
+    void design_badFileChangesNothing();
+    void design_givesWhatCommandLineGives();
+    void drop_pageIsTargetDesignOpens_data();
+    void drop_pageIsTargetDesignOpens();
+
 private:
     template<typename T> T *child(const char *name) const
     {
@@ -131,6 +142,8 @@ private:
         return generateCode(m_form->settings(), readAll(script));
     }
     bool showAndActivate() { return showActive(m_form.get()); }
+    void clickTool(const char *name) { child<QToolButton>(name)->click(); }
+    QString inFolder(const char *name) const { return m_folder->filePath(QLatin1String(name)); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<QTemporaryDir> m_home; // the user's cache folder lives here
@@ -455,14 +468,45 @@ void TestMainWindow::about_opensOneWindow()
     QVERIFY(!abouts.first()->parentWidget());
 }
 
+// Closing asks about unsaved changes (the height typed) only when a design file is open.
+void TestMainWindow::close_endsEveryWindow_data()
+{
+    QTest::addColumn<bool>("designOpen");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<UnsavedChangesAnswer>("answer");
+    const auto cancel = UnsavedChangesAnswer::Cancel;
+    QTest::newRow("no design file") << false << true << cancel;
+    QTest::newRow("design unchanged") << true << false << cancel;
+    QTest::newRow("changes, Cancel stays") << true << true << cancel;
+    QTest::newRow("changes, Discard") << true << true << UnsavedChangesAnswer::Discard;
+    QTest::newRow("changes, Save") << true << true << UnsavedChangesAnswer::Save;
+}
+
 void TestMainWindow::close_endsEveryWindow()
 {
+    QFETCH(bool, designOpen);
+    QFETCH(bool, changed);
+    QFETCH(UnsavedChangesAnswer, answer);
     m_form->show();
+    click("Command6");
+    const QString design = inFolder("ad.json");
+    m_host->fileAnswer = design;
+    if (designOpen)
+        clickTool("saveDesignButton");
+    if (changed)
+        child<QLineEdit>("Text1")->setText(QStringLiteral("99"));
     click("Command10");
     QPointer<QWidget> about = shownWindows("Form22").value(0);
     QVERIFY(about);
-    QVERIFY(m_form->close());
-    QVERIFY(!about);
+    m_host->unsavedAnswer = answer;
+
+    const bool asked = designOpen && changed;
+    QCOMPARE(m_form->close(), !asked || answer != UnsavedChangesAnswer::Cancel);
+    QCOMPARE(m_host->unsavedQuestions.size(), asked ? 1 : 0);
+    QCOMPARE(!about, m_form->isHidden());
+    const bool saved = asked && answer == UnsavedChangesAnswer::Save;
+    QCOMPARE(readDesignFile(design).design.height,
+             designOpen ? (saved ? "99" : "180") : std::optional<QString>());
 }
 
 void TestMainWindow::helpIcon_opensOnLeftReleaseOverIt_data()
@@ -644,7 +688,8 @@ void TestMainWindow::body_isEncodedAndCopied()
     if (settings.type == AdType::WindowAd)
         QCOMPARE(m_host->clipboard, raw);
     else
-        QVERIFY(m_host->clipboard.startsWith(QStringLiteral("<script>function u( s )")));
+        QVERIFY(m_host->clipboard.startsWith(
+            QStringLiteral("<script>(function(){var md;function u( s )")));
     QCOMPARE(shown("Text6"), asShown(m_host->clipboard));
 
     // A second run replaces, it does not append.
@@ -843,6 +888,153 @@ void TestMainWindow::preview_unwritableSupportFolder()
                  qPrintable(m_host->messages.first()));
         QVERIFY(m_host->openedFiles.isEmpty());
     }
+}
+
+void TestMainWindow::design_saveThenOpenRoundTrip()
+{
+    // Empty sizes (before Generate) cannot be kept: refused before any dialog.
+    clickTool("saveDesignButton");
+    QCOMPARE(m_host->messages.size(), 1);
+    QVERIFY2(m_host->messages.first().startsWith(QStringLiteral("Height \"\" is not a whole")),
+             qPrintable(m_host->messages.first()));
+    QVERIFY(m_host->fileDialogModes.isEmpty());
+
+    select(4);
+    click("Command6");
+    child<QLineEdit>("Text1")->setText(QStringLiteral("250"));
+    child<QLineEdit>("Text5")->setText(QStringLiteral("me@example.org"));
+    child<QPlainTextEdit>("Txtbody")->setPlainText(QStringLiteral("one\ntwo\u00a0three"));
+    m_host->colourAnswer = QColor(255, 0, 0);
+    click("Command12");
+    const AdSettings designed = m_form->settings();
+    QCOMPARE(designed.body, QStringLiteral("one\r\ntwo\u00a0three"));
+
+    const QString path = inFolder("ad.json");
+    m_host->fileAnswer = path;
+    QVERIFY(showAndActivate());
+    QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("ad.json[*] - Zephrin"));
+    QVERIFY(!m_form->isWindowModified());
+    // The mark follows the difference from the file, not the edits.
+    child<QLineEdit>("Text1")->setText(QStringLiteral("251"));
+    QVERIFY(m_form->isWindowModified());
+    child<QLineEdit>("Text1")->setText(QStringLiteral("250"));
+    QVERIFY(!m_form->isWindowModified());
+
+    select(1);
+    click("Command6");
+    QVERIFY(m_form->isWindowModified());
+    m_host->unsavedAnswer = UnsavedChangesAnswer::Discard;
+    clickTool("openDesignButton");
+    QCOMPARE(m_host->unsavedQuestions.size(), 1);
+    QCOMPARE(m_form->settings(), designed);
+    QCOMPARE(child<QLabel>("Label5")->text(), QStringLiteral("Email to:"));
+    QCOMPARE(child<QLineEdit>("Text13")->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QVERIFY(!m_form->isWindowModified());
+
+    // Save as: the same design under a new name, which becomes the open one.
+    m_host->fileAnswer = inFolder("copy.json");
+    QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(
+        m_host->fileDialogModes,
+        (QList<FileDialogMode> {FileDialogMode::Save, FileDialogMode::Open, FileDialogMode::Save}));
+    QCOMPARE(readAll(inFolder("copy.json")), readAll(path));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("copy.json[*] - Zephrin"));
+    QCOMPARE(m_host->messages.size(), 1);
+}
+
+void TestMainWindow::design_badFileChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("unknown key") << QByteArray(R"({"version": 1, "height": 9, "shape": "round"})")
+                                 << "\"shape\"";
+    QTest::newRow("wrong type") << QByteArray(R"({"version": 1, "caption": "x", "height": "9"})")
+                                << "\"height\"";
+    QTest::newRow("newer version") << QByteArray(R"({"version": 2, "height": 9})") << "\"version\"";
+}
+
+void TestMainWindow::design_badFileChangesNothing()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, key);
+    click("Command6");
+    const AdSettings before = m_form->settings();
+    const QString path = inFolder("bad.json");
+    writeAll(path, json);
+    m_host->fileAnswer = path;
+    clickTool("openDesignButton");
+    QCOMPARE(m_host->messages.size(), 1);
+    QVERIFY2(m_host->messages.first().contains(key), qPrintable(m_host->messages.first()));
+    QCOMPARE(m_form->settings(), before);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Zephrin"));
+    QVERIFY(m_form->designPath().isEmpty());
+}
+
+void TestMainWindow::design_givesWhatCommandLineGives()
+{
+    const QString design = inFolder("ad.json");
+    writeAll(design,
+             R"({"version": 1, "type": "jumpy-ad", "height": 150, "left": -20, "caption": "Hi",)"
+             R"( "body": "one\ntwo\u00a0three\r\nfour", "colour": "#00ff7f"})");
+    QVERIFY(m_form->openDesignFile(design));
+    const QString page = inFolder("page.html");
+    const QString cliPage = inFolder("cli-page.html");
+    writeAll(page, "<p>mine</p>\n");
+    writeAll(cliPage, "<p>mine</p>\n");
+    m_host->fileAnswer = page;
+    click("Command13");
+    click("Command7");
+
+    QProcess cli;
+    cli.start(QStringLiteral(ZEPHRIN_CLI), {"add", "--settings", design, cliPage});
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(readAll(page), readAll(cliPage));
+}
+
+void TestMainWindow::drop_pageIsTargetDesignOpens_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("onto"); // objectName of the control dropped on
+    QTest::newRow("page on the window") << "page.html"
+                                        << "Form1";
+    QTest::newRow("page on the caption field") << "page.html"
+                                               << "Text5";
+    QTest::newRow("page on the body field") << "page.php"
+                                            << "Txtbody";
+    QTest::newRow("design on the window") << "ad.JSON"
+                                          << "Form1";
+}
+
+void TestMainWindow::drop_pageIsTargetDesignOpens()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, onto);
+    const QString path = m_folder->filePath(file);
+    writeAll(path, R"({"version": 1, "type": "timer-ad", "height": 77})");
+    const QString body = shown("Txtbody");
+    QWidget *target
+        = onto == QLatin1String("Form1") ? m_form.get() : m_form->findChild<QWidget *>(onto);
+    QVERIFY(target);
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(target))
+        target = area->viewport();
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(4, 4), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+
+    const bool isDesign = file.endsWith(QLatin1String(".JSON"));
+    QCOMPARE(text("Text17"), isDesign ? noFileChosen : path);
+    QCOMPARE(m_form->designPath(), isDesign ? path : QString());
+    QCOMPARE(text("Text1"), isDesign ? "77" : "");
+    QCOMPARE(shown("Txtbody"), body);
+    QVERIFY2(m_host->messages.isEmpty(), qPrintable(m_host->messages.join('\n')));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks of the installed program and its package. Usage:
-#   packaging.sh desktop|metainfo|package|installed|readonly SOURCE_DIR BUILD_DIR
+#   packaging.sh desktop|metainfo|package|installed|readonly|nodisplay SOURCE_DIR BUILD_DIR
 # Exits with 77 (skipped) when a tool is missing that scripts/deps installs.
 set -euo pipefail
 mode=$1 src=$2 build=$3
@@ -140,6 +140,16 @@ readonly)
     # folder when the support folder is not writable.
     expect_preview_in "$work/home/.cache"
     [ ! -e "$work/prefix/share/zephrin/view.html" ] || fail "view.html was written into the read-only folder"
+    ;;
+nodisplay)
+    # Answered before the window system is needed: no display, no platform set.
+    for arg in --help --version; do
+        rc=0
+        env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$build/bin/zephrin" $arg \
+            >"$work/out" 2>"$work/app.log" || rc=$?
+        [ $rc -eq 0 ] || fail "zephrin $arg without a display ended with $rc"
+    done
+    grep -qx "zephrin [0-9.]*" "$work/out" || fail "zephrin --version printed: $(cat "$work/out")"
     ;;
 *) fail "unknown check $mode" ;;
 esac
