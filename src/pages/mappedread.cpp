@@ -139,18 +139,22 @@ qsizetype FileBytes::find(QByteArrayView part, QByteArrayView needle) const
     if (descriptor() < 0 || needle.isEmpty())
         return inMemory(part);
     // Each read starts where a match could still begin in the one before.
-    const qsizetype stretch = 256 * 1024;
-    QByteArray buffer(stretch + needle.size(), Qt::Uninitialized);
+    // The first reads are small, so a search for the next of many matches
+    // costs little; later ones grow to a size that reads fast.
+    qsizetype stretch = 4096;
+    QByteArray buffer;
     const off_t start = part.data() - view().data();
     qsizetype at = 0;
     while (at + needle.size() <= part.size()) {
-        const qsizetype wanted = qMin(buffer.size(), part.size() - at);
+        const qsizetype wanted = qMin(stretch + needle.size() - 1, part.size() - at);
+        buffer.resize(wanted);
         const ssize_t got = ::pread(descriptor(), buffer.data(), size_t(wanted), start + at);
         if (got != wanted)
             break;
-        if (const qsizetype found = inMemory(QByteArrayView(buffer).first(got)); found >= 0)
+        if (const qsizetype found = inMemory(buffer); found >= 0)
             return at + found;
         at += got - needle.size() + 1;
+        stretch = qMin(2 * stretch, qsizetype(256 * 1024));
     }
     const qsizetype found = inMemory(part.sliced(at));
     return found < 0 ? -1 : at + found;

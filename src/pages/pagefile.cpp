@@ -23,6 +23,14 @@ QString changedWhileRead(const QString &path)
         .arg(path);
 }
 
+// Searches of a page read through FileBytes::find, not through its mapping.
+ByteSearch searchIn(const FileBytes &bytes)
+{
+    return [&bytes](QByteArrayView part, QByteArrayView needle) {
+        return bytes.find(part, needle);
+    };
+}
+
 // The write that replaceFileContents would do, or what a dry run reports of it.
 PageResult replacePage(const LoadedPage &page, const ContentWriter &contents, bool dryRun)
 {
@@ -61,10 +69,7 @@ LoadedPage loadPage(const QString &path)
         return page;
     }
     page.original = std::move(file.contents);
-    const FileBytes &bytes = page.original;
-    page.layout = pageLayout(bytes.view(), [&bytes](QByteArrayView part, QByteArrayView needle) {
-        return bytes.find(part, needle);
-    });
+    page.layout = pageLayout(page.original.view(), searchIn(page.original));
     if (page.original.shortenedWhileRead())
         page.error = changedWhileRead(path);
     else if (!page.layout.ok())
@@ -106,4 +111,9 @@ PageResult removeCodeFromPage(const QString &path, bool dryRun)
     return replacePage(
         page, [&page](const ByteSink &sink) { return sink.copy(page.original, page.layout.cut); },
         dryRun);
+}
+
+bool pageHasElementId(const LoadedPage &page, QByteArrayView id)
+{
+    return pageHasElementId(page.original.view(), page.layout, id, searchIn(page.original));
 }

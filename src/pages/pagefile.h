@@ -45,6 +45,11 @@ LoadedPage loadPage(const QString &path);
 PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const QString &head,
                              bool dryRun = false);
 
+// Whether the page's own text gives an element the id attribute id (see
+// pageHasElementId in pagetext.h); a large page is searched without going
+// through its mapping.
+bool pageHasElementId(const LoadedPage &page, QByteArrayView id);
+
 // loadPage, then writeCodeIntoPage.
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head,
                          bool dryRun = false);

@@ -86,9 +86,13 @@ bool isAttributeSpace(char c)
 }
 
 // Whether text, ASCII-compatible, holds id as the value of an id attribute.
-bool hasIdAttribute(QByteArrayView text, QByteArrayView id)
+bool hasIdAttribute(QByteArrayView text, QByteArrayView id, const ByteSearch &search)
 {
-    for (qsizetype at = findBytes(text, id, 0); at >= 0; at = findBytes(text, id, at + 1)) {
+    const auto after = [&](qsizetype at) {
+        const qsizetype next = search(text.sliced(at + 1), id);
+        return next < 0 ? -1 : at + 1 + next;
+    };
+    for (qsizetype at = search(text, id); at >= 0; at = after(at)) {
         const qsizetype end = at + id.size();
         qsizetype p = at;
         const char quote = p > 0 && (text[p - 1] == '"' || text[p - 1] == '\'') ? text[p - 1] : 0;
@@ -115,15 +119,21 @@ bool hasIdAttribute(QByteArrayView text, QByteArrayView id)
 
 bool pageHasElementId(QByteArrayView contents, const PageLayout &layout, QByteArrayView id)
 {
+    return pageHasElementId(contents, layout, id, findBytes);
+}
+
+bool pageHasElementId(QByteArrayView contents, const PageLayout &layout, QByteArrayView id,
+                      const ByteSearch &search)
+{
     if (!layout.ok() || id.isEmpty())
         return false;
     if (layout.encoding == PageEncoding::Bytes)
-        return hasIdAttribute(contents.first(layout.cut), id);
+        return hasIdAttribute(contents.first(layout.cut), id, search);
     // UTF-16 pages: past the byte-order mark, read as text.
     const QByteArrayView text = contents.sliced(2, layout.cut - 2);
     QStringDecoder decode(layout.encoding == PageEncoding::Utf16LE ? QStringConverter::Utf16LE
                                                                    : QStringConverter::Utf16BE);
-    return hasIdAttribute(QString(decode(text)).toUtf8(), id);
+    return hasIdAttribute(QString(decode(text)).toUtf8(), id, findBytes);
 }
 
 // A page's own text is never rewritten, so the layout is all that is worked

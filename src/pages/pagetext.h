@@ -72,6 +72,9 @@ QByteArray codeBlock(const PageLayout &layout, const QString &body, const QStrin
 // letter case and with any spaces around "=". The page's old block is not
 // looked at. False for a refused layout or an empty id.
 bool pageHasElementId(QByteArrayView fileContents, const PageLayout &layout, QByteArrayView id);
+// The same, with the search through a page of bytes made by search (see pageLayout).
+bool pageHasElementId(QByteArrayView fileContents, const PageLayout &layout, QByteArrayView id,
+                      const ByteSearch &search);
 
 // A page read and laid out, with its own bytes, to compose a new page in memory.
 struct PreparedPage
