@@ -26,14 +26,15 @@ int Add::execute(const QCommandLineParser &parser, Console &console) const
     if (!list.error.isEmpty())
         return badArguments(console, list.error);
 
-    const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
+    const PageRun::Mode mode = PageRun::modeOf(parser);
+    const bool dryRun = mode != PageRun::Mode::Write;
     if (!dryRun) {
         if (const QString saveError = AdOptions::saveSettings(parser, design.settings);
             !saveError.isEmpty())
             return badArguments(console, saveError);
     }
     const QByteArray boxId(adTypeInfo(design.settings.type).boxId);
-    return PageRun::run(list.pages, dryRun, console, [&](const QString &page) {
+    return PageRun::run(list, mode, console, [&](const QString &page) {
         const LoadedPage loaded = loadPage(page);
         PageResult result = writeCodeIntoPage(loaded, design.code.body, design.code.head, dryRun);
         // The box finds itself by its own mark, but the page's scripts and

@@ -60,6 +60,9 @@ int Command::run(const QStringList &arguments, Console &console) const
         QString text = parser.helpText();
         text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                      QStringLiteral("Usage: zephrin-cli %1").arg(name()));
+        // Qt ends the text without a line end after an argument with no description.
+        if (!text.endsWith(QLatin1Char('\n')))
+            text += QLatin1Char('\n');
         console.write(text.toUtf8());
         return ExitDone;
     }

@@ -149,9 +149,23 @@ QList<QCommandLineOption> PageRun::options()
 {
     return {
         {QStringLiteral("dry-run"), tr("Write nothing; say what would happen.")},
+        {QStringLiteral("check"),
+         tr("Write nothing; list the pages that would change; exit 1 if any.")},
         {{QStringLiteral("r"), QStringLiteral("recursive")},
          tr("Take the *.htm, *.html, *.asp and *.php pages in folders.")},
+        {QStringLiteral("hidden"), tr("With -r, take hidden files and folders (.name) too.")},
+        {QStringLiteral("exclude"), tr("With -r, leave out paths matching GLOB (** for folders)."),
+         QStringLiteral("GLOB")},
+        {QStringLiteral("include"), tr("With -r, take only pages matching GLOB."),
+         QStringLiteral("GLOB")},
     };
+}
+
+PageRun::Mode PageRun::modeOf(const QCommandLineParser &parser)
+{
+    if (parser.isSet(QStringLiteral("check")))
+        return Mode::Check;
+    return parser.isSet(QStringLiteral("dry-run")) ? Mode::DryRun : Mode::Write;
 }
 
 PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
@@ -163,8 +177,29 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
         list.error = tr("no page or folder given");
         return list;
     }
-    const QStringList patterns = {QStringLiteral("*.htm"), QStringLiteral("*.html"),
-                                  QStringLiteral("*.asp"), QStringLiteral("*.php")};
+    SiteWalk::Rules rules;
+    rules.hidden = parser.isSet(QStringLiteral("hidden"));
+    const std::pair<QString, QList<QRegularExpression> *> globOptions[] = {
+        {QStringLiteral("exclude"), &rules.exclude}, {QStringLiteral("include"), &rules.include}};
+    for (const auto &[option, patterns] : globOptions) {
+        for (const QString &glob : parser.values(option)) {
+            const std::optional<QRegularExpression> pattern = SiteWalk::globPattern(glob);
+            if (!pattern) {
+                list.error = tr("--%1 \"%2\": not a pattern (empty, or a \"[\" not closed)")
+                                 .arg(option, glob);
+                return list;
+            }
+            patterns->append(*pattern);
+        }
+    }
+    for (const char *option : {"hidden", "exclude", "include"}) {
+        if (parser.isSet(QString::fromLatin1(option)) && !recursive) {
+            list.error = tr("--%1 chooses pages in folders; give --recursive too")
+                             .arg(QString::fromLatin1(option));
+            return list;
+        }
+    }
+    QStringList folders;
     for (const QString &argument : arguments) {
         const QFileInfo info(argument);
         if (!info.exists()) {
@@ -180,49 +215,101 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
                 = tr("\"%1\" is a folder; give --recursive to take the pages in it").arg(argument);
             return list;
         }
-        QDirIterator it(argument, patterns, QDir::Files | QDir::Hidden,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            list.pages.append(it.next());
+        folders.append(argument);
+    }
+    if (!folders.isEmpty()) {
+        SiteWalk::Walk walk = SiteWalk::walk(folders, rules);
+        list.pages += walk.pages;
+        list.skipped = std::move(walk.skipped);
     }
     list.pages.sort();
     list.pages.removeDuplicates();
+    list.keptCopies = SiteWalk::keptCopies(list.pages);
     return list;
 }
 
-int PageRun::run(const QStringList &pages, bool dryRun, Console &console,
+int PageRun::run(const PageList &list, Mode mode, Console &console,
                  const std::function<PageResult(const QString &)> &change)
 {
+    const QStringList &pages = list.pages;
+    const bool check = mode == Mode::Check;
+    // A check lists on standard output only the pages that would change.
+    const auto say = [&](const QString &line) {
+        if (check)
+            console.error(line);
+        else
+            console.print(line);
+    };
+    // A check needs only to read: a page refused only because it may not be
+    // written (read-only) would still change.
+    const std::function<PageResult(const QString &)> checkedChange = [&](const QString &page) {
+        PageResult result = change(page);
+        if (check && result.outcome == PageOutcome::Refused && loadPage(page).ok())
+            result = {PageOutcome::Updated, {}, {}};
+        return result;
+    };
+    qsizetype skippedShown = 0;
+    const auto saySkippedBefore = [&](const QString *page) {
+        for (; skippedShown < list.skipped.size()
+             && (!page || list.skipped.at(skippedShown).path < *page);
+             ++skippedShown) {
+            const SiteWalk::Skipped &skipped = list.skipped.at(skippedShown);
+            say(tr("%1: skipped: %2").arg(skipped.path, skipped.reason));
+        }
+    };
+
     const bool showProgress = console.errorIsTerminal() && pages.size() >= progressFrom;
     int updated = 0, unchanged = 0, refused = 0;
-    ParallelPages parallel(pages, change);
+    ParallelPages parallel(pages, checkedChange);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const QString &page = pages.at(i);
+        saySkippedBefore(&page);
+        for (const QString &copy : list.keptCopies.value(page))
+            say(tr("%1: not a page: a copy of %2 that an interrupted run kept, holding the page "
+                   "as it was before that run; if %2 is whole, delete the copy")
+                    .arg(copy, page));
         const PageResult result = parallel.result(i);
         const QString note = result.note.isEmpty() ? QString() : tr(" (note: %1)").arg(result.note);
         switch (result.outcome) {
         case PageOutcome::Updated:
             ++updated;
-            console.print(tr("%1: updated").arg(page) + note);
+            console.print(check ? page : tr("%1: updated").arg(page) + note);
             break;
         case PageOutcome::Unchanged:
             ++unchanged;
-            console.print(tr("%1: unchanged").arg(page) + note);
+            if (!check)
+                console.print(tr("%1: unchanged").arg(page) + note);
             break;
         case PageOutcome::Refused:
             ++refused;
-            console.print(tr("%1: refused: %2").arg(page, result.message));
+            say(tr("%1: refused: %2").arg(page, result.message));
             break;
         }
         if (showProgress)
             console.status(progressBar(updated + unchanged + refused, int(pages.size())));
     }
+    saySkippedBefore(nullptr);
     console.clearStatus();
-    const QString counts
+    QString counts
         = tr("%1 updated, %2 unchanged, %3 refused").arg(updated).arg(unchanged).arg(refused);
-    console.print(
-        dryRun
-            ? tr("Dry run, nothing written; %1 pages would be: %2.").arg(pages.size()).arg(counts)
-            : tr("%1 pages: %2.").arg(pages.size()).arg(counts));
+    if (!list.skipped.isEmpty())
+        counts += tr("; %1 skipped").arg(list.skipped.size());
+    switch (mode) {
+    case Mode::Write:
+        console.print(tr("%1 pages: %2.").arg(pages.size()).arg(counts));
+        break;
+    case Mode::DryRun:
+        console.print(
+            tr("Dry run, nothing written; %1 pages would be: %2.").arg(pages.size()).arg(counts));
+        break;
+    case Mode::Check:
+        console.error(tr("Check, nothing written; %1 pages: %2 would change, %3 up to date, "
+                         "%4 refused.")
+                          .arg(pages.size())
+                          .arg(updated)
+                          .arg(unchanged)
+                          .arg(refused));
+        return updated + refused > 0 ? ExitCheckFailed : ExitDone;
+    }
     return refused > 0 ? ExitSomeRefused : ExitDone;
 }

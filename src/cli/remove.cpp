@@ -19,7 +19,8 @@ int Remove::execute(const QCommandLineParser &parser, Console &console) const
     const PageRun::PageList list = PageRun::pagesOf(parser);
     if (!list.error.isEmpty())
         return badArguments(console, list.error);
-    const bool dryRun = parser.isSet(QStringLiteral("dry-run"));
-    return PageRun::run(list.pages, dryRun, console,
+    const PageRun::Mode mode = PageRun::modeOf(parser);
+    const bool dryRun = mode != PageRun::Mode::Write;
+    return PageRun::run(list, mode, console,
                         [dryRun](const QString &page) { return removeCodeFromPage(page, dryRun); });
 }

@@ -25,6 +25,11 @@ QString tr(const char *text)
 
 QString systemReason(int error)
 {
+    // Said of a page whose file is no longer the one looked at first: another
+    // program (a second Zephrin among them) put a new file in its place.
+    if (error == ESTALE)
+        return FileStore::tr("it was replaced by another program while Zephrin worked on it; "
+                             "nothing was changed; run again");
     return QString::fromLocal8Bit(std::strerror(error));
 }
 

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 Q_DECLARE_METATYPE(AdSettings)
 
 namespace {
@@ -133,6 +135,8 @@ private Q_SLOTS:
     void generate_givesTheWindowsClipboardBytes_data();
     void generate_givesTheWindowsClipboardBytes();
     void addAndRemove_onASite();
+    void siteWalk_takesThePagesASiteMeans_data();
+    void siteWalk_takesThePagesASiteMeans();
     void addAndRemove_inAGitRepository_changeOnlyTheBlock();
     void badArguments_exitTwoAndWriteNothing_data();
     void badArguments_exitTwoAndWriteNothing();
@@ -275,7 +279,9 @@ void TestZephrinCli::addAndRemove_onASite()
     const QByteArray lfLines = "<p>lf</p>\n";
     QVERIFY(writeFile(site + QStringLiteral("/e.html"), lfLines + withBlock(QByteArray())));
     // A second name of b.php: the two are rewritten one after the other.
-    QVERIFY(QFile::link(QStringLiteral("b.php"), site + QStringLiteral("/sub/b.html")));
+    QVERIFY(::link(QFile::encodeName(site + QStringLiteral("/sub/b.php")).constData(),
+                   QFile::encodeName(site + QStringLiteral("/sub/b.html")).constData())
+            == 0);
     const QStringList add
         = {QStringLiteral("add"), QStringLiteral("--type"), QStringLiteral("jumpy-ad"),
            QStringLiteral("--recursive"), QStringLiteral("site")};
@@ -331,6 +337,90 @@ void TestZephrinCli::addAndRemove_onASite()
     const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
     QVERIFY(removedAgain.out.endsWith("6 pages: 0 updated, 5 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), cleared);
+}
+
+void TestZephrinCli::siteWalk_takesThePagesASiteMeans_data()
+{
+    QTest::addColumn<QString>("arguments"); // after "COMMAND -r site"
+    QTest::addColumn<bool>("addedBefore"); // every page, hidden ones too, has the block
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QStringList>("changed"); // files (not links) whose bytes or time changed
+
+    const QByteArray allPages = "site/.git/c.html\nsite/.hidden.html\nsite/a.html\n"
+                                "site/drafts/e.htm\nsite/node_modules/lib/d.html\nsite/sub/b.php\n";
+    QTest::newRow("hidden names, links out and in, a kept copy")
+        << "add" << false << 0
+        << QByteArray("site/.a.html.zephrin-copy-Ab12Cd: not a page: a copy of site/a.html that "
+                      "an interrupted run kept, holding the page as it was before that run; if "
+                      "site/a.html is whole, delete the copy\nsite/a.html: updated\n"
+                      "site/drafts/e.htm: updated\nsite/node_modules/lib/d.html: updated\n"
+                      "site/out.html: skipped: link to a file outside site\n"
+                      "site/sub/b.php: updated\n4 pages: 4 updated, 0 unchanged, 0 refused; "
+                      "1 skipped.\n")
+        << QStringList {"site/a.html", "site/drafts/e.htm", "site/node_modules/lib/d.html",
+                        "site/sub/b.php"};
+    QTest::newRow("--hidden") << "add --check --hidden" << false << 1 << allPages << QStringList();
+    QTest::newRow("--exclude a folder anywhere and a file glob")
+        << "add --check --exclude **/node_modules --exclude drafts/*.htm" << false << 1
+        << QByteArray("site/a.html\nsite/sub/b.php\n") << QStringList();
+    QTest::newRow("--include a folder") << "add --check --include sub/**" << false << 1
+                                        << QByteArray("site/sub/b.php\n") << QStringList();
+    QTest::newRow("--include a link whose file is not taken")
+        << "add --check --include in.html" << false << 1 << QByteArray("site/in.html\n")
+        << QStringList();
+    QTest::newRow("--include with a negated set")
+        << "add --check --include [!a]*.html" << false << 1 << QByteArray("site/in.html\n")
+        << QStringList();
+    QTest::newRow("--check, up to date")
+        << "add --check --hidden" << true << 0 << QByteArray() << QStringList();
+    QTest::newRow("remove --check")
+        << "remove --check --hidden" << true << 1 << allPages << QStringList();
+}
+
+void TestZephrinCli::siteWalk_takesThePagesASiteMeans()
+{
+    QFETCH(QString, arguments);
+    QFETCH(bool, addedBefore);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, out);
+    QFETCH(QStringList, changed);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QDir root(dir.path());
+    for (const char *folder : {"site/sub", "site/.git", "site/node_modules/lib", "site/drafts"})
+        QVERIFY(root.mkpath(QString::fromLatin1(folder)));
+    for (const char *page :
+         {"outside.html", "site/a.html", "site/sub/b.php", "site/.hidden.html", "site/.git/c.html",
+          "site/node_modules/lib/d.html", "site/drafts/e.htm", "site/.a.html.zephrin-copy-Ab12Cd"})
+        QVERIFY(writeFile(root.filePath(QString::fromLatin1(page)), page));
+    QVERIFY(
+        QFile::link(QStringLiteral("sub/b.php"), root.filePath(QStringLiteral("site/in.html"))));
+    QVERIFY(QFile::link(QStringLiteral("../outside.html"),
+                        root.filePath(QStringLiteral("site/out.html"))));
+    if (addedBefore)
+        QCOMPARE(runCli({QStringLiteral("add"), QStringLiteral("-r"), QStringLiteral("--hidden"),
+                         QStringLiteral("site")},
+                        dir.path())
+                     .exitCode,
+                 0);
+
+    const auto before = snapshot(dir.path());
+    QTest::qWait(20);
+    QStringList command = arguments.split(QLatin1Char(' '));
+    command.insert(1, QStringLiteral("-r"));
+    command.insert(2, QStringLiteral("site"));
+    const Run run = runCli(command, dir.path());
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.exitCode, exitCode);
+    const auto after = snapshot(dir.path());
+    QStringList differ;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (!QFileInfo(it.key()).isSymLink() && before.value(it.key()) != it.value())
+            differ.append(root.relativeFilePath(it.key()));
+    }
+    QCOMPARE(differ, changed);
 }
 
 void TestZephrinCli::addAndRemove_inAGitRepository_changeOnlyTheBlock()
@@ -403,6 +493,10 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("no page") << args("add") << QByteArray() << "no page";
     QTest::newRow("missing page") << args("add p.html gone.html") << QByteArray() << "gone.html";
     QTest::newRow("folder without --recursive") << args("add .") << QByteArray() << "--recursive";
+    QTest::newRow("walk option without --recursive")
+        << args("remove --exclude drafts p.html") << QByteArray() << "--recursive";
+    QTest::newRow("glob with an unclosed [")
+        << args("add -r --include [ab .") << QByteArray() << "--include";
     QTest::newRow("unknown section")
         << args("generate --section middle -o out.html") << QByteArray() << "--section";
     QTest::newRow("preview without -o") << args("preview") << QByteArray() << "-o";

@@ -233,6 +233,7 @@ private Q_SLOTS:
     void replace_keepsModeOwnerAndAttributes_data();
     void replace_keepsModeOwnerAndAttributes();
     void replace_symbolicLink_staysLinkAndTargetUpdated();
+    void replace_newPageMadeMeanwhile_isKept_data();
     void replace_newPageMadeMeanwhile_isKept();
     void replace_byUnprivilegedUser_data();
     void replace_byUnprivilegedUser();
@@ -503,16 +504,43 @@ void TestFileStore::replace_symbolicLink_staysLinkAndTargetUpdated()
     QCOMPARE(entries(path("site/pages")), QStringList {QStringLiteral("index.html")});
 }
 
+void TestFileStore::replace_newPageMadeMeanwhile_isKept_data()
+{
+    QTest::addColumn<bool>("hardLink"); // the page exists, with a second name
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("new page") << false << "another program created it";
+    // A second run over the same site renames its new page into place.
+    QTest::newRow("page with another hard link replaced")
+        << true << "replaced by another program while Zephrin worked on it; nothing was changed";
+}
+
 void TestFileStore::replace_newPageMadeMeanwhile_isKept()
 {
+    QFETCH(bool, hardLink);
+    QFETCH(QString, refusal);
     // Another program makes the page while the new one is being written.
     const QString page = path("page.html");
-    const QString error = replaceFileContents(page, [&page](const ByteSink &sink) {
-        return writeBytes(page, "theirs\r\n") && sink("mine\r\n");
+    if (hardLink) {
+        QVERIFY(writeBytes(page, "before\r\n"));
+        QCOMPARE(::link(QFile::encodeName(page).constData(),
+                        QFile::encodeName(path("other.html")).constData()),
+                 0);
+    }
+    const QString error = replaceFileContents(page, [&](const ByteSink &sink) {
+        return writeBytes(path("theirs"), "theirs\r\n")
+            && ::rename(QFile::encodeName(path("theirs")).constData(),
+                        QFile::encodeName(page).constData())
+            == 0
+            && sink("mine\r\n");
     });
-    QVERIFY2(error.contains(QLatin1String("another program created it")), qPrintable(error));
+    QVERIFY2(error.contains(refusal), qPrintable(error));
     QCOMPARE(readBytes(page), QByteArray("theirs\r\n"));
-    QCOMPARE(entries(m_dir->path()), QStringList {"page.html"});
+    const QStringList names
+        = hardLink ? QStringList {"other.html", "page.html"} : QStringList {"page.html"};
+    QCOMPARE(entries(m_dir->path()), names);
+    if (hardLink)
+        QCOMPARE(readBytes(path("other.html")), QByteArray("before\r\n"));
 }
 
 void TestFileStore::replace_failedWrite_leavesPageUnchanged_data()

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The pages in the folders a user gives: a walk that takes what a site owner
+// means as pages and leaves alone what they never would (hidden folders such
+// as .git, files elsewhere that a link in the site leads to).
+namespace SiteWalk {
+
+struct Rules
+{
+    bool hidden = false; // take files and folders whose names start with "." too
+    QList<QRegularExpression> include; // when any: a page's path must match one
+    QList<QRegularExpression> exclude; // a file or folder whose path matches one is left out
+};
+
+// glob as a pattern for a path relative to a walked folder ("sub/page.html"):
+// "*" and "?" stand for characters within one name, "[...]" (or "[!...]") for
+// one of the characters listed (or none of them), "**" for any number of
+// folders: "**/x" is x in any folder, "x/**" everything in folder x and x
+// itself. A leading "/" or "./" changes nothing: every glob is anchored at
+// the walked folder. No pattern for an empty glob or an unclosed "[".
+std::optional<QRegularExpression> globPattern(const QString &glob);
+
+struct Skipped
+{
+    QString path;
+    QString reason;
+};
+
+struct Walk
+{
+    QStringList pages; // sorted
+    QList<Skipped> skipped; // sorted by path
+};
+
+// The *.htm, *.html, *.asp and *.php files (any letter case) under folders
+// and their subfolders, as rules take them, each named by its folder as given
+// and its path below it. Links to folders are not entered. A symbolic link to
+// a file outside all of folders is skipped; one to a file inside is taken
+// once: not at all when the file is itself taken by its own name, otherwise
+// under the first link's name.
+Walk walk(const QStringList &folders, const Rules &rules);
+
+// The copies that an interrupted update of a page left beside the file it
+// leads to (".NAME.zephrin-copy-XXXXXX"), for each of pages that has any;
+// each copy is named once.
+QHash<QString, QStringList> keptCopies(const QStringList &pages);
+
+} // namespace SiteWalk
