@@ -149,12 +149,44 @@
         <source>--save-settings: %1</source>
         <translation>--save-settings: %1</translation>
     </message>
+    <message>
+        <source>When the box starts: now (default), delay:N seconds (1-3600), scroll:P % of the page (1-100), or exit, when the pointer leaves through the top of the window (never on touch screens).</source>
+        <translation>Wann die Box erscheint: now (Vorgabe), delay:N Sekunden (1-3600), scroll:P % der Seite (1-100) oder exit, wenn der Zeiger das Fenster oben verlässt (auf Touchscreens nie).</translation>
+    </message>
+    <message>
+        <source>always (default), visit (once per visit) or days:N (once every N days, 1-3650).</source>
+        <translation>always (Vorgabe), visit (einmal je Besuch) oder days:N (einmal alle N Tage, 1-3650).</translation>
+    </message>
+    <message>
+        <source>First day to show the box, the reader&apos;s local date.</source>
+        <translation>Erster Tag, an dem die Box erscheint, nach dem Datum des Lesers.</translation>
+    </message>
+    <message>
+        <source>Last day to show the box, the reader&apos;s local date.</source>
+        <translation>Letzter Tag, an dem die Box erscheint, nach dem Datum des Lesers.</translation>
+    </message>
+    <message>
+        <source>all (default), wide (viewport 768 px wide or more) or narrow.</source>
+        <translation>all (Vorgabe), wide (Anzeigebereich ab 768 px breit) oder narrow.</translation>
+    </message>
+    <message>
+        <source>--%1: &quot;%2&quot; is not %3</source>
+        <translation>--%1: „%2“ ist nicht %3</translation>
+    </message>
+    <message>
+        <source>--until: %1</source>
+        <translation>--until: %1</translation>
+    </message>
 </context>
 <context>
     <name>Add</name>
     <message>
         <source>Add the code block to pages, or replace theirs.</source>
         <translation>Den Codeblock in Seiten einfügen oder ihren vorhandenen ersetzen.</translation>
+    </message>
+    <message>
+        <source>the page already uses the id &quot;%1&quot;, as the box does</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -166,6 +198,29 @@
     <message>
         <source>Try &quot;zephrin-cli %1 --help&quot;.</source>
         <translation>Siehe „zephrin-cli %1 --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayRules</name>
+    <message>
+        <source>now, delay:N (1-3600 s), scroll:P (1-100 %) or exit</source>
+        <translation>now, delay:N (1-3600 s), scroll:P (1-100 %) oder exit</translation>
+    </message>
+    <message>
+        <source>always, visit or days:N (1-3650)</source>
+        <translation>always, visit oder days:N (1-3650)</translation>
+    </message>
+    <message>
+        <source>a day YYYY-MM-DD</source>
+        <translation>ein Tag JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>all, wide or narrow</source>
+        <translation>all, wide oder narrow</translation>
+    </message>
+    <message>
+        <source>&quot;until&quot; %1 is before &quot;from&quot; %2: the box would never start</source>
+        <translation>„until“ %1 liegt vor „from“ %2: Die Box erschiene nie</translation>
     </message>
 </context>
 <context>
@@ -234,6 +289,10 @@
         <source>The folder &quot;%1&quot; is not writable, so &quot;%2&quot; cannot be created in it.</source>
         <translation>Der Ordner „%1“ ist schreibgeschützt, daher kann „%2“ darin nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>it was replaced by another program while Zephrin worked on it; nothing was changed; run again</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Generate</name>
@@ -250,12 +309,12 @@
         <translation>In FILE statt auf die Standardausgabe schreiben.</translation>
     </message>
     <message>
-        <source>Print the CSP source of each inline script on standard error.</source>
-        <translation>Die CSP-Quelle jedes Inline-Skripts auf der Standardfehlerausgabe ausgeben.</translation>
-    </message>
-    <message>
         <source>--section: &quot;%1&quot; is not body, head or both</source>
         <translation>--section: „%1“ ist weder body noch head noch both</translation>
+    </message>
+    <message>
+        <source>Print on standard error the Content-Security-Policy script-src directive the code needs (both sections).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -482,7 +541,7 @@
     </message>
     <message>
         <source>Open design…</source>
-        <translation>Entwurf öffnen…</translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <source>Open a design saved as a file: its type, settings, body and colour (Ctrl+O)</source>
@@ -490,7 +549,7 @@
     </message>
     <message>
         <source>Save design…</source>
-        <translation>Entwurf speichern…</translation>
+        <translation>Speichern…</translation>
     </message>
     <message>
         <source>Save the design to its file (Ctrl+S); the arrow saves it under a new name (Ctrl+Shift+S)</source>
@@ -537,6 +596,160 @@ Der Entwurf wurde nicht geöffnet.</translation>
     <message>
         <source>The design &quot;%1&quot; has changes that are not saved. Save them?</source>
         <translation>Der Entwurf „%1“ hat ungespeicherte Änderungen. Sollen sie gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>Display rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>S&amp;tart</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>When the box starts on the reader&apos;s page.
+&quot;When the pointer leaves the top&quot; needs a mouse:
+on touch screens the box then never starts.</source>
+        <translation>Wann die Box auf der Seite des Lesers erscheint.
+„Wenn der Zeiger oben hinausgeht“ braucht eine Maus:
+auf Touchscreens erscheint die Box dann nie.</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Sofort</translation>
+    </message>
+    <message>
+        <source>After a delay</source>
+        <translation>Nach einer Wartezeit</translation>
+    </message>
+    <message>
+        <source>After scrolling down</source>
+        <translation>Nach dem Scrollen</translation>
+    </message>
+    <message>
+        <source>When the pointer leaves the top</source>
+        <translation>Wenn der Zeiger oben hinausgeht</translation>
+    </message>
+    <message>
+        <source>Seconds after the page has loaded, or how far
+down the page the reader has scrolled.</source>
+        <translation>Sekunden, nachdem die Seite geladen ist, oder wie weit
+der Leser auf der Seite nach unten gescrollt hat.</translation>
+    </message>
+    <message>
+        <source>Start after</source>
+        <translation>Start nach</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w again</source>
+        <translation>&amp;Wieder zeigen</translation>
+    </message>
+    <message>
+        <source>Show again</source>
+        <translation type="unfinished">Noch einmal zeigen</translation>
+    </message>
+    <message>
+        <source>How often one reader sees the box, remembered in the
+reader&apos;s browser and sent nowhere. Where the browser
+keeps nothing, the box shows at most once per page view.</source>
+        <translation>Wie oft ein Leser die Box sieht; sein Browser merkt es sich,
+nichts wird versandt. Wo der Browser nichts speichert,
+erscheint die Box höchstens einmal je Seitenaufruf.</translation>
+    </message>
+    <message>
+        <source>Every page view</source>
+        <translation>Bei jedem Seitenaufruf</translation>
+    </message>
+    <message>
+        <source>Once per visit</source>
+        <translation>Einmal je Besuch</translation>
+    </message>
+    <message>
+        <source>Once every N days</source>
+        <translation>Einmal alle N Tage</translation>
+    </message>
+    <message>
+        <source>Days before the same reader sees the box again,
+counted from when it last started.</source>
+        <translation>Tage, bis derselbe Leser die Box wieder sieht,
+gezählt ab ihrem letzten Erscheinen.</translation>
+    </message>
+    <message>
+        <source>Days between showings</source>
+        <translation>Tage zwischen zwei Anzeigen</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>Show the box from this day on (the reader&apos;s local date).</source>
+        <translation>Die Box ab diesem Tag zeigen (Datum des Lesers).</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Show the box until this day, inclusive (the reader&apos;s local date).</source>
+        <translation>Die Box bis einschließlich diesem Tag zeigen (Datum des Lesers).</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>Bi&amp;s</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Sc&amp;reens</source>
+        <translation>Bildschi&amp;rme</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>Bildschirme</translation>
+    </message>
+    <message>
+        <source>Wide screens show the page at least 768 pixels wide;
+checked when the box would start.</source>
+        <translation>Breite Bildschirme zeigen die Seite mindestens 768 Pixel breit;
+geprüft, wenn die Box erscheinen würde.</translation>
+    </message>
+    <message>
+        <source>All screens</source>
+        <translation>Alle Bildschirme</translation>
+    </message>
+    <message>
+        <source>Wide screens only</source>
+        <translation>Nur breite Bildschirme</translation>
+    </message>
+    <message>
+        <source>Narrow screens only</source>
+        <translation>Nur schmale Bildschirme</translation>
+    </message>
+    <message>
+        <source>The rules go into the head section and run in the reader&apos;s browser. The test drive always shows the box at once; View shows it with the rules.</source>
+        <translation>Die Regeln kommen in den Head-Abschnitt und wirken im Browser des Lesers. Die Probefahrt zeigt die Box immer sofort, die Vorschau mit den Regeln.</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
     </message>
 </context>
 <context>
@@ -605,6 +818,53 @@ Der Entwurf wurde nicht geöffnet.</translation>
     <message>
         <source>PAGE|FOLDER...</source>
         <translation>SEITE|ORDNER...</translation>
+    </message>
+    <message>
+        <source>Write nothing; list the pages that would change; exit 1 if any.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With -r, take hidden files and folders (.name) too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With -r, leave out paths matching GLOB (** for folders).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With -r, take only pages matching GLOB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot;: not a pattern (empty, or a &quot;[&quot; not closed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 chooses pages in folders; give --recursive too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: skipped: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a page: a copy of %2 that an interrupted run kept, holding the page as it was before that run; if %2 is whole, delete the copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (note: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1 skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Check, nothing written; %n pages: %1 would change, %2 up to date, %3 refused.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -739,6 +999,22 @@ Der Entwurf wurde nicht geöffnet.</translation>
         <source>must be six hex digits RRGGBB</source>
         <translation>muss aus sechs Hexadezimalziffern RRGGBB bestehen</translation>
     </message>
+    <message>
+        <source>must be an object</source>
+        <translation>muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>is not a rule this program knows</source>
+        <translation>ist keine Regel, die dieses Programm kennt</translation>
+    </message>
+    <message>
+        <source>must be %1</source>
+        <translation>muss %1 sein</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>SettingsForm</name>
@@ -749,6 +1025,13 @@ Der Entwurf wurde nicht geöffnet.</translation>
     <message>
         <source>Email to:</source>
         <translation>E-Mail an:</translation>
+    </message>
+</context>
+<context>
+    <name>SiteWalk</name>
+    <message>
+        <source>link to a file outside %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -768,6 +1051,18 @@ Der Entwurf wurde nicht geöffnet.</translation>
 </context>
 <context>
     <name>zephrin-cli</name>
+    <message>
+        <source>zephrin-cli: no command given</source>
+        <translation>zephrin-cli: kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>zephrin-cli: &quot;%1&quot; is not a command</source>
+        <translation>zephrin-cli: „%1“ ist kein Befehl</translation>
+    </message>
+    <message>
+        <source>Commands: generate, add, remove, preview. Try &quot;zephrin-cli --help&quot;.</source>
+        <translation>Befehle: generate, add, remove, preview. Siehe „zephrin-cli --help“.</translation>
+    </message>
     <message>
         <source>Usage: zephrin-cli COMMAND [OPTIONS] [PAGE|FOLDER...]
 Makes Zephrin&apos;s ad code and adds it to web pages, as the window does.
@@ -789,47 +1084,17 @@ Ad options (generate, add, preview):
   --save-settings FILE   save the design in use as JSON
 Unset options take the window&apos;s Generate defaults for the type.
 
+Display rules (generate, add, preview; none by default):
+  --start now|delay:N|scroll:P|exit   when the box starts (exit: the pointer
+                    leaves through the top; never on touch screens)
+  --show-again always|visit|days:N   how often a reader sees it
+  --from YYYY-MM-DD  --until YYYY-MM-DD   the days it shows (reader&apos;s date)
+  --screens all|wide|narrow   wide: viewport 768 px wide or more
+
 Exit status: 0 done, 1 some page refused, 2 bad arguments (nothing written).
 &quot;zephrin-cli COMMAND --help&quot; lists a command&apos;s options; see also zephrin-cli(1).
 </source>
-        <translation>Aufruf: zephrin-cli BEFEHL [OPTIONEN] [SEITE|ORDNER...]
-Erzeugt Zephrins Anzeigencode und fügt ihn in Webseiten ein, wie das Fenster.
-
-Befehle:
-  generate [--section body|head|both] [-o FILE] [--csp]   Code ausgeben
-  add [--dry-run] [--recursive] SEITE|ORDNER...   Block einfügen oder ersetzen
-  remove [--dry-run] [--recursive] SEITE|ORDNER...   Block entfernen
-  preview -o FILE   eine Seite schreiben, die nur die Anzeige enthält
-
-Anzeigenoptionen (generate, add, preview):
-  --type TYPE       stickme-note (Vorgabe), window-ad, jumpy-ad,
-                    force-emailer, timer-ad oder 1-5
-  --height N  --width N  --left N  --top N   Größe und Position in Pixeln
-  --caption TEXT    Titel (--email TEXT bei force-emailer)
-  --colour RRGGBB   Hintergrundfarbe (Vorgabe FFFFFF)
-  --body TEXT       HTML-Inhalt; oder --body-file FILE (- für Standardeingabe)
-  --settings FILE   von einem als JSON gespeicherten Entwurf ausgehen;
-                    Optionen haben Vorrang
-  --save-settings FILE   den verwendeten Entwurf als JSON speichern
-Nicht gesetzte Optionen erhalten die Vorgaben, die „Generieren“ im Fenster
-für die Anzeigenart setzt.
-
-Exit-Status: 0 erledigt, 1 eine Seite abgelehnt,
-2 ungültige Argumente (nichts geschrieben).
-„zephrin-cli BEFEHL --help“ zeigt die Optionen eines Befehls; siehe auch zephrin-cli(1).
-</translation>
-    </message>
-    <message>
-        <source>zephrin-cli: no command given</source>
-        <translation>zephrin-cli: kein Befehl angegeben</translation>
-    </message>
-    <message>
-        <source>zephrin-cli: &quot;%1&quot; is not a command</source>
-        <translation>zephrin-cli: „%1“ ist kein Befehl</translation>
-    </message>
-    <message>
-        <source>Commands: generate, add, remove, preview. Try &quot;zephrin-cli --help&quot;.</source>
-        <translation>Befehle: generate, add, remove, preview. Siehe „zephrin-cli --help“.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

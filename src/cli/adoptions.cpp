@@ -48,6 +48,28 @@ QList<QCommandLineOption> AdOptions::options()
         option({QStringLiteral("body-file")},
                QT_TRANSLATE_NOOP("AdOptions", "Read the body HTML from FILE (- for stdin)."),
                "FILE"),
+        option({QStringLiteral("start")},
+               QT_TRANSLATE_NOOP("AdOptions",
+                                 "When the box starts: now (default), delay:N seconds (1-3600), "
+                                 "scroll:P % of the page (1-100), or exit, when the pointer "
+                                 "leaves through the top of the window (never on touch screens)."),
+               "WHEN"),
+        option({QStringLiteral("show-again")},
+               QT_TRANSLATE_NOOP("AdOptions",
+                                 "always (default), visit (once per visit) or days:N "
+                                 "(once every N days, 1-3650)."),
+               "HOW"),
+        option(
+            {QStringLiteral("from")},
+            QT_TRANSLATE_NOOP("AdOptions", "First day to show the box, the reader's local date."),
+            "YYYY-MM-DD"),
+        option({QStringLiteral("until")},
+               QT_TRANSLATE_NOOP("AdOptions", "Last day to show the box, the reader's local date."),
+               "YYYY-MM-DD"),
+        option({QStringLiteral("screens")},
+               QT_TRANSLATE_NOOP("AdOptions",
+                                 "all (default), wide (viewport 768 px wide or more) or narrow."),
+               "WHICH"),
         option({QStringLiteral("settings")},
                QT_TRANSLATE_NOOP("AdOptions", "Start from a design saved as JSON."), "FILE"),
         option({QStringLiteral("save-settings")},
@@ -90,6 +112,19 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
             return fail(Texts::tr("--%1: \"%2\" is not a whole number of pixels").arg(name, text));
         given.*field.design = text;
     }
+    for (std::size_t i = 0; i < ruleFields.size(); ++i) {
+        const RuleField &field = ruleFields[i];
+        const QString name = QLatin1String(field.key);
+        if (!parser.isSet(name))
+            continue;
+        const QString text = parser.value(name);
+        DisplayRules checked;
+        if (!field.read(text, checked))
+            return fail(
+                Texts::tr("--%1: \"%2\" is not %3")
+                    .arg(name, text, QCoreApplication::translate("DisplayRules", field.expected)));
+        given.rules[i] = text;
+    }
     if (parser.isSet(QStringLiteral("caption")))
         given.caption = parser.value(QStringLiteral("caption"));
     if (parser.isSet(QStringLiteral("colour"))) {
@@ -118,13 +153,14 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
     }
 
     result.settings = resolvedSettings(fromFile.overriddenBy(given));
-    const ReadResult script
-        = readWholeFile(supportScriptPath(supportFolder(), result.settings.type));
-    if (!script.ok())
-        return fail(script.error);
+    if (const QString conflict = rulesConflict(result.settings.rules); !conflict.isEmpty())
+        return fail(Texts::tr("--until: %1").arg(conflict));
+    const SupportScripts scripts = readSupportScripts(supportFolder(), result.settings);
+    if (!scripts.ok())
+        return fail(scripts.error);
     AdSettings asTyped = result.settings;
     asTyped.body = withCrLfLineBreaks(asTyped.body);
-    result.code = generateCode(asTyped, script.contents);
+    result.code = generateCode(asTyped, scripts.support, scripts.rules);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/adtype.h"
+#include "generator/displayrules.h"
 
 #include <QString>
 
@@ -16,12 +17,13 @@ struct AdSettings
     QString caption; // Text5; the receiving address for Force Emailer
     QString body; // Txtbody, body HTML
     QString colour; // Text14, six hex digits without '#'
+    DisplayRules rules; // the Display rules tab; none by default
 
     bool operator==(const AdSettings &o) const
     {
         return type == o.type && height == o.height && width == o.width
             && horizontal == o.horizontal && vertical == o.vertical && caption == o.caption
-            && body == o.body && colour == o.colour;
+            && body == o.body && colour == o.colour && rules == o.rules;
     }
     bool operator!=(const AdSettings &o) const { return !(*this == o); }
 };

@@ -23,15 +23,21 @@ struct GeneratedCode
 QString generateBody(const AdSettings &settings);
 
 // The head section of settings from the text of the type's support script
-// (popupN.js, read as UTF-8). A null string for AdType::None.
-QString generateHead(const AdSettings &settings, const QByteArray &supportScript);
+// (popupN.js, read as UTF-8) and, when settings carry display rules, of the
+// rules script (rules.js). A null string for AdType::None.
+QString generateHead(const AdSettings &settings, const QByteArray &supportScript,
+                     const QByteArray &rulesScript = {});
 
 // Whether generating the head section from supportScript puts it on the clipboard.
 bool headGoesToClipboard(AdType type, const QByteArray &supportScript);
 
 // Both sections and the clipboard text, as the window's two Generate commands
 // run one after the other give them.
-GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript);
+GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript,
+                           const QByteArray &rulesScript = {});
+
+// The file name of the rules script in the support folder.
+inline constexpr char rulesScriptName[] = "rules.js";
 
 // The Content-Security-Policy directive under which code, generated from
 // settings, runs on a page and needs nothing else inline: "script-src" with the
@@ -45,3 +51,16 @@ QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code);
 
 // The path of type's support script in supportFolder; empty for AdType::None.
 QString supportScriptPath(const QString &supportFolder, AdType type);
+
+// The scripts the head section of some settings is made from.
+struct SupportScripts
+{
+    QByteArray support; // the type's popupN.js
+    QByteArray rules; // rules.js; empty when the settings carry no display rules
+    QString error; // names the file that could not be read; empty on success
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads settings.type's support script from supportFolder and, when settings
+// carry display rules, the rules script beside it.
+SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings &settings);

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -70,6 +71,10 @@ AdDesign AdDesign::overriddenBy(const AdDesign &later) const
         if (later.*field.design)
             merged.*field.design = later.*field.design;
     }
+    for (std::size_t i = 0; i < later.rules.size(); ++i) {
+        if (later.rules[i])
+            merged.rules[i] = later.rules[i];
+    }
     return merged;
 }
 
@@ -94,6 +99,10 @@ AdSettings resolvedSettings(const AdDesign &design)
     for (const DesignField &field : designFields) {
         if (const std::optional<QString> &given = design.*field.design)
             settings.*field.settings = *given;
+    }
+    for (std::size_t i = 0; i < ruleFields.size(); ++i) {
+        if (design.rules[i])
+            ruleFields[i].read(*design.rules[i], settings.rules);
     }
     return settings;
 }
@@ -160,6 +169,33 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
         const QJsonValue value = it.value();
         if (key == QLatin1String("version"))
             continue;
+        if (key == QLatin1String("rules")) {
+            if (!value.isObject())
+                return keyError(key, SettingsFile::tr("must be an object"));
+            const QJsonObject rules = value.toObject();
+            DisplayRules read;
+            for (auto rule = rules.begin(); rule != rules.end(); ++rule) {
+                const QString ruleKey = QStringLiteral("rules.") + rule.key();
+                const auto field
+                    = std::find_if(ruleFields.begin(), ruleFields.end(), [&](const RuleField &f) {
+                          return rule.key() == QLatin1String(f.key);
+                      });
+                if (field == ruleFields.end())
+                    return keyError(ruleKey, SettingsFile::tr("is not a rule this program knows"));
+                if (!rule.value().isString() || !field->read(rule.value().toString(), read))
+                    return keyError(
+                        ruleKey,
+                        SettingsFile::tr("must be %1")
+                            .arg(QCoreApplication::translate("DisplayRules", field->expected)));
+                result.design.rules[std::size_t(field - ruleFields.begin())]
+                    = rule.value().toString();
+            }
+            if (const QString conflict = rulesConflict(read); !conflict.isEmpty()) {
+                result.error = SettingsFile::tr("%1: %2").arg(source, conflict);
+                return result;
+            }
+            continue;
+        }
         if (key == QLatin1String("type")) {
             if (!value.isString())
                 return keyError(key, SettingsFile::tr("must be a text"));
@@ -211,7 +247,7 @@ DesignReadResult readDesignFile(const QString &path)
 QByteArray designJson(const AdSettings &settings)
 {
     QJsonObject object;
-    object.insert(QLatin1String("version"), settingsFileVersion);
+    object.insert(QLatin1String("version"), settings.rules.isEmpty() ? 1 : settingsFileVersion);
     object.insert(QLatin1String("type"), adTypeName(settings.type));
     for (const DesignField &field : designFields) {
         const QString &text = settings.*field.settings;
@@ -220,6 +256,14 @@ QByteArray designJson(const AdSettings &settings)
         else if (isWholeNumber(text, field.allowNegative))
             object.insert(QLatin1String(field.key), text.toInt());
     }
+    QJsonObject rules;
+    for (const RuleField &field : ruleFields) {
+        const QString text = field.write(settings.rules);
+        if (!text.isEmpty())
+            rules.insert(QLatin1String(field.key), text);
+    }
+    if (!rules.isEmpty())
+        object.insert(QLatin1String("rules"), rules);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

@@ -11,9 +11,11 @@
 
 // Ad designs outside the window: type names, checked field values, and the
 // JSON settings file ({"version": 1, "type": "timer-ad", "height": 180, ...}).
+// Display rules go into a "rules" object ({"start": "delay:5", ...}); a file
+// with rules is version 2, one without stays version 1 for older programs.
 
-// The version of the settings file this program writes and the newest it reads.
-inline constexpr int settingsFileVersion = 1;
+// The newest version of the settings file this program reads and writes.
+inline constexpr int settingsFileVersion = 2;
 
 // The name of type on the command line and in settings files ("stickme-note",
 // "window-ad", "jumpy-ad", "force-emailer", "timer-ad"); empty for AdType::None.
@@ -28,6 +30,8 @@ struct AdDesign
 {
     std::optional<AdType> type;
     std::optional<QString> height, width, left, top, caption, body, colour;
+    // The display rules as text, in the order of ruleFields; each checked.
+    std::array<std::optional<QString>, 5> rules;
 
     // This design with every field that later gives replacing its own.
     AdDesign overriddenBy(const AdDesign &later) const;
@@ -53,7 +57,7 @@ extern const std::array<DesignField, 7> designFields;
 AdSettings defaultSettings(AdType type);
 
 // The settings of design: its type (StickME note when it names none), each
-// field it gives, and defaultSettings of the type for the rest.
+// field and rule it gives, and defaultSettings of the type for the rest.
 AdSettings resolvedSettings(const AdDesign &design);
 
 // Whether text is a whole number in decimal digits; with allowNegative a
@@ -73,9 +77,9 @@ struct DesignReadResult
 
 // Reads a settings file's JSON text. "version" is required and must not be
 // newer than settingsFileVersion; "type", "caption", "body" and "colour" are
-// strings, "height", "width", "left" and "top" whole numbers. An unknown key,
-// a wrong type or a bad value is an error naming the key. source names the
-// file in messages.
+// strings, "height", "width", "left" and "top" whole numbers, "rules" an
+// object of ruleFields' keys with text values. An unknown key, a wrong type
+// or a bad value is an error naming the key. source names the file in messages.
 DesignReadResult designFromJson(const QByteArray &json, const QString &source);
 
 // Reads the settings file at path (see designFromJson).
@@ -83,7 +87,8 @@ DesignReadResult readDesignFile(const QString &path);
 
 // settings as a settings file's JSON text, every field given. A size or
 // position that is not a whole number (the Generate command's "<Center>") is
-// left out, so reading the file back gives the type's default for it.
+// left out, so reading the file back gives the type's default for it. Rules
+// at their defaults are left out; without any the file is version 1.
 QByteArray designJson(const AdSettings &settings);
 
 // The first field of settings that its settings file would not give back as

@@ -11,6 +11,7 @@
 #include "pages/pagetext.h"
 
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
@@ -190,6 +191,9 @@ private Q_SLOTS:
     void printedPolicy_boxShowsAndClosesWithoutViolations_data();
     void printedPolicy_boxShowsAndClosesWithoutViolations();
 
+    void displayRules_holdBoxBack_data();
+    void displayRules_holdBoxBack();
+
 private:
     bool load(const QString &html);
     bool loadUrl(const QUrl &url);
@@ -197,6 +201,7 @@ private:
     bool check(const QString &expression) { return eval(expression).toBool(); }
 
     QTemporaryDir m_dir;
+    std::unique_ptr<QWebEngineProfile> m_profile; // outlives the pages made on it
     std::unique_ptr<QWebEngineView> m_view;
     std::unique_ptr<ConsolePage> m_page;
 };
@@ -859,6 +864,163 @@ void AdsInBrowser::printedPolicy_boxShowsAndClosesWithoutViolations()
             QCOMPARE(violations, QStringLiteral("script-src-elem"));
         }
     }
+}
+
+// ---------------------------------------------------------------------------
+// Display rules: each row's steps run on a fresh browser profile, so no row
+// sees what another left in the browser's storage.
+
+namespace {
+
+// The rows' ad, with a rule or two given as command-line texts.
+AdSettings withRules(AdType type, const QStringList &rules)
+{
+    AdSettings s = testSettings(type);
+    for (const QString &rule : rules) {
+        const QString key = rule.section(QLatin1Char('='), 0, 0);
+        const QString text = rule.section(QLatin1Char('='), 1);
+        for (const RuleField &field : ruleFields) {
+            if (key == QLatin1String(field.key) && !field.read(text, s.rules))
+                qFatal("bad rule %s", qPrintable(rule));
+        }
+    }
+    return s;
+}
+
+// Whether the box's text is in sight: in the page, displayed and visible,
+// wherever the page is scrolled (a box that has not started is neither).
+const QString seen
+    = QStringLiteral(
+          "(function (e) { return !!e && getComputedStyle(e).visibility === 'visible' &&"
+          " e.getClientRects().length > 0 && getComputedStyle(zBox('%1') || e).opacity > 0.5; })"
+          "((function () { var w = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);"
+          " for (var n; (n = w.nextNode());) if (n.data.indexOf('%1') >= 0 &&"
+          " n.parentNode.nodeName !== 'SCRIPT') return n.parentElement; return null; })())")
+          .arg(marker);
+
+} // namespace
+
+void AdsInBrowser::displayRules_holdBoxBack_data()
+{
+    QTest::addColumn<AdSettings>("settings");
+    QTest::addColumn<int>("viewWidth");
+    QTest::addColumn<QString>("prelude"); // put first in the page's head
+    // Steps: "hidden:MS" (still out of sight MS ms on), "shown" (in sight
+    // soon, within the window), "still:MS" (in sight MS ms on), "next" (another page of the site in
+    // the same tab), "fresh" (the page in a browser that never saw the site), "js:CODE" (run in the
+    // page; KEY is the ad's storage key).
+    QTest::addColumn<QStringList>("steps");
+
+    const QString scroll = QStringLiteral(
+        "js:scrollTo(0, (document.documentElement.scrollHeight - innerHeight) * %1)");
+    const QString pointerOut = QStringLiteral(
+        "js:document.body.dispatchEvent(new MouseEvent('mouseout', {bubbles: true, clientY: %1}))");
+    const QString storedDaysAgo
+        = QStringLiteral("js:localStorage.setItem(KEY, Date.now() - %1 * 864e5)");
+    const QString throwingStorage = QStringLiteral(
+        "<script>['localStorage', 'sessionStorage'].forEach(function (name) {"
+        " Object.defineProperty(window, name, {get: function () { throw new Error('blocked'); }});"
+        " });</script>");
+    const QDate today = QDate::currentDate();
+    const auto day = [&](int fromToday) {
+        return today.addDays(fromToday).toString(Qt::ISODate);
+    };
+
+    QTest::newRow("Timer AD, delay: not before, then started")
+        << withRules(AdType::TimerAd, {"start=delay:4"}) << 800 << QString()
+        << QStringList {"hidden:1500", "shown", "still:3000"}; // timed from its start
+    QTest::newRow("Jumpy AD, scroll: at the depth, not before")
+        << withRules(AdType::JumpyAd, {"start=scroll:50"}) << 800 << QString()
+        << QStringList {"hidden:500", scroll.arg(0.4), "hidden:500", scroll.arg(0.6), "shown"};
+    QTest::newRow("Window AD, pointer leaves the top of a scrolled page")
+        << withRules(AdType::WindowAd, {"start=exit"}) << 800 << QString()
+        << QStringList {scroll.arg(0.9), "hidden:500", pointerOut.arg(-1), "shown"};
+    QTest::newRow("StickME note, pointer leaves through the top")
+        << withRules(AdType::StickMeNote, {"start=exit"}) << 800 << QString()
+        << QStringList {"hidden:500", pointerOut.arg(40), "hidden:300", pointerOut.arg(-1),
+                        "shown"};
+    QTest::newRow("Force Emailer, once per visit")
+        << withRules(AdType::ForceEmailer, {"show-again=visit"}) << 800 << QString()
+        << QStringList {"shown", "next", "hidden:1500", "fresh", "shown"};
+    QTest::newRow("Window AD, every 7 days")
+        << withRules(AdType::WindowAd, {"show-again=days:7"}) << 800 << QString()
+        << QStringList {"shown",       storedDaysAgo.arg(6),    "next",
+                        "hidden:1500", storedDaysAgo.arg(7.01), "next",
+                        "shown"};
+    QTest::newRow("StickME note, until yesterday")
+        << withRules(AdType::StickMeNote, {"until=" + day(-1)}) << 800 << QString()
+        << QStringList {"hidden:1500"};
+    QTest::newRow("StickME note, from tomorrow")
+        << withRules(AdType::StickMeNote, {"from=" + day(1)}) << 800 << QString()
+        << QStringList {"hidden:1500"};
+    QTest::newRow("StickME note, from today until today")
+        << withRules(AdType::StickMeNote, {"from=" + day(0), "until=" + day(0)}) << 800 << QString()
+        << QStringList {"shown"};
+    QTest::newRow("Timer AD, wide only, 800 px") << withRules(AdType::TimerAd, {"screens=wide"})
+                                                 << 800 << QString() << QStringList {"shown"};
+    QTest::newRow("Timer AD, wide only, 600 px") << withRules(AdType::TimerAd, {"screens=wide"})
+                                                 << 600 << QString() << QStringList {"hidden:1500"};
+    QTest::newRow("Timer AD, narrow only, 600 px") << withRules(AdType::TimerAd, {"screens=narrow"})
+                                                   << 600 << QString() << QStringList {"shown"};
+    QTest::newRow("Jumpy AD, storage throws: shown on every view")
+        << withRules(AdType::JumpyAd, {"show-again=visit", "until=" + day(9)}) << 800
+        << throwingStorage << QStringList {"shown", "next", "shown"};
+    QTest::newRow("StickME note, delay under a strict policy")
+        << withRules(AdType::StickMeNote, {"start=delay:1", "screens=wide"}) << 800
+        << QStringLiteral("CSP") << QStringList {"shown"};
+}
+
+void AdsInBrowser::displayRules_holdBoxBack()
+{
+    QFETCH(AdSettings, settings);
+    QFETCH(int, viewWidth);
+    QFETCH(QString, prelude);
+    QFETCH(QStringList, steps);
+
+    const SupportScripts scripts = readSupportScripts(supportDir(), settings);
+    QVERIFY2(scripts.ok(), qPrintable(scripts.error));
+    const GeneratedCode code = generateCode(settings, scripts.support, scripts.rules);
+    QVERIFY(code.head.contains(QStringLiteral("zephrinRules")));
+    if (prelude == QLatin1String("CSP")) {
+        // Only what zephrin-cli generate --csp allows may run.
+        prelude = QStringLiteral("<meta http-equiv='Content-Security-Policy' content=\"%1\">")
+                      .arg(scriptSrcPolicy(settings, code));
+    }
+    const QString page = QStringLiteral("<!DOCTYPE html>\n<html><head>") + prelude + code.head
+        + QStringLiteral("</head>\n<body><p>Before the ad.</p>") + code.body
+        + QStringLiteral("<div style='height:3000px'></div></body></html>\n");
+    const QString key = rulesStorageKey(settings.type, settings.body);
+
+    QStringList errors;
+    const auto open = [&](bool freshProfile) {
+        errors += m_page->errors;
+        if (freshProfile) {
+            auto profile = std::make_unique<QWebEngineProfile>(); // kept in memory only
+            auto fresh = std::make_unique<ConsolePage>(profile.get());
+            m_view->setPage(fresh.get());
+            m_page = std::move(fresh);
+            m_profile = std::move(profile);
+        }
+        m_view->resize(viewWidth, 600);
+        return load(page);
+    };
+    QVERIFY(open(true));
+    for (const QString &step : steps) {
+        if (step == QLatin1String("shown")) {
+            QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
+        } else if (step.startsWith(QLatin1String("hidden:"))
+                   || step.startsWith(QLatin1String("still:"))) {
+            QTest::qWait(step.section(QLatin1Char(':'), 1).toInt());
+            QVERIFY2(check(seen) == step.startsWith(QLatin1String("still:")), qPrintable(step));
+        } else if (step == QLatin1String("next") || step == QLatin1String("fresh")) {
+            QVERIFY(open(step == QLatin1String("fresh")));
+        } else {
+            QString script = step.mid(3);
+            eval(script.replace(QLatin1String("KEY"), QLatin1Char('\'') + key + QLatin1Char('\'')));
+        }
+    }
+    errors += m_page->errors;
+    QCOMPARE(errors, QStringList());
 }
 
 QTEST_MAIN(AdsInBrowser)

@@ -11,6 +11,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,10 +98,11 @@ AdSettings windowAfterGenerate(AdType type)
 
 GeneratedCode windowCode(const AdSettings &settings)
 {
-    QFile script(supportScriptPath(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"), settings.type));
-    if (!script.open(QIODevice::ReadOnly))
+    const SupportScripts scripts
+        = readSupportScripts(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"), settings);
+    if (!scripts.ok())
         return {};
-    return generateCode(settings, script.readAll());
+    return generateCode(settings, scripts.support, scripts.rules);
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -223,6 +226,19 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
         << fromFile
         << QByteArray(
                R"({"version": 1, "type": "timer-ad", "width": 300, "caption": "from the file"})");
+    AdSettings ruled = windowAfterGenerate(AdType::TimerAd);
+    ruled.rules.start = DisplayRules::Start::AfterScroll;
+    ruled.rules.startAmount = 30;
+    ruled.rules.showAgain = DisplayRules::ShowAgain::EveryNDays;
+    ruled.rules.days = 7;
+    ruled.rules.from = QDate(2026, 12, 1);
+    ruled.rules.until = QDate(2026, 12, 24);
+    ruled.rules.screens = DisplayRules::Screens::Wide;
+    QTest::newRow("Timer AD, display rules")
+        << QString::fromLatin1("--type timer-ad --start scroll:30 --show-again days:7 --from "
+                               "2026-12-01 --until 2026-12-24 --screens wide")
+               .split(QLatin1Char(' '))
+        << ruled << QByteArray();
 }
 
 void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
@@ -252,9 +268,13 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     QCOMPARE(readFile(dir.filePath(QStringLiteral("out"))),
              code.body.toUtf8() + code.clipboard.toUtf8());
     // One directive for the page: each section holds one script (the head's with
-    // the support script's line breaks), and the close links are inline handlers.
+    // the support script's line breaks), the head a second with display rules,
+    // and the close links are inline handlers.
     QByteArray policy
         = "script-src " + firstScriptSource(code.body) + ' ' + firstScriptSource(code.head);
+    const qsizetype rulesScript = code.head.indexOf(QLatin1String("<script>"), 1);
+    if (rulesScript > 0)
+        policy += ' ' + firstScriptSource(code.head.mid(rulesScript));
     if (window.type == AdType::StickMeNote)
         policy += " 'unsafe-hashes' " + hashSource(QStringLiteral("hidefadebox();return false"));
     if (window.type == AdType::JumpyAd)
@@ -269,6 +289,10 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     AdSettings back = resolvedSettings(saved.design);
     back.body = withCrLfLineBreaks(back.body);
     QCOMPARE(back, window);
+    // Without rules the file stays version 1, which older programs read.
+    const QJsonObject file
+        = QJsonDocument::fromJson(readFile(dir.filePath(QStringLiteral("saved.json")))).object();
+    QCOMPARE(file.value(QStringLiteral("version")).toInt(), window.rules.isEmpty() ? 1 : 2);
     const Run preview
         = runCli({QStringLiteral("preview"), QStringLiteral("--settings"),
                   QStringLiteral("saved.json"), QStringLiteral("-o"), QStringLiteral("view.html")},
@@ -541,7 +565,26 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("settings: fraction") << args("add --settings s.json p.html")
                                         << QByteArray(R"({"version": 1, "top": 2.5})") << "\"top\"";
     QTest::newRow("settings: newer version")
-        << args("add --settings s.json p.html") << QByteArray(R"({"version": 2})") << "\"version\"";
+        << args("add --settings s.json p.html") << QByteArray(R"({"version": 3})") << "\"version\"";
+    QTest::newRow("no delay") << args("add --start delay:0 p.html") << QByteArray() << "--start";
+    QTest::newRow("scrolled past the end")
+        << args("generate --start scroll:101 -o out.html") << QByteArray() << "--start";
+    QTest::newRow("days beyond ten years")
+        << args("add --show-again days:3651 p.html") << QByteArray() << "--show-again";
+    QTest::newRow("no such day") << args("add --from 2026-02-30 p.html") << QByteArray()
+                                 << "--from";
+    QTest::newRow("day not YYYY-MM-DD")
+        << args("preview --until 2026-2-1 -o out.html") << QByteArray() << "--until";
+    QTest::newRow("unknown screens")
+        << args("add --screens tall p.html") << QByteArray() << "--screens";
+    QTest::newRow("until before from")
+        << args("add --from 2026-12-24 --until 2026-12-01 p.html") << QByteArray() << "--until";
+    QTest::newRow("settings: bad rule value")
+        << args("add --settings s.json p.html")
+        << QByteArray(R"({"version": 2, "rules": {"start": "soon"}})") << "\"rules.start\"";
+    QTest::newRow("settings: unknown rule")
+        << args("add --settings s.json p.html")
+        << QByteArray(R"({"version": 2, "rules": {"colour": "wide"}})") << "\"rules.colour\"";
     QTest::newRow("settings: no version") << args("add --settings s.json p.html")
                                           << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
     QTest::newRow("settings: not JSON")
@@ -550,7 +593,7 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("unknown command, in German")
         << args("LANGUAGE=de insert p.html") << QByteArray() << "„insert“ ist kein Befehl";
     QTest::newRow("settings: newer version, in Austrian German")
-        << args("LANGUAGE=de_AT add --settings s.json p.html") << QByteArray(R"({"version": 2})")
+        << args("LANGUAGE=de_AT add --settings s.json p.html") << QByteArray(R"({"version": 3})")
         << "neuer, als dieses Programm lesen kann";
     QTest::newRow("unknown option, in German")
         << args("LANGUAGE=de add --colr 000000 p.html") << QByteArray() << "Unbekannte Option";
