@@ -110,7 +110,9 @@
     if (box || !(box = findBox())) return;
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
-    show();
+    // Display rules on the page, if any, decide when the box shows.
+    if (window.zephrinRules) window.zephrinRules.hold(show);
+    else show();
   }
 
   window.hidefadebox = hide;

@@ -231,6 +231,15 @@
     }
   }
 
-  window.ZephrinWindowAd = ZephrinWindowAd;
+  // Display rules on the page, if any, decide when the window opens; opened
+  // late, it comes in where the reader has scrolled to.
+  window.ZephrinWindowAd = function () {
+    var self = this, args = Array.prototype.slice.call(arguments);
+    if (!window.zephrinRules) return ZephrinWindowAd.apply(self, args);
+    window.zephrinRules.hold(function () {
+      args[0] = number(args[0], 0) + pageYOffset;
+      ZephrinWindowAd.apply(self, args);
+    });
+  };
 })();
 </script>

@@ -127,7 +127,15 @@
     document.removeEventListener('DOMContentLoaded', start);
     window.removeEventListener('load', start);
     document.removeEventListener('zephrin-box', start);
-    show();
+    // Display rules on the page, if any, decide when the box shows: in sight
+    // from the start, it is hidden until then, and shown late it comes in
+    // where the reader has scrolled to.
+    if (!window.zephrinRules) return show();
+    box.style.visibility = 'hidden';
+    window.zephrinRules.hold(function () {
+      show();
+      box.style.top = box.offsetTop + pageYOffset + 'px';
+    });
   }
 
   document.addEventListener('zephrin-box', start);

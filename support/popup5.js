@@ -126,7 +126,13 @@
     if (box || !(box = findBox())) return;
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
-    show();
+    // Display rules on the page, if any, decide when the box shows; shown
+    // late, it stands where the reader has scrolled to.
+    if (!window.zephrinRules) return show();
+    window.zephrinRules.hold(function () {
+      show();
+      box.style.top = box.offsetTop + pageYOffset + 'px';
+    });
   }
 
   document.addEventListener('zephrin-box', start);

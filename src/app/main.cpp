@@ -1,4 +1,6 @@
 #include "app/mainwindow.h"
+#include "generator/supportfolder.h"
+#include "generator/userlanguage.h"
 #include "host/qthostservices.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <unistd.h>
 
@@ -33,6 +36,27 @@ QIcon programIcon()
     return QIcon(QPixmap::fromImage(reader.read()));
 }
 
+// The program's own command line, described in the language installed.
+std::unique_ptr<QCommandLineParser> windowCommandLine()
+{
+    auto parser = std::make_unique<QCommandLineParser>();
+    parser->setApplicationDescription(QCoreApplication::translate(
+        "main",
+        "Makes pop-up ad boxes for web pages: pick a type, set its size, position, "
+        "caption, body and colour, and have its page code written, previewed or added "
+        "to a page. Designs are opened and saved as JSON files, the same as "
+        "zephrin-cli --settings reads. Qt's usual options, such as -platform, apply."));
+    // "-reverse" is one option, not -r -e -v ...
+    parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser->addOptions({
+        {{QStringLiteral("h"), QStringLiteral("help")},
+         QCoreApplication::translate("main", "Displays this help.")},
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         QCoreApplication::translate("main", "Displays the version.")},
+    });
+    return parser;
+}
+
 // Answers --help and --version before the window system starts, so they work
 // without a display; nothing for any other command line. Qt's own options
 // (-platform, -style, -reverse) are left to QApplication.
@@ -41,28 +65,17 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "main",
-        "Makes pop-up ad boxes for web pages: pick a type, set its size, position, "
-        "caption, body and colour, and have its page code written, previewed or added "
-        "to a page. Designs are opened and saved as JSON files, the same as "
-        "zephrin-cli --settings reads. Qt's usual options, such as -platform, apply."));
-    // "-reverse" is one option, not -r -e -v ...
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QCoreApplication::translate("main", "Displays this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QCoreApplication::translate("main", "Displays the version."));
-    parser.addOptions({help, version});
-    parser.parse(arguments); // unknown options are Qt's own
-    if (parser.isSet(help)) {
-        // Names the program in the usage line; needs no display.
+    const std::unique_ptr<QCommandLineParser> parser = windowCommandLine();
+    parser->parse(arguments); // unknown options are Qt's own
+    if (parser->isSet(QStringLiteral("help"))) {
+        // Names the program in the usage line and speaks the user's language;
+        // needs no display.
         QCoreApplication named(argc, argv);
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        installTranslations(translationsFolder());
+        std::fputs(qPrintable(windowCommandLine()->helpText()), stdout);
         return EXIT_SUCCESS;
     }
-    if (parser.isSet(version)) {
+    if (parser->isSet(QStringLiteral("version"))) {
         std::printf("zephrin %s\n", ZEPHRIN_VERSION);
         return EXIT_SUCCESS;
     }
@@ -89,6 +102,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Tolvane"));
     QApplication::setDesktopFileName(QStringLiteral("example.tolvane.Zephrin"));
     QApplication::setWindowIcon(programIcon());
+    installTranslations(translationsFolder());
 
     QtHostServices host;
     MainWindow window(host);

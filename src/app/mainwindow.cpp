@@ -6,7 +6,6 @@
 #include "generator/settingsfile.h"
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
-#include "pages/filestore.h"
 #include "pages/pagefile.h"
 #include "pages/previewpage.h"
 #include "preview/previewloader.h"
@@ -27,7 +26,7 @@
 
 namespace {
 
-enum Tab { ChooseTab = 0, CreateTab = 1, GenerateTab = 2 };
+enum Tab { ChooseTab = 0, CreateTab = 1, RulesTab = 2, GenerateTab = 3 };
 
 const QColor lineGrey(128, 128, 128);
 
@@ -156,6 +155,26 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
         field->installEventFilter(this);
         field->viewport()->installEventFilter(this);
     }
+    connect(m_ui->startRule, &QComboBox::currentIndexChanged, this, &MainWindow::showRuleAmounts);
+    connect(m_ui->showAgainRule, &QComboBox::currentIndexChanged, this,
+            &MainWindow::showRuleAmounts);
+    connect(m_ui->fromDay, &QCheckBox::toggled, m_ui->fromDate, &QWidget::setEnabled);
+    connect(m_ui->untilDay, &QCheckBox::toggled, m_ui->untilDate, &QWidget::setEnabled);
+    m_ui->fromDate->setDate(QDate::currentDate());
+    m_ui->untilDate->setDate(QDate::currentDate());
+    showRuleAmounts();
+    connect(m_ui->startRule, &QComboBox::currentIndexChanged, this,
+            &MainWindow::updateModifiedMark);
+    connect(m_ui->startAmount, &QSpinBox::valueChanged, this, &MainWindow::updateModifiedMark);
+    connect(m_ui->showAgainRule, &QComboBox::currentIndexChanged, this,
+            &MainWindow::updateModifiedMark);
+    connect(m_ui->showAgainDays, &QSpinBox::valueChanged, this, &MainWindow::updateModifiedMark);
+    for (QCheckBox *day : {m_ui->fromDay, m_ui->untilDay})
+        connect(day, &QCheckBox::toggled, this, &MainWindow::updateModifiedMark);
+    for (QDateEdit *day : {m_ui->fromDate, m_ui->untilDate})
+        connect(day, &QDateEdit::dateChanged, this, &MainWindow::updateModifiedMark);
+    connect(m_ui->screensRule, &QComboBox::currentIndexChanged, this,
+            &MainWindow::updateModifiedMark);
 
     m_ui->Txtbody->setPlainText(QString::fromLatin1(sampleBody));
     m_ui->SSTab1->setCurrentIndex(ChooseTab);
@@ -194,6 +213,7 @@ AdSettings MainWindow::fieldSettings() const
     s.body = m_ui->Txtbody->document()->toRawText();
     s.body.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     s.colour = m_colour;
+    s.rules = displayRules();
     s.texts = m_boxTexts;
     return s;
 }
@@ -213,6 +233,55 @@ void MainWindow::applySettings(const AdSettings &settings)
     showColour(settings.colour);
     m_boxTexts = settings.texts;
     m_ui->boxLanguage->setCurrentIndex(m_ui->boxLanguage->findData(settings.texts.language));
+    setDisplayRules(settings.rules);
+}
+
+DisplayRules MainWindow::displayRules() const
+{
+    // The lists hold the rules in the order of their enumerations.
+    DisplayRules rules;
+    rules.start = DisplayRules::Start(m_ui->startRule->currentIndex());
+    if (rules.start == DisplayRules::Start::AfterDelay
+        || rules.start == DisplayRules::Start::AfterScroll)
+        rules.startAmount = m_ui->startAmount->value();
+    rules.showAgain = DisplayRules::ShowAgain(m_ui->showAgainRule->currentIndex());
+    if (rules.showAgain == DisplayRules::ShowAgain::EveryNDays)
+        rules.days = m_ui->showAgainDays->value();
+    if (m_ui->fromDay->isChecked())
+        rules.from = m_ui->fromDate->date();
+    if (m_ui->untilDay->isChecked())
+        rules.until = m_ui->untilDate->date();
+    rules.screens = DisplayRules::Screens(m_ui->screensRule->currentIndex());
+    return rules;
+}
+
+void MainWindow::setDisplayRules(const DisplayRules &rules)
+{
+    m_ui->startRule->setCurrentIndex(int(rules.start));
+    m_ui->showAgainRule->setCurrentIndex(int(rules.showAgain));
+    showRuleAmounts();
+    if (rules.startAmount > 0)
+        m_ui->startAmount->setValue(rules.startAmount);
+    if (rules.days > 0)
+        m_ui->showAgainDays->setValue(rules.days);
+    m_ui->fromDay->setChecked(rules.from.isValid());
+    if (rules.from.isValid())
+        m_ui->fromDate->setDate(rules.from);
+    m_ui->untilDay->setChecked(rules.until.isValid());
+    if (rules.until.isValid())
+        m_ui->untilDate->setDate(rules.until);
+    m_ui->screensRule->setCurrentIndex(int(rules.screens));
+}
+
+void MainWindow::showRuleAmounts()
+{
+    // The rules take an amount only where it means something (it is never 0).
+    const DisplayRules rules = displayRules();
+    const bool scroll = rules.start == DisplayRules::Start::AfterScroll;
+    m_ui->startAmount->setEnabled(rules.startAmount > 0);
+    m_ui->startAmount->setMaximum(scroll ? maxScrollPercent : maxDelaySeconds);
+    m_ui->startAmount->setSuffix(scroll ? tr(" %") : tr(" s"));
+    m_ui->showAgainDays->setEnabled(rules.days > 0);
 }
 
 void MainWindow::showCatalogue()
@@ -238,7 +307,8 @@ void MainWindow::applyFormState(AdType type)
         fields[i]->setEnabled(state.fields[i].enabled);
         fields[i]->setText(state.fields[i].text);
     }
-    m_ui->Label5->setText(state.captionLabel);
+    m_ui->Label5->setText(
+        QCoreApplication::translate("SettingsForm", state.captionLabel.toUtf8().constData()));
 }
 
 void MainWindow::showOutput()
@@ -281,7 +351,7 @@ void MainWindow::openHelp()
 void MainWindow::showCatalogueEntry(AdType type)
 {
     const AdTypeInfo &info = adTypeInfo(type);
-    m_ui->Label14->setText(QString::fromLatin1(info.description));
+    m_ui->Label14->setText(QCoreApplication::translate("AdCatalogue", info.description));
     // A missing or unreadable image leaves the box empty.
     m_ui->Picture1->setPixmap(
         QPixmap(m_host.applicationFolder() + QLatin1Char('/') + QLatin1String(info.snapshot)));
@@ -305,32 +375,37 @@ void MainWindow::generateHead()
     const AdSettings current = settings();
     if (current.type == AdType::None)
         return;
-    const std::optional<QByteArray> script = readSupportScript(current.type);
-    if (!script)
+    const std::optional<SupportScripts> scripts = readSupportScripts(current);
+    if (!scripts)
         return;
-    const QString head = ::generateHead(current, *script);
+    const QString head = ::generateHead(current, scripts->support, scripts->rules);
     showCode(m_ui->Text7, head);
-    if (headGoesToClipboard(current.type, *script))
+    if (headGoesToClipboard(current.type, scripts->support))
         m_host.setClipboardText(head);
 }
 
-std::optional<QByteArray> MainWindow::readSupportScript(AdType type)
+std::optional<SupportScripts> MainWindow::readSupportScripts(const AdSettings &settings)
 {
-    ReadResult script = readWholeFile(supportScriptPath(m_host.applicationFolder(), type));
-    if (!script.ok()) {
-        m_host.showMessage(this, script.error);
+    QString error = rulesConflict(settings.rules);
+    SupportScripts scripts;
+    if (error.isEmpty()) {
+        scripts = ::readSupportScripts(m_host.applicationFolder(), settings);
+        error = scripts.error;
+    }
+    if (!error.isEmpty()) {
+        m_host.showMessage(this, error);
         return std::nullopt;
     }
-    return std::move(script.contents);
+    return scripts;
 }
 
 std::optional<GeneratedCode> MainWindow::generateBothSections()
 {
     const AdSettings current = settings();
-    const std::optional<QByteArray> script = readSupportScript(current.type);
-    if (!script)
+    const std::optional<SupportScripts> scripts = readSupportScripts(current);
+    if (!scripts)
         return std::nullopt;
-    GeneratedCode code = generateCode(current, *script);
+    GeneratedCode code = generateCode(current, scripts->support, scripts->rules);
     showCode(m_ui->Text6, code.body);
     showCode(m_ui->Text7, code.head);
     m_host.setClipboardText(code.clipboard);

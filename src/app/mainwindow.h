@@ -16,8 +16,8 @@ namespace Ui {
 class MainWindow;
 }
 
-// The main window: the ad type catalogue, the ad settings and the generated
-// code on three tabs, and the commands that generate the code, preview it and
+// The main window: the ad type catalogue, the ad settings, the display rules
+// and the generated code on four tabs, and the commands that generate the code, preview it and
 // add it to a page. It gathers the settings, hands them to the generation
 // flow and shows what comes back; failures are reported through the host.
 class MainWindow : public QWidget
@@ -30,6 +30,9 @@ public:
     AdType selectedType() const;
     // The settings as the fields hold them; line breaks in the body are CR LF.
     AdSettings settings() const;
+    // The Display rules tab's rules, and the tab showing rules.
+    DisplayRules displayRules() const;
+    void setDisplayRules(const DisplayRules &rules);
 
     // The design file the fields were last opened from or saved to; empty
     // until one is.
@@ -99,8 +102,11 @@ private:
     bool takeDrop(QDropEvent *event);
     void showCatalogueEntry(AdType type);
     void showCode(QPlainTextEdit *field, const QString &code);
-    // The type's support script; nothing when it cannot be read (reported).
-    std::optional<QByteArray> readSupportScript(AdType type);
+    // Enables and labels the amounts that go with the chosen rules.
+    void showRuleAmounts();
+    // The scripts the head section of settings needs; nothing when one cannot
+    // be read or the rules contradict each other (reported).
+    std::optional<SupportScripts> readSupportScripts(const AdSettings &settings);
     // Both sections from the current settings, shown and copied; nothing when
     // the support script cannot be read (reported).
     std::optional<GeneratedCode> generateBothSections();

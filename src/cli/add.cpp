@@ -39,8 +39,7 @@ int Add::execute(const QCommandLineParser &parser, Console &console) const
         PageResult result = writeCodeIntoPage(loaded, design.code.body, design.code.head, dryRun);
         // The box finds itself by its own mark, but the page's scripts and
         // styles may meet the box where they look for their own element.
-        if (result.outcome != PageOutcome::Refused
-            && pageHasElementId(loaded.original.view(), loaded.layout, boxId)) {
+        if (result.outcome != PageOutcome::Refused && pageHasElementId(loaded, boxId)) {
             result.note = QCoreApplication::translate(
                               "Add", "the page already uses the id \"%1\", as the box does")
                               .arg(QString::fromLatin1(boxId));

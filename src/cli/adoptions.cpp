@@ -9,14 +9,16 @@
 
 namespace {
 
-QString tr(const char *text)
+// The options' translation context.
+struct Texts
 {
-    return QCoreApplication::translate("AdOptions", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(AdOptions)
+};
 
+// description is marked with QT_TRANSLATE_NOOP in the AdOptions context.
 QCommandLineOption option(const QStringList &names, const char *description, const char *value)
 {
-    return QCommandLineOption(names, tr(description), QString::fromLatin1(value));
+    return QCommandLineOption(names, Texts::tr(description), QString::fromLatin1(value));
 }
 
 } // namespace
@@ -24,26 +26,67 @@ QCommandLineOption option(const QStringList &names, const char *description, con
 QList<QCommandLineOption> AdOptions::options()
 {
     return {
-        option({QStringLiteral("type")},
-               "stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad or 1-5.", "TYPE"),
-        option({QStringLiteral("height")}, "Height in pixels.", "N"),
-        option({QStringLiteral("width")}, "Width in pixels.", "N"),
-        option({QStringLiteral("left")}, "Horizontal position in pixels.", "N"),
-        option({QStringLiteral("top")}, "Vertical position in pixels.", "N"),
+        option(
+            {QStringLiteral("type")},
+            QT_TRANSLATE_NOOP("AdOptions",
+                              "stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad or 1-5."),
+            "TYPE"),
+        option({QStringLiteral("height")}, QT_TRANSLATE_NOOP("AdOptions", "Height in pixels."),
+               "N"),
+        option({QStringLiteral("width")}, QT_TRANSLATE_NOOP("AdOptions", "Width in pixels."), "N"),
+        option({QStringLiteral("left")},
+               QT_TRANSLATE_NOOP("AdOptions", "Horizontal position in pixels."), "N"),
+        option({QStringLiteral("top")},
+               QT_TRANSLATE_NOOP("AdOptions", "Vertical position in pixels."), "N"),
         option({QStringLiteral("caption"), QStringLiteral("email")},
-               "Caption; for force-emailer the address to mail.", "TEXT"),
-        option({QStringLiteral("colour")}, "Background colour, RRGGBB or #RRGGBB.", "RRGGBB"),
-        option({QStringLiteral("body")}, "Body HTML of the box.", "TEXT"),
-        option({QStringLiteral("body-file")}, "Read the body HTML from FILE (- for stdin).",
+               QT_TRANSLATE_NOOP("AdOptions", "Caption; for force-emailer the address to mail."),
+               "TEXT"),
+        option({QStringLiteral("colour")},
+               QT_TRANSLATE_NOOP("AdOptions", "Background colour, RRGGBB or #RRGGBB."), "RRGGBB"),
+        option({QStringLiteral("body")}, QT_TRANSLATE_NOOP("AdOptions", "Body HTML of the box."),
+               "TEXT"),
+        option({QStringLiteral("body-file")},
+               QT_TRANSLATE_NOOP("AdOptions", "Read the body HTML from FILE (- for stdin)."),
                "FILE"),
+        option({QStringLiteral("start")},
+               QT_TRANSLATE_NOOP("AdOptions",
+                                 "When the box starts: now (default), delay:N seconds (1-3600), "
+                                 "scroll:P % of the page (1-100), or exit, when the pointer "
+                                 "leaves through the top of the window (never on touch screens)."),
+               "WHEN"),
+        option({QStringLiteral("show-again")},
+               QT_TRANSLATE_NOOP("AdOptions",
+                                 "always (default), visit (once per visit) or days:N "
+                                 "(once every N days, 1-3650)."),
+               "HOW"),
+        option(
+            {QStringLiteral("from")},
+            QT_TRANSLATE_NOOP("AdOptions", "First day to show the box, the reader's local date."),
+            "YYYY-MM-DD"),
+        option({QStringLiteral("until")},
+               QT_TRANSLATE_NOOP("AdOptions", "Last day to show the box, the reader's local date."),
+               "YYYY-MM-DD"),
+        option({QStringLiteral("screens")},
+               QT_TRANSLATE_NOOP("AdOptions",
+                                 "all (default), wide (viewport 768 px wide or more) or narrow."),
+               "WHICH"),
         option({QStringLiteral("box-language")},
-               "Language of the box's texts: en (default), de, fr, es, it, nl, pt or pl.", "CODE"),
-        option({QStringLiteral("close-text")},
-               "Caption of the close link (StickME note, Jumpy AD).", "TEXT"),
-        option({QStringLiteral("notice-text")}, "Closing notice of the Timer AD.", "TEXT"),
-        option({QStringLiteral("button-text")}, "Caption of the Force Emailer's button.", "TEXT"),
-        option({QStringLiteral("settings")}, "Start from a design saved as JSON.", "FILE"),
-        option({QStringLiteral("save-settings")}, "Save the design in use as JSON.", "FILE"),
+               QT_TRANSLATE_NOOP(
+                   "AdOptions",
+                   "Language of the box's texts: en (default), de, fr, es, it, nl, pt or pl."),
+               "CODE"),
+        option(
+            {QStringLiteral("close-text")},
+            QT_TRANSLATE_NOOP("AdOptions", "Caption of the close link (StickME note, Jumpy AD)."),
+            "TEXT"),
+        option({QStringLiteral("notice-text")},
+               QT_TRANSLATE_NOOP("AdOptions", "Closing notice of the Timer AD."), "TEXT"),
+        option({QStringLiteral("button-text")},
+               QT_TRANSLATE_NOOP("AdOptions", "Caption of the Force Emailer's button."), "TEXT"),
+        option({QStringLiteral("settings")},
+               QT_TRANSLATE_NOOP("AdOptions", "Start from a design saved as JSON."), "FILE"),
+        option({QStringLiteral("save-settings")},
+               QT_TRANSLATE_NOOP("AdOptions", "Save the design in use as JSON."), "FILE"),
     };
 }
 
@@ -59,7 +102,7 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("settings"))) {
         const DesignReadResult file = readDesignFile(parser.value(QStringLiteral("settings")));
         if (!file.ok())
-            return fail(tr("--settings: %1").arg(file.error));
+            return fail(Texts::tr("--settings: %1").arg(file.error));
         fromFile = file.design;
     }
 
@@ -68,8 +111,8 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
         const QString text = parser.value(QStringLiteral("type"));
         const AdType type = adTypeFromText(text);
         if (type == AdType::None)
-            return fail(tr("--type: \"%1\" is not an ad type; use stickme-note, window-ad, "
-                           "jumpy-ad, force-emailer, timer-ad or 1-5")
+            return fail(Texts::tr("--type: \"%1\" is not an ad type; use stickme-note, window-ad, "
+                                  "jumpy-ad, force-emailer, timer-ad or 1-5")
                             .arg(text));
         given.type = type;
     }
@@ -79,8 +122,21 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
             continue;
         const QString text = parser.value(name);
         if (!isWholeNumber(text, field.allowNegative))
-            return fail(tr("--%1: \"%2\" is not a whole number of pixels").arg(name, text));
+            return fail(Texts::tr("--%1: \"%2\" is not a whole number of pixels").arg(name, text));
         given.*field.design = text;
+    }
+    for (std::size_t i = 0; i < ruleFields.size(); ++i) {
+        const RuleField &field = ruleFields[i];
+        const QString name = QLatin1String(field.key);
+        if (!parser.isSet(name))
+            continue;
+        const QString text = parser.value(name);
+        DisplayRules checked;
+        if (!field.read(text, checked))
+            return fail(
+                Texts::tr("--%1: \"%2\" is not %3")
+                    .arg(name, text, QCoreApplication::translate("DisplayRules", field.expected)));
+        given.rules[i] = text;
     }
     for (std::size_t i = 0; i < boxTextFields.size(); ++i) {
         const BoxTextField &field = boxTextFields[i];
@@ -91,7 +147,7 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
         BoxTexts checked;
         if (!field.read(text, checked))
             return fail(
-                tr("--%1: \"%2\" must be %3")
+                Texts::tr("--%1: \"%2\" must be %3")
                     .arg(name, text, QCoreApplication::translate("BoxTexts", field.expected)));
         given.texts[i] = text;
     }
@@ -101,10 +157,10 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
         const QString text = parser.value(QStringLiteral("colour"));
         given.colour = colourFromText(text);
         if (given.colour->isEmpty())
-            return fail(tr("--colour: \"%1\" is not six hex digits RRGGBB").arg(text));
+            return fail(Texts::tr("--colour: \"%1\" is not six hex digits RRGGBB").arg(text));
     }
     if (parser.isSet(QStringLiteral("body")) && parser.isSet(QStringLiteral("body-file")))
-        return fail(tr("--body and --body-file: give only one of them"));
+        return fail(Texts::tr("--body and --body-file: give only one of them"));
     if (parser.isSet(QStringLiteral("body")))
         given.body = parser.value(QStringLiteral("body"));
     if (parser.isSet(QStringLiteral("body-file"))) {
@@ -112,24 +168,25 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
         if (path == QLatin1String("-")) {
             QFile in;
             if (!in.open(stdin, QIODevice::ReadOnly))
-                return fail(tr("--body-file: cannot read standard input"));
+                return fail(Texts::tr("--body-file: cannot read standard input"));
             given.body = QString::fromUtf8(in.readAll());
         } else {
             const ReadResult file = readWholeFile(path);
             if (!file.ok())
-                return fail(tr("--body-file: %1").arg(file.error));
+                return fail(Texts::tr("--body-file: %1").arg(file.error));
             given.body = QString::fromUtf8(file.contents);
         }
     }
 
     result.settings = resolvedSettings(fromFile.overriddenBy(given));
-    const ReadResult script
-        = readWholeFile(supportScriptPath(supportFolder(), result.settings.type));
-    if (!script.ok())
-        return fail(script.error);
+    if (const QString conflict = rulesConflict(result.settings.rules); !conflict.isEmpty())
+        return fail(Texts::tr("--until: %1").arg(conflict));
+    const SupportScripts scripts = readSupportScripts(supportFolder(), result.settings);
+    if (!scripts.ok())
+        return fail(scripts.error);
     AdSettings asTyped = result.settings;
     asTyped.body = withCrLfLineBreaks(asTyped.body);
-    result.code = generateCode(asTyped, script.contents);
+    result.code = generateCode(asTyped, scripts.support, scripts.rules);
     return result;
 }
 
@@ -139,5 +196,5 @@ QString AdOptions::saveSettings(const QCommandLineParser &parser, const AdSettin
         return {};
     const QString error
         = replaceFileContents(parser.value(QStringLiteral("save-settings")), designJson(settings));
-    return error.isEmpty() ? QString() : tr("--save-settings: %1").arg(error);
+    return error.isEmpty() ? QString() : Texts::tr("--save-settings: %1").arg(error);
 }

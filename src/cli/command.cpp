@@ -1,7 +1,6 @@
 #include "cli/command.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <cstdio>
 #include <unistd.h>
@@ -56,10 +55,16 @@ int Command::run(const QStringList &arguments, Console &console) const
                       + arguments.mid(1)))
         return badArguments(console, parser.errorText());
     if (parser.isSet(help)) {
-        // The usage line names the command, not the program's path.
+        // The usage line names the command, not the program's path, in
+        // whatever language the parser's own texts are translated to.
         QString text = parser.helpText();
-        text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
-                     QStringLiteral("Usage: zephrin-cli %1").arg(name()));
+        // Qt's own text, which Qt's translations translate (not ours).
+        const char *const usageText = "Usage: %1";
+        const QString usage = QCoreApplication::translate("QCommandLineParser", usageText);
+        const QString programUsage = usage.arg(QCoreApplication::arguments().constFirst());
+        if (text.startsWith(programUsage))
+            text.replace(0, programUsage.size(),
+                         usage.arg(QStringLiteral("zephrin-cli %1").arg(name())));
         // Qt ends the text without a line end after an argument with no description.
         if (!text.endsWith(QLatin1Char('\n')))
             text += QLatin1Char('\n');

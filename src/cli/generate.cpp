@@ -1,19 +1,9 @@
 #include "cli/generate.h"
 
 #include "cli/adoptions.h"
-#include "generator/scripthashes.h"
 #include "pages/filestore.h"
 
 #include <QCoreApplication>
-
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Generate", text);
-}
-
-} // namespace
 
 QString Generate::summary() const
 {
@@ -30,7 +20,8 @@ QList<QCommandLineOption> Generate::options() const
              tr("Write to FILE instead of standard output."),
              QStringLiteral("FILE")},
             {QStringLiteral("csp"),
-             tr("Print the CSP source of each inline script on standard error.")},
+             tr("Print on standard error the Content-Security-Policy script-src directive the code "
+                "needs (both sections).")},
         };
 }
 
@@ -63,9 +54,8 @@ int Generate::execute(const QCommandLineParser &parser, Console &console) const
     } else {
         console.write(text.toUtf8());
     }
-    if (parser.isSet(QStringLiteral("csp"))) {
-        for (const QString &source : inlineScriptHashes(text))
-            console.error(source);
-    }
+    // The policy is the page's, so it covers both sections whichever are printed.
+    if (parser.isSet(QStringLiteral("csp")))
+        console.error(scriptSrcPolicy(design.settings, design.code));
     return ExitDone;
 }

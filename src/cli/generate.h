@@ -2,9 +2,13 @@
 
 #include "cli/command.h"
 
+#include <QCoreApplication>
+
 // zephrin-cli generate: prints the body section, the head section or both.
 class Generate : public Command
 {
+    Q_DECLARE_TR_FUNCTIONS(Generate)
+
 public:
     QString name() const override { return QStringLiteral("generate"); }
     QString summary() const override;

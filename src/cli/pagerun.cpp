@@ -17,10 +17,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The page run's translation context.
+struct Texts
 {
-    return QCoreApplication::translate("PageRun", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PageRun)
+};
 
 // Below this many pages the run is over before a bar would be any help.
 constexpr int progressFrom = 8;
@@ -148,15 +149,17 @@ private:
 QList<QCommandLineOption> PageRun::options()
 {
     return {
-        {QStringLiteral("dry-run"), tr("Write nothing; say what would happen.")},
+        {QStringLiteral("dry-run"), Texts::tr("Write nothing; say what would happen.")},
         {QStringLiteral("check"),
-         tr("Write nothing; list the pages that would change; exit 1 if any.")},
+         Texts::tr("Write nothing; list the pages that would change; exit 1 if any.")},
         {{QStringLiteral("r"), QStringLiteral("recursive")},
-         tr("Take the *.htm, *.html, *.asp and *.php pages in folders.")},
-        {QStringLiteral("hidden"), tr("With -r, take hidden files and folders (.name) too.")},
-        {QStringLiteral("exclude"), tr("With -r, leave out paths matching GLOB (** for folders)."),
+         Texts::tr("Take the *.htm, *.html, *.asp and *.php pages in folders.")},
+        {QStringLiteral("hidden"),
+         Texts::tr("With -r, take hidden files and folders (.name) too.")},
+        {QStringLiteral("exclude"),
+         Texts::tr("With -r, leave out paths matching GLOB (** for folders)."),
          QStringLiteral("GLOB")},
-        {QStringLiteral("include"), tr("With -r, take only pages matching GLOB."),
+        {QStringLiteral("include"), Texts::tr("With -r, take only pages matching GLOB."),
          QStringLiteral("GLOB")},
     };
 }
@@ -174,7 +177,7 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
     const bool recursive = parser.isSet(QStringLiteral("recursive"));
     PageList list;
     if (arguments.isEmpty()) {
-        list.error = tr("no page or folder given");
+        list.error = Texts::tr("no page or folder given");
         return list;
     }
     SiteWalk::Rules rules;
@@ -185,7 +188,7 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
         for (const QString &glob : parser.values(option)) {
             const std::optional<QRegularExpression> pattern = SiteWalk::globPattern(glob);
             if (!pattern) {
-                list.error = tr("--%1 \"%2\": not a pattern (empty, or a \"[\" not closed)")
+                list.error = Texts::tr("--%1 \"%2\": not a pattern (empty, or a \"[\" not closed)")
                                  .arg(option, glob);
                 return list;
             }
@@ -194,7 +197,7 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
     }
     for (const char *option : {"hidden", "exclude", "include"}) {
         if (parser.isSet(QString::fromLatin1(option)) && !recursive) {
-            list.error = tr("--%1 chooses pages in folders; give --recursive too")
+            list.error = Texts::tr("--%1 chooses pages in folders; give --recursive too")
                              .arg(QString::fromLatin1(option));
             return list;
         }
@@ -203,7 +206,7 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
     for (const QString &argument : arguments) {
         const QFileInfo info(argument);
         if (!info.exists()) {
-            list.error = tr("\"%1\": no such file or folder").arg(argument);
+            list.error = Texts::tr("\"%1\": no such file or folder").arg(argument);
             return list;
         }
         if (!info.isDir()) {
@@ -211,8 +214,8 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
             continue;
         }
         if (!recursive) {
-            list.error
-                = tr("\"%1\" is a folder; give --recursive to take the pages in it").arg(argument);
+            list.error = Texts::tr("\"%1\" is a folder; give --recursive to take the pages in it")
+                             .arg(argument);
             return list;
         }
         folders.append(argument);
@@ -254,7 +257,7 @@ int PageRun::run(const PageList &list, Mode mode, Console &console,
              && (!page || list.skipped.at(skippedShown).path < *page);
              ++skippedShown) {
             const SiteWalk::Skipped &skipped = list.skipped.at(skippedShown);
-            say(tr("%1: skipped: %2").arg(skipped.path, skipped.reason));
+            say(Texts::tr("%1: skipped: %2").arg(skipped.path, skipped.reason));
         }
     };
 
@@ -265,24 +268,26 @@ int PageRun::run(const PageList &list, Mode mode, Console &console,
         const QString &page = pages.at(i);
         saySkippedBefore(&page);
         for (const QString &copy : list.keptCopies.value(page))
-            say(tr("%1: not a page: a copy of %2 that an interrupted run kept, holding the page "
-                   "as it was before that run; if %2 is whole, delete the copy")
+            say(Texts::tr(
+                    "%1: not a page: a copy of %2 that an interrupted run kept, holding the page "
+                    "as it was before that run; if %2 is whole, delete the copy")
                     .arg(copy, page));
         const PageResult result = parallel.result(i);
-        const QString note = result.note.isEmpty() ? QString() : tr(" (note: %1)").arg(result.note);
+        const QString note
+            = result.note.isEmpty() ? QString() : Texts::tr(" (note: %1)").arg(result.note);
         switch (result.outcome) {
         case PageOutcome::Updated:
             ++updated;
-            console.print(check ? page : tr("%1: updated").arg(page) + note);
+            console.print(check ? page : Texts::tr("%1: updated").arg(page) + note);
             break;
         case PageOutcome::Unchanged:
             ++unchanged;
             if (!check)
-                console.print(tr("%1: unchanged").arg(page) + note);
+                console.print(Texts::tr("%1: unchanged").arg(page) + note);
             break;
         case PageOutcome::Refused:
             ++refused;
-            say(tr("%1: refused: %2").arg(page, result.message));
+            say(Texts::tr("%1: refused: %2").arg(page, result.message));
             break;
         }
         if (showProgress)
@@ -290,22 +295,25 @@ int PageRun::run(const PageList &list, Mode mode, Console &console,
     }
     saySkippedBefore(nullptr);
     console.clearStatus();
-    QString counts
-        = tr("%1 updated, %2 unchanged, %3 refused").arg(updated).arg(unchanged).arg(refused);
+    QString counts = Texts::tr("%1 updated, %2 unchanged, %3 refused")
+                         .arg(updated)
+                         .arg(unchanged)
+                         .arg(refused);
     if (!list.skipped.isEmpty())
-        counts += tr("; %1 skipped").arg(list.skipped.size());
+        counts += Texts::tr("; %1 skipped").arg(list.skipped.size());
     switch (mode) {
     case Mode::Write:
-        console.print(tr("%1 pages: %2.").arg(pages.size()).arg(counts));
+        console.print(Texts::tr("%n pages: %1.", nullptr, int(pages.size())).arg(counts));
         break;
     case Mode::DryRun:
-        console.print(
-            tr("Dry run, nothing written; %1 pages would be: %2.").arg(pages.size()).arg(counts));
+        console.print(Texts::tr("Dry run, nothing written; %n pages would be: %1.", nullptr,
+                                int(pages.size()))
+                          .arg(counts));
         break;
     case Mode::Check:
-        console.error(tr("Check, nothing written; %1 pages: %2 would change, %3 up to date, "
-                         "%4 refused.")
-                          .arg(pages.size())
+        console.error(Texts::tr("Check, nothing written; %n pages: %1 would change, %2 up to "
+                                "date, %3 refused.",
+                                nullptr, int(pages.size()))
                           .arg(updated)
                           .arg(unchanged)
                           .arg(refused));

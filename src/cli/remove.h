@@ -2,6 +2,8 @@
 
 #include "cli/command.h"
 
+#include <QCoreApplication>
+
 // zephrin-cli remove: takes the code block (marker to end) off pages.
 class Remove : public Command
 {
@@ -11,6 +13,9 @@ public:
 
 protected:
     QList<QCommandLineOption> options() const override;
-    QString positionalSyntax() const override { return QStringLiteral("PAGE|FOLDER..."); }
+    QString positionalSyntax() const override
+    {
+        return QCoreApplication::translate("PageRun", "PAGE|FOLDER...");
+    }
     int execute(const QCommandLineParser &parser, Console &console) const override;
 };

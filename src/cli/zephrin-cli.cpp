@@ -5,6 +5,8 @@
 #include "cli/generate.h"
 #include "cli/preview.h"
 #include "cli/remove.h"
+#include "generator/supportfolder.h"
+#include "generator/userlanguage.h"
 
 #include <QCoreApplication>
 
@@ -37,6 +39,13 @@ QString overallHelp()
         "  --save-settings FILE   save the design in use as JSON\n"
         "Unset options take the window's Generate defaults for the type.\n"
         "\n"
+        "Display rules (generate, add, preview; none by default):\n"
+        "  --start now|delay:N|scroll:P|exit   when the box starts (exit: the pointer\n"
+        "                    leaves through the top; never on touch screens)\n"
+        "  --show-again always|visit|days:N   how often a reader sees it\n"
+        "  --from YYYY-MM-DD  --until YYYY-MM-DD   the days it shows (reader's date)\n"
+        "  --screens all|wide|narrow   wide: viewport 768 px wide or more\n"
+        "\n"
         "Exit status: 0 done, 1 some page refused, 2 bad arguments (nothing written).\n"
         "\"zephrin-cli COMMAND --help\" lists a command's options; see also zephrin-cli(1).\n");
 }
@@ -48,6 +57,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zephrin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZEPHRIN_VERSION));
+    installTranslations(translationsFolder());
 
     const Generate generate;
     const Add add;

@@ -20,7 +20,9 @@ struct AdTypeInfo
     AdType type;
     const char *name; // on the command line and in settings files, e.g. "stickme-note"
     const char *caption; // option button caption, e.g. "StickME note"
-    const char *description; // text shown under the catalogue
+    // Text shown under the catalogue; the window shows it translated in the
+    // "AdCatalogue" context.
+    const char *description;
     const char *snapshot; // e.g. "sticky.gif"
     const char *demoPage; // e.g. "sticky.html"
     const char *supportScript; // e.g. "popup1.js"

@@ -1,5 +1,7 @@
 #include "generator/generatedefaults.h"
 
+#include <QCoreApplication>
+
 bool SettingsFormState::operator==(const SettingsFormState &o) const
 {
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -16,7 +18,7 @@ SettingsFormState generateDefaults(AdType type)
     for (std::size_t i = 0; i < state.fields.size(); ++i)
         state.fields[i] = {QString::fromLatin1(defaults[i]), true};
     state.labelsEnabled.fill(true);
-    state.captionLabel = QStringLiteral("Caption");
+    state.captionLabel = QStringLiteral(QT_TRANSLATE_NOOP("SettingsForm", "Caption"));
 
     const QString notRequired = QStringLiteral("<Not required>");
     switch (type) {
@@ -32,7 +34,7 @@ SettingsFormState generateDefaults(AdType type)
         state.fields[4] = {notRequired, false};
         break;
     case AdType::ForceEmailer:
-        state.captionLabel = QStringLiteral("Email to:");
+        state.captionLabel = QStringLiteral(QT_TRANSLATE_NOOP("SettingsForm", "Email to:"));
         state.fields[4] = {QString::fromLatin1(examplePlaceholderAddress), true};
         break;
     case AdType::WindowAd:

@@ -7,6 +7,10 @@
 #include <array>
 
 // What the Generate command leaves in the Create tab's settings for a type.
+// The caption label is English; the window shows it translated in the
+// "SettingsForm" context. The placeholders ("<Center>", "<Not required>") are
+// field values like any typed text, which generation and design files take as
+// they stand, so they are the same in every language.
 struct SettingsFormState
 {
     struct Field

@@ -3,6 +3,8 @@
 #include "generator/bodysection.h"
 #include "generator/encoder.h"
 #include "generator/headsection.h"
+#include "generator/scripthashes.h"
+#include "pages/filestore.h"
 
 QString withCrLfLineBreaks(const QString &text)
 {
@@ -23,9 +25,19 @@ QString generateBody(const AdSettings &settings)
     return encodedBodySection(settings.type, rawBodySection(settings));
 }
 
-QString generateHead(const AdSettings &settings, const QByteArray &supportScript)
+namespace {
+
+QStringList rulesLinesOf(const AdSettings &settings, const QByteArray &rulesScript)
 {
-    return headSection(settings, scriptLines(supportScript));
+    return rulesScriptLines(settings.rules, settings.type, settings.body, rulesScript);
+}
+
+} // namespace
+
+QString generateHead(const AdSettings &settings, const QByteArray &supportScript,
+                     const QByteArray &rulesScript)
+{
+    return headSection(settings, scriptLines(supportScript), rulesLinesOf(settings, rulesScript));
 }
 
 bool headGoesToClipboard(AdType type, const QByteArray &supportScript)
@@ -35,15 +47,32 @@ bool headGoesToClipboard(AdType type, const QByteArray &supportScript)
     return headCopyRuns(type, supportScript.isEmpty() ? 0 : 1);
 }
 
-GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript)
+GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript,
+                           const QByteArray &rulesScript)
 {
     // The script is split into lines once, for the section and the copy rule.
     const QStringList lines = scriptLines(supportScript);
     GeneratedCode code;
     code.body = generateBody(settings);
-    code.head = headSection(settings, lines);
+    code.head = headSection(settings, lines, rulesLinesOf(settings, rulesScript));
     code.clipboard = headCopyRuns(settings.type, int(lines.size())) ? code.head : code.body;
     return code;
+}
+
+QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code)
+{
+    if (settings.type == AdType::None)
+        return QString();
+    QStringList scripts = inlineScriptHashes(code.body) + inlineScriptHashes(code.head);
+    // What the browser parses beyond the two sections as written.
+    QString markup;
+    if (settings.type == AdType::WindowAd) {
+        markup = settings.body; // set as the window's inner HTML: its scripts never run
+    } else {
+        markup = rawBodySection(settings);
+        scripts += inlineScriptHashes(markup);
+    }
+    return scriptSrcDirective(scripts, inlineHandlerHashes(markup));
 }
 
 QString supportScriptPath(const QString &supportFolder, AdType type)
@@ -51,4 +80,18 @@ QString supportScriptPath(const QString &supportFolder, AdType type)
     if (type == AdType::None)
         return QString();
     return supportFolder + QLatin1Char('/') + QLatin1String(adTypeInfo(type).supportScript);
+}
+
+SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings &settings)
+{
+    SupportScripts scripts;
+    ReadResult file = readWholeFile(supportScriptPath(supportFolder, settings.type));
+    scripts.support = std::move(file.contents);
+    scripts.error = file.error;
+    if (scripts.ok() && !settings.rules.isEmpty()) {
+        file = readWholeFile(supportFolder + QLatin1Char('/') + QLatin1String(rulesScriptName));
+        scripts.rules = std::move(file.contents);
+        scripts.error = file.error;
+    }
+    return scripts;
 }

@@ -23,15 +23,44 @@ struct GeneratedCode
 QString generateBody(const AdSettings &settings);
 
 // The head section of settings from the text of the type's support script
-// (popupN.js, read as UTF-8). A null string for AdType::None.
-QString generateHead(const AdSettings &settings, const QByteArray &supportScript);
+// (popupN.js, read as UTF-8) and, when settings carry display rules, of the
+// rules script (rules.js). A null string for AdType::None.
+QString generateHead(const AdSettings &settings, const QByteArray &supportScript,
+                     const QByteArray &rulesScript = {});
 
 // Whether generating the head section from supportScript puts it on the clipboard.
 bool headGoesToClipboard(AdType type, const QByteArray &supportScript);
 
 // Both sections and the clipboard text, as the window's two Generate commands
 // run one after the other give them.
-GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript);
+GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript,
+                           const QByteArray &rulesScript = {});
+
+// The file name of the rules script in the support folder.
+inline constexpr char rulesScriptName[] = "rules.js";
+
+// The Content-Security-Policy directive under which code, generated from
+// settings, runs on a page and needs nothing else inline: "script-src" with the
+// hashes of every inline script the code brings (the body section's, then the
+// head section's, then those of the box's mark-up as the decoder writes it,
+// the body HTML's own included) and, where the box's mark-up has inline event
+// handlers (the close links, any in the body HTML), 'unsafe-hashes' with
+// theirs. Window AD's window takes its body HTML as mark-up that runs
+// handlers but no scripts. Line breaks may be CR LF or LF alike.
+QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code);
 
 // The path of type's support script in supportFolder; empty for AdType::None.
 QString supportScriptPath(const QString &supportFolder, AdType type);
+
+// The scripts the head section of some settings is made from.
+struct SupportScripts
+{
+    QByteArray support; // the type's popupN.js
+    QByteArray rules; // rules.js; empty when the settings carry no display rules
+    QString error; // names the file that could not be read; empty on success
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads settings.type's support script from supportFolder and, when settings
+// carry display rules, the rules script beside it.
+SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings &settings);

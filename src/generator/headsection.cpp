@@ -74,14 +74,17 @@ QString styleElement(const AdSettings &field)
     return {};
 }
 
-QString headSection(const AdSettings &settings, const QStringList &lines)
+QString headSection(const AdSettings &settings, const QStringList &lines,
+                    const QStringList &rulesLines)
 {
     if (settings.type == AdType::None)
         return QString();
     QString out;
-    for (const QString &line : lines) {
-        out += line;
-        out += QLatin1String("\r\n");
+    for (const QStringList *script : {&lines, &rulesLines}) {
+        for (const QString &line : *script) {
+            out += line;
+            out += QLatin1String("\r\n");
+        }
     }
     out += styleElement(settings);
     return out;

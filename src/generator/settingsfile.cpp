@@ -14,10 +14,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Its messages' translation context.
+class SettingsFile
 {
-    return QCoreApplication::translate("SettingsFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
 
 // The JSON number value as whole-number text, or empty when it is not one;
 // the same numbers as isWholeNumber takes, so a saved file reads back.
@@ -70,6 +71,10 @@ AdDesign AdDesign::overriddenBy(const AdDesign &later) const
         if (later.*field.design)
             merged.*field.design = later.*field.design;
     }
+    for (std::size_t i = 0; i < later.rules.size(); ++i) {
+        if (later.rules[i])
+            merged.rules[i] = later.rules[i];
+    }
     // A language chosen later fills all the texts, those set on their own too.
     if (later.texts[0])
         merged.texts = {};
@@ -101,6 +106,10 @@ AdSettings resolvedSettings(const AdDesign &design)
     for (const DesignField &field : designFields) {
         if (const std::optional<QString> &given = design.*field.design)
             settings.*field.settings = *given;
+    }
+    for (std::size_t i = 0; i < ruleFields.size(); ++i) {
+        if (design.rules[i])
+            ruleFields[i].read(*design.rules[i], settings.rules);
     }
     for (std::size_t i = 0; i < boxTextFields.size(); ++i) {
         if (design.texts[i])
@@ -142,27 +151,27 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        result.error
-            = tr("%1: not a settings file: %2")
-                  .arg(source,
-                       document.isNull() ? parseError.errorString() : tr("expected a JSON object"));
+        result.error = SettingsFile::tr("%1: not a settings file: %2")
+                           .arg(source,
+                                document.isNull() ? parseError.errorString()
+                                                  : SettingsFile::tr("expected a JSON object"));
         return result;
     }
     const QJsonObject object = document.object();
     const auto keyError = [&](const QString &key, const QString &what) {
-        result.error = tr("%1: \"%2\" %3").arg(source, key, what);
+        result.error = SettingsFile::tr("%1: \"%2\" %3").arg(source, key, what);
         return result;
     };
 
     const QJsonValue version = object.value(QLatin1String("version"));
     if (version.isUndefined())
-        return keyError(QStringLiteral("version"), tr("is missing"));
+        return keyError(QStringLiteral("version"), SettingsFile::tr("is missing"));
     const QString versionText = wholeNumberText(version, false);
     if (versionText.isEmpty())
-        return keyError(QStringLiteral("version"), tr("must be a whole number"));
+        return keyError(QStringLiteral("version"), SettingsFile::tr("must be a whole number"));
     if (versionText.toInt() > settingsFileVersion)
         return keyError(QStringLiteral("version"),
-                        tr("is %1, newer than this program reads (%2)")
+                        SettingsFile::tr("is %1, newer than this program reads (%2)")
                             .arg(versionText)
                             .arg(settingsFileVersion));
 
@@ -171,9 +180,36 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
         const QJsonValue value = it.value();
         if (key == QLatin1String("version"))
             continue;
+        if (key == QLatin1String("rules")) {
+            if (!value.isObject())
+                return keyError(key, SettingsFile::tr("must be an object"));
+            const QJsonObject rules = value.toObject();
+            DisplayRules read;
+            for (auto rule = rules.begin(); rule != rules.end(); ++rule) {
+                const QString ruleKey = QStringLiteral("rules.") + rule.key();
+                const auto field
+                    = std::find_if(ruleFields.begin(), ruleFields.end(), [&](const RuleField &f) {
+                          return rule.key() == QLatin1String(f.key);
+                      });
+                if (field == ruleFields.end())
+                    return keyError(ruleKey, SettingsFile::tr("is not a rule this program knows"));
+                if (!rule.value().isString() || !field->read(rule.value().toString(), read))
+                    return keyError(
+                        ruleKey,
+                        SettingsFile::tr("must be %1")
+                            .arg(QCoreApplication::translate("DisplayRules", field->expected)));
+                result.design.rules[std::size_t(field - ruleFields.begin())]
+                    = rule.value().toString();
+            }
+            if (const QString conflict = rulesConflict(read); !conflict.isEmpty()) {
+                result.error = SettingsFile::tr("%1: %2").arg(source, conflict);
+                return result;
+            }
+            continue;
+        }
         if (key == QLatin1String("texts")) {
             if (!value.isObject())
-                return keyError(key, tr("must be an object"));
+                return keyError(key, SettingsFile::tr("must be an object"));
             const QJsonObject texts = value.toObject();
             for (auto text = texts.begin(); text != texts.end(); ++text) {
                 const QString textKey = QStringLiteral("texts.") + text.key();
@@ -181,12 +217,12 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
                     boxTextFields.begin(), boxTextFields.end(),
                     [&](const BoxTextField &f) { return text.key() == QLatin1String(f.key); });
                 if (field == boxTextFields.end())
-                    return keyError(textKey, tr("is not a text this program knows"));
+                    return keyError(textKey, SettingsFile::tr("is not a text this program knows"));
                 BoxTexts checked;
                 if (!text.value().isString() || !field->read(text.value().toString(), checked))
                     return keyError(
                         textKey,
-                        tr("must be %1")
+                        SettingsFile::tr("must be %1")
                             .arg(QCoreApplication::translate("BoxTexts", field->expected)));
                 result.design.texts[std::size_t(field - boxTextFields.begin())]
                     = text.value().toString();
@@ -195,10 +231,11 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
         }
         if (key == QLatin1String("type")) {
             if (!value.isString())
-                return keyError(key, tr("must be a text"));
+                return keyError(key, SettingsFile::tr("must be a text"));
             const AdType type = adTypeFromText(value.toString());
             if (type == AdType::None)
-                return keyError(key, tr("is \"%1\", not a known ad type").arg(value.toString()));
+                return keyError(
+                    key, SettingsFile::tr("is \"%1\", not a known ad type").arg(value.toString()));
             result.design.type = type;
             continue;
         }
@@ -208,21 +245,21 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
                 field = &candidate;
         }
         if (!field)
-            return keyError(key, tr("is not a setting this program knows"));
+            return keyError(key, SettingsFile::tr("is not a setting this program knows"));
         if (field->number) {
             const QString text = wholeNumberText(value, field->allowNegative);
             if (text.isEmpty())
-                return keyError(key, tr("must be a whole number"));
+                return keyError(key, SettingsFile::tr("must be a whole number"));
             result.design.*field->design = text;
             continue;
         }
         if (!value.isString())
-            return keyError(key, tr("must be a text"));
+            return keyError(key, SettingsFile::tr("must be a text"));
         QString text = value.toString();
         if (key == QLatin1String("colour")) {
             text = colourFromText(text);
             if (text.isEmpty())
-                return keyError(key, tr("must be six hex digits RRGGBB"));
+                return keyError(key, SettingsFile::tr("must be six hex digits RRGGBB"));
         }
         result.design.*field->design = text;
     }
@@ -243,7 +280,8 @@ DesignReadResult readDesignFile(const QString &path)
 QByteArray designJson(const AdSettings &settings)
 {
     QJsonObject object;
-    object.insert(QLatin1String("version"), settings.texts.isDefault() ? 1 : settingsFileVersion);
+    object.insert(QLatin1String("version"),
+                  settings.rules.isEmpty() && settings.texts.isDefault() ? 1 : settingsFileVersion);
     object.insert(QLatin1String("type"), adTypeName(settings.type));
     for (const DesignField &field : designFields) {
         const QString &text = settings.*field.settings;
@@ -252,6 +290,14 @@ QByteArray designJson(const AdSettings &settings)
         else if (isWholeNumber(text, field.allowNegative))
             object.insert(QLatin1String(field.key), text.toInt());
     }
+    QJsonObject rules;
+    for (const RuleField &field : ruleFields) {
+        const QString text = field.write(settings.rules);
+        if (!text.isEmpty())
+            rules.insert(QLatin1String(field.key), text);
+    }
+    if (!rules.isEmpty())
+        object.insert(QLatin1String("rules"), rules);
     QJsonObject texts;
     for (const BoxTextField &field : boxTextFields) {
         const QString text = field.write(settings.texts);

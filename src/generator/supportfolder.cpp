@@ -19,3 +19,8 @@ QString supportFolder()
 {
     return supportFolderFor(QCoreApplication::applicationDirPath());
 }
+
+QString translationsFolder()
+{
+    return supportFolder() + QLatin1String("/translations");
+}

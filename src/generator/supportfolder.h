@@ -12,3 +12,6 @@ QString supportFolderFor(const QString &executableFolder);
 
 // supportFolderFor() for the running program; needs a QCoreApplication.
 QString supportFolder();
+
+// The folder of Zephrin's translations: translations/ in the support folder.
+QString translationsFolder();

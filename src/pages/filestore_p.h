@@ -47,6 +47,8 @@ public:
     }
     ~Descriptor() { close(); }
     int fd() const { return m_fd; }
+    // Hands the descriptor over to whoever closes it next.
+    int release() { return std::exchange(m_fd, -1); }
     int close()
     {
         const int result = m_fd >= 0 ? ::close(m_fd) : 0;

@@ -4,6 +4,7 @@
 #include <climits>
 #include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <mutex>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -93,7 +94,7 @@ MappedReadResult mapWholeFile(const QString &path)
 
     MappedReadResult result;
     struct stat status;
-    const Descriptor file = openRegular(path, status, result.error);
+    Descriptor file = openRegular(path, status, result.error);
     if (file.fd() < 0)
         return result;
     if (status.st_size >= smallestMapped && status.st_size <= PTRDIFF_MAX) {
@@ -103,13 +104,18 @@ MappedReadResult mapWholeFile(const QString &path)
         if (mapped != MAP_FAILED) {
             GuardedMapping *guard = guardMapping(static_cast<char *>(mapped), size);
             if (guard) {
+                // Kept open with the mapping, so the file store can copy from it.
+                const int descriptor = file.fd();
                 const std::shared_ptr<const char> mapping(static_cast<const char *>(mapped),
-                                                          [size, guard](const char *p) {
+                                                          [size, guard, descriptor](const char *p) {
                                                               guard->start.store(nullptr);
                                                               ::munmap(const_cast<char *>(p), size);
                                                               guard->taken.store(false);
+                                                              ::close(descriptor);
                                                           });
-                result.contents = FileBytes(mapping, qsizetype(size), &guard->shortened);
+                file.release();
+                result.contents
+                    = FileBytes(mapping, qsizetype(size), &guard->shortened, descriptor);
                 return result;
             }
             ::munmap(mapped, size);
@@ -121,4 +127,35 @@ MappedReadResult mapWholeFile(const QString &path)
     else
         result.contents = FileBytes(std::move(bytes));
     return result;
+}
+
+qsizetype FileBytes::find(QByteArrayView part, QByteArrayView needle) const
+{
+    const auto inMemory = [needle](QByteArrayView bytes) -> qsizetype {
+        const void *found
+            = ::memmem(bytes.data(), size_t(bytes.size()), needle.data(), size_t(needle.size()));
+        return found ? static_cast<const char *>(found) - bytes.data() : -1;
+    };
+    if (descriptor() < 0 || needle.isEmpty())
+        return inMemory(part);
+    // Each read starts where a match could still begin in the one before.
+    // The first reads are small, so a search for the next of many matches
+    // costs little; later ones grow to a size that reads fast.
+    qsizetype stretch = 4096;
+    QByteArray buffer;
+    const off_t start = part.data() - view().data();
+    qsizetype at = 0;
+    while (at + needle.size() <= part.size()) {
+        const qsizetype wanted = qMin(stretch + needle.size() - 1, part.size() - at);
+        buffer.resize(wanted);
+        const ssize_t got = ::pread(descriptor(), buffer.data(), size_t(wanted), start + at);
+        if (got != wanted)
+            break;
+        if (const qsizetype found = inMemory(buffer); found >= 0)
+            return at + found;
+        at += got - needle.size() + 1;
+        stretch = qMin(2 * stretch, qsizetype(256 * 1024));
+    }
+    const qsizetype found = inMemory(part.sliced(at));
+    return found < 0 ? -1 : at + found;
 }

@@ -23,18 +23,12 @@ QString changedWhileRead(const QString &path)
         .arg(path);
 }
 
-// The page's own bytes as read, handed on a few megabytes at a time: the
-// store has the disk start on each stretch while the next is copied, so its
-// final flush waits only for the last one.
-bool putOwnBytes(const LoadedPage &page, const ByteSink &sink)
+// Searches of a page read through FileBytes::find, not through its mapping.
+ByteSearch searchIn(const FileBytes &bytes)
 {
-    constexpr qsizetype stretch = 4 * 1024 * 1024;
-    const QByteArrayView own = page.original.view().first(page.layout.cut);
-    for (qsizetype at = 0; at < own.size(); at += stretch) {
-        if (!sink(own.sliced(at, qMin(stretch, own.size() - at))))
-            return false;
-    }
-    return true;
+    return [&bytes](QByteArrayView part, QByteArrayView needle) {
+        return bytes.find(part, needle);
+    };
 }
 
 // The write that replaceFileContents would do, or what a dry run reports of it.
@@ -75,7 +69,7 @@ LoadedPage loadPage(const QString &path)
         return page;
     }
     page.original = std::move(file.contents);
-    page.layout = pageLayout(page.original.view());
+    page.layout = pageLayout(page.original.view(), searchIn(page.original));
     if (page.original.shortenedWhileRead())
         page.error = changedWhileRead(path);
     else if (!page.layout.ok())
@@ -95,7 +89,11 @@ PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const 
     if (original.sliced(page.layout.cut) == block)
         return {PageOutcome::Unchanged, {}, {}};
     return replacePage(
-        page, [&](const ByteSink &sink) { return putOwnBytes(page, sink) && sink(block); }, dryRun);
+        page,
+        [&](const ByteSink &sink) {
+            return sink.copy(page.original, page.layout.cut) && sink(block);
+        },
+        dryRun);
 }
 
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head, bool dryRun)
@@ -111,5 +109,11 @@ PageResult removeCodeFromPage(const QString &path, bool dryRun)
     if (!page.layout.hadBlock)
         return {PageOutcome::Unchanged, {}, {}};
     return replacePage(
-        page, [&page](const ByteSink &sink) { return putOwnBytes(page, sink); }, dryRun);
+        page, [&page](const ByteSink &sink) { return sink.copy(page.original, page.layout.cut); },
+        dryRun);
+}
+
+bool pageHasElementId(const LoadedPage &page, QByteArrayView id)
+{
+    return pageHasElementId(page.original.view(), page.layout, id, searchIn(page.original));
 }

@@ -39,10 +39,16 @@ LoadedPage loadPage(const QString &path);
 // through replaceFileContents. A page whose bytes would not change is left
 // untouched (same contents, same modification time). With dryRun nothing is
 // written; the result says what would happen. The page's own bytes are
-// written straight from the bytes as read, followed by the block (see
-// codeBlock): no copy of a large page is made.
+// written straight from the bytes as read (a large page's copied file to file
+// by the kernel), followed by the block (see codeBlock): no copy of a large
+// page is made in memory.
 PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const QString &head,
                              bool dryRun = false);
+
+// Whether the page's own text gives an element the id attribute id (see
+// pageHasElementId in pagetext.h); a large page is searched without going
+// through its mapping.
+bool pageHasElementId(const LoadedPage &page, QByteArrayView id);
 
 // loadPage, then writeCodeIntoPage.
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head,

@@ -13,14 +13,12 @@ constexpr qsizetype nulScanLength = 8000;
 
 const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-// First occurrence of needle in haystack at or after from, or -1: memmem is
-// many times faster than a general search over a large page.
-qsizetype findBytes(QByteArrayView haystack, QByteArrayView needle, qsizetype from)
+// First occurrence of needle in haystack, or -1: memmem is many times faster
+// than a general search over a large page.
+qsizetype findBytes(QByteArrayView haystack, QByteArrayView needle)
 {
-    if (from > haystack.size())
-        return -1;
-    const void *found = ::memmem(haystack.data() + from, size_t(haystack.size() - from),
-                                 needle.data(), size_t(needle.size()));
+    const void *found
+        = ::memmem(haystack.data(), size_t(haystack.size()), needle.data(), size_t(needle.size()));
     return found ? static_cast<const char *>(found) - haystack.data() : -1;
 }
 
@@ -49,13 +47,19 @@ struct PageUnits
     }
 
     // The first occurrence at a unit boundary; a byte match straddling two
-    // UTF-16 units is no match.
-    qsizetype find(QByteArrayView text, QStringView needle) const
+    // UTF-16 units is no match. Search finds it in bytes, where every match
+    // is one; UTF-16 text, which may hold many that are not, is searched in
+    // memory.
+    qsizetype find(QByteArrayView text, QStringView needle, const ByteSearch &search) const
     {
         const QByteArray bytes = encode(needle);
-        qsizetype pos = findBytes(text, bytes, 0);
-        while (pos >= 0 && pos % width() != 0)
-            pos = findBytes(text, bytes, pos + 1);
+        if (encoding == PageEncoding::Bytes)
+            return search(text, bytes);
+        qsizetype pos = findBytes(text, bytes);
+        while (pos >= 0 && pos % width() != 0) {
+            const qsizetype next = findBytes(text.sliced(pos + 1), bytes);
+            pos = next < 0 ? -1 : pos + 1 + next;
+        }
         return pos;
     }
 
@@ -82,9 +86,13 @@ bool isAttributeSpace(char c)
 }
 
 // Whether text, ASCII-compatible, holds id as the value of an id attribute.
-bool hasIdAttribute(QByteArrayView text, QByteArrayView id)
+bool hasIdAttribute(QByteArrayView text, QByteArrayView id, const ByteSearch &search)
 {
-    for (qsizetype at = findBytes(text, id, 0); at >= 0; at = findBytes(text, id, at + 1)) {
+    const auto after = [&](qsizetype at) {
+        const qsizetype next = search(text.sliced(at + 1), id);
+        return next < 0 ? -1 : at + 1 + next;
+    };
+    for (qsizetype at = search(text, id); at >= 0; at = after(at)) {
         const qsizetype end = at + id.size();
         qsizetype p = at;
         const char quote = p > 0 && (text[p - 1] == '"' || text[p - 1] == '\'') ? text[p - 1] : 0;
@@ -111,20 +119,31 @@ bool hasIdAttribute(QByteArrayView text, QByteArrayView id)
 
 bool pageHasElementId(QByteArrayView contents, const PageLayout &layout, QByteArrayView id)
 {
+    return pageHasElementId(contents, layout, id, findBytes);
+}
+
+bool pageHasElementId(QByteArrayView contents, const PageLayout &layout, QByteArrayView id,
+                      const ByteSearch &search)
+{
     if (!layout.ok() || id.isEmpty())
         return false;
     if (layout.encoding == PageEncoding::Bytes)
-        return hasIdAttribute(contents.first(layout.cut), id);
+        return hasIdAttribute(contents.first(layout.cut), id, search);
     // UTF-16 pages: past the byte-order mark, read as text.
     const QByteArrayView text = contents.sliced(2, layout.cut - 2);
     QStringDecoder decode(layout.encoding == PageEncoding::Utf16LE ? QStringConverter::Utf16LE
                                                                    : QStringConverter::Utf16BE);
-    return hasIdAttribute(QString(decode(text)).toUtf8(), id);
+    return hasIdAttribute(QString(decode(text)).toUtf8(), id, findBytes);
 }
 
 // A page's own text is never rewritten, so the layout is all that is worked
 // out: where the own text ends, and the line end its block takes.
 PageLayout pageLayout(QByteArrayView contents)
+{
+    return pageLayout(contents, findBytes);
+}
+
+PageLayout pageLayout(QByteArrayView contents, const ByteSearch &search)
 {
     PageLayout layout;
     qsizetype textStart = 0;
@@ -154,7 +173,7 @@ PageLayout pageLayout(QByteArrayView contents)
 
     const PageUnits units {layout.encoding};
     const QByteArrayView text = contents.sliced(textStart);
-    const qsizetype marker = units.find(text, QString::fromLatin1(insertionMarker));
+    const qsizetype marker = units.find(text, QString::fromLatin1(insertionMarker), search);
     layout.hadBlock = marker >= 0;
     QByteArrayView own = layout.hadBlock ? text.first(marker) : text;
     if (layout.hadBlock) {
@@ -172,7 +191,7 @@ PageLayout pageLayout(QByteArrayView contents)
     } else {
         layout.blockBringsLineEnd = !own.isEmpty() && !units.endsLine(own);
     }
-    if (units.find(own, u"\n") >= 0 && units.find(own, u"\r") < 0)
+    if (units.find(own, u"\n", search) >= 0 && units.find(own, u"\r", search) < 0)
         layout.lineEnd = LineEnd::Lf;
     layout.cut = textStart + own.size();
     return layout;

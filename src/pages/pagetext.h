@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 // The comment that marks the start of Zephrin's code block in a page.
 // Searched for and written as it stands (case-sensitive).
 extern const QByteArray insertionMarker;
@@ -50,6 +52,13 @@ struct PageLayout
 // page with an odd number of bytes.
 PageLayout pageLayout(QByteArrayView fileContents);
 
+// Where needle first occurs in part, a stretch of the contents being laid out;
+// -1 when it does not.
+using ByteSearch = std::function<qsizetype(QByteArrayView part, QByteArrayView needle)>;
+// pageLayout with the searches through a page of bytes (not UTF-16) made by
+// search, which may read the same bytes more cheaply than fileContents does.
+PageLayout pageLayout(QByteArrayView fileContents, const ByteSearch &search);
+
 // The block that follows the page's own bytes, in the page's encoding (the
 // sections as UTF-8 for a Bytes page): the marker, a line end, "<body>", body,
 // "</body><head>", head, "</head>" and a final line end; or, when
@@ -63,6 +72,9 @@ QByteArray codeBlock(const PageLayout &layout, const QString &body, const QStrin
 // letter case and with any spaces around "=". The page's old block is not
 // looked at. False for a refused layout or an empty id.
 bool pageHasElementId(QByteArrayView fileContents, const PageLayout &layout, QByteArrayView id);
+// The same, with the search through a page of bytes made by search (see pageLayout).
+bool pageHasElementId(QByteArrayView fileContents, const PageLayout &layout, QByteArrayView id,
+                      const ByteSearch &search);
 
 // A page read and laid out, with its own bytes, to compose a new page in memory.
 struct PreparedPage

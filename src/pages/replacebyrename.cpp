@@ -91,6 +91,63 @@ void syncFolder(const QByteArray &folder)
 // How much of a large new file is written before the disk is set to work on it.
 constexpr off_t flushStretch = 8 * 1024 * 1024;
 
+// Writes the new contents to fd, starting the disk on what is written so far
+// every few megabytes while the rest is composed, so the final flush waits
+// only for the last stretch. Errors of those early starts show again at the
+// flush.
+class FileSink : public ByteSink
+{
+public:
+    explicit FileSink(int fd)
+        : m_fd(fd)
+    { }
+    bool operator()(QByteArrayView piece) const override
+    {
+        for (qsizetype at = 0; at < piece.size(); at += flushStretch) {
+            const qsizetype size = qMin(qsizetype(flushStretch), piece.size() - at);
+            if (!writeAll(m_fd, piece.data() + at, size))
+                return false;
+            wrote(size);
+        }
+        return true;
+    }
+    // Copied file to file by the kernel, as cp does, rather than read through
+    // the mapping. Where the file system cannot, and where the copy stops
+    // short (the page was shortened), the rest comes from the mapping, whose
+    // guard then tells the page changed.
+    bool copy(const FileBytes &from, qsizetype size) const override
+    {
+        off_t at = 0;
+        while (from.descriptor() >= 0 && !m_copyFails && at < size) {
+            const ssize_t copied = ::copy_file_range(from.descriptor(), &at, m_fd, nullptr,
+                                                     size_t(qMin(flushStretch, size - at)), 0);
+            if (copied > 0)
+                wrote(copied);
+            else if (copied == 0 || errno == EXDEV || errno == EINVAL || errno == ENOSYS
+                     || errno == EOPNOTSUPP)
+                m_copyFails = true;
+            else if (errno != EINTR)
+                return false;
+        }
+        return (*this)(from.view().sliced(at, size - at));
+    }
+
+private:
+    void wrote(qsizetype size) const
+    {
+        m_written += size;
+        if (m_written - m_flushed >= flushStretch) {
+            ::sync_file_range(m_fd, m_flushed, m_written - m_flushed, SYNC_FILE_RANGE_WRITE);
+            m_flushed = m_written;
+        }
+    }
+
+    int m_fd;
+    mutable off_t m_written = 0;
+    mutable off_t m_flushed = 0;
+    mutable bool m_copyFails = false;
+};
+
 // Renames the finished temporary file to the page. A new page never replaces
 // a file another program made there meanwhile (EEXIST), where the file system
 // can tell.
@@ -128,21 +185,7 @@ Attempt replaceByRename(const QString &path, const Target &target, const Content
 
     QString reason;
     const int fd = temp.fd();
-    off_t written = 0;
-    off_t flushed = 0;
-    const auto sink = [fd, &written, &flushed](QByteArrayView piece) {
-        if (!writeAll(fd, piece.data(), piece.size()))
-            return false;
-        written += piece.size();
-        // Starts the disk writing what is written so far while the rest is
-        // being composed, so the fsync below waits only for the last stretch.
-        // Its errors show again at the fsync.
-        if (written - flushed >= flushStretch) {
-            ::sync_file_range(fd, flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
-            flushed = written;
-        }
-        return true;
-    };
+    const FileSink sink(fd);
     if (!contents(sink))
         reason = systemReason(errno);
     // Last, as writing and fchown may clear the set-id bits.

@@ -65,11 +65,20 @@ QString updateInPlace(const QString &path, const Target &target, const ContentWr
 {
     // Composed in full before the page is touched: the writer may be reading
     // from a mapping of this very page, and the bytes are read back after.
+    struct Buffer : ByteSink
+    {
+        QByteArray &contents;
+        explicit Buffer(QByteArray &into)
+            : contents(into)
+        { }
+        bool operator()(QByteArrayView piece) const override
+        {
+            contents.append(piece);
+            return true;
+        }
+    };
     QByteArray contents;
-    const bool composed = writer([&contents](QByteArrayView piece) {
-        contents.append(piece);
-        return true;
-    });
+    const bool composed = writer(Buffer(contents));
     // A writer that fails (its source shrank under it) leaves the page alone.
     if (!composed)
         return writeFailure(path, systemReason(errno));

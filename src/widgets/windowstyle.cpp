@@ -66,10 +66,14 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colo
 {
     QPalette palette = widget->palette();
     const QColor text = readableTextOn(colour);
-    // Disabled controls keep looking disabled: their text halfway to the background.
-    const QColor disabledText
-        = QColor::fromRgbF((text.redF() + colour.redF()) / 2, (text.greenF() + colour.greenF()) / 2,
-                           (text.blueF() + colour.blueF()) / 2);
+    // Disabled controls keep looking disabled, their text a third of the way
+    // to the background, yet stay readable (4.5:1 on white and on the grey).
+    const auto towardBackground = [&](float textPart, float backgroundPart) {
+        return (2 * textPart + backgroundPart) / 3;
+    };
+    const QColor disabledText = QColor::fromRgbF(towardBackground(text.redF(), colour.redF()),
+                                                 towardBackground(text.greenF(), colour.greenF()),
+                                                 towardBackground(text.blueF(), colour.blueF()));
     auto setText = [&](QPalette::ColorRole textRole) {
         palette.setColor(textRole, text);
         palette.setColor(QPalette::Disabled, textRole, disabledText);

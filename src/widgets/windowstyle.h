@@ -13,8 +13,8 @@ inline const QColor windowGrey(192, 192, 192);
 // drawn on that background to black or white, whichever reads better, so a
 // dark desktop theme never leaves light text on a light field.
 // Window also sets WindowText, ButtonText and Text (labels, frames, option
-// buttons); Base sets Text; Button sets ButtonText. Disabled text is set
-// halfway between the text and the background.
+// buttons); Base sets Text; Button sets ButtonText. Disabled text is set a
+// third of the way from the text to the background, readable still.
 void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 
 // The WCAG contrast ratio of two colours, from 1 (none) to 21 (black on white).

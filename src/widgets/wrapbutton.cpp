@@ -7,6 +7,13 @@ WrapButton::WrapButton(QWidget *parent)
     : QPushButton(parent)
 { }
 
+QRect WrapButton::captionArea(const QStyleOptionButton &option, const QWidget *button)
+{
+    return button->style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+        .adjusted(2, 0, -2, 0);
+}
+
 void WrapButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
@@ -16,9 +23,7 @@ void WrapButton::paintEvent(QPaintEvent *)
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    const QRect textArea = style()
-                               ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-                               .adjusted(2, 0, -2, 0);
-    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                         option.palette, isEnabled(), caption, QPalette::ButtonText);
+    painter.drawItemText(captionArea(option, this),
+                         Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette,
+                         isEnabled(), caption, QPalette::ButtonText);
 }

@@ -7,9 +7,13 @@
 #include "generator/bodysection.h"
 #include "generator/encoder.h"
 #include "generator/headsection.h"
+#include "generator/settingsfile.h"
 #include "pages/pagetext.h"
 
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -184,6 +188,12 @@ private Q_SLOTS:
     void reducedMotion_showsBoxInPlaceAtOnce();
     void hostPage_keepsItsOwnWaysBesideTheBox_data();
     void hostPage_keepsItsOwnWaysBesideTheBox();
+    void printedPolicy_boxShowsAndClosesWithoutViolations_data();
+    void printedPolicy_boxShowsAndClosesWithoutViolations();
+
+    void displayRules_holdBoxBack_data();
+    void displayRules_holdBoxBack();
+
     void boxTexts_showInThePresetsLanguage_data();
     void boxTexts_showInThePresetsLanguage();
 
@@ -194,6 +204,7 @@ private:
     bool check(const QString &expression) { return eval(expression).toBool(); }
 
     QTemporaryDir m_dir;
+    std::unique_ptr<QWebEngineProfile> m_profile; // outlives the pages made on it
     std::unique_ptr<QWebEngineView> m_view;
     std::unique_ptr<ConsolePage> m_page;
 };
@@ -749,6 +760,270 @@ void AdsInBrowser::hostPage_keepsItsOwnWaysBesideTheBox()
         }
     }
     QCOMPARE(m_page->errors, QStringList());
+}
+
+// A page with the policy zephrin-cli --csp prints in a meta element, the head
+// section in its head and the body section in its body, both as zephrin-cli
+// prints them. Each close action (a script) runs on a fresh load once the box
+// shows and must hide it; the checks (script conditions) must hold while it
+// shows. A script of the page's own, not in the policy, must be blocked, and
+// it alone reported.
+void AdsInBrowser::printedPolicy_boxShowsAndClosesWithoutViolations_data()
+{
+    QTest::addColumn<AdSettings>("settings");
+    QTest::addColumn<QStringList>("closers");
+    QTest::addColumn<QStringList>("checks");
+    QTest::addColumn<QString>("unlisted");
+
+    const QString esc = QStringLiteral(
+        "document.dispatchEvent(new KeyboardEvent('keydown', {key: 'Escape', bubbles: true}))");
+    const auto click = [](const char *selector) {
+        return QStringLiteral("document.querySelector('%1').click()").arg(QLatin1String(selector));
+    };
+    QTest::newRow("StickME note") << testSettings(AdType::StickMeNote)
+                                  << QStringList {click("#fadeinbox a"), esc} << QStringList()
+                                  << QString();
+    QTest::newRow("Window AD") << testSettings(AdType::WindowAd)
+                               << QStringList {click("button[aria-label=Close]"), esc}
+                               << QStringList() << QString();
+    QTest::newRow("Jumpy AD") << testSettings(AdType::JumpyAd)
+                              << QStringList {click("#dropin a"), esc} << QStringList()
+                              << QString();
+    QTest::newRow("Force Emailer")
+        << testSettings(AdType::ForceEmailer) << QStringList {esc} << QStringList() << QString();
+    QTest::newRow("Timer AD") << testSettings(AdType::TimerAd) << QStringList {esc} << QStringList()
+                              << QString();
+    // The body HTML's own script and handler (a character reference in it) run too.
+    const QString own = QStringLiteral("<script>window.zOwnScript = 1;</script><span id=zOwn "
+                                       "onclick=\"window.zOwnClick = &quot;yes&quot;\">own</span>");
+    const QString ownClicked
+        = QStringLiteral("(document.getElementById('zOwn').click(), window.zOwnClick === 'yes')");
+    AdSettings jumpy = testSettings(AdType::JumpyAd);
+    jumpy.body += own;
+    QTest::newRow("Jumpy AD, body HTML with a script and a handler")
+        << jumpy << QStringList {esc}
+        << QStringList {QStringLiteral("window.zOwnScript === 1"), ownClicked} << QString();
+    AdSettings window = testSettings(AdType::WindowAd);
+    window.body += own; // the window takes it as inner HTML: the script never runs
+    QTest::newRow("Window AD, body HTML with a handler")
+        << window << QStringList {esc} << QStringList {ownClicked} << QString();
+    QTest::newRow("StickME note, a page script not in the policy")
+        << testSettings(AdType::StickMeNote) << QStringList {esc}
+        << QStringList {QStringLiteral("window.zUnlisted === undefined")}
+        << QStringLiteral("<script>window.zUnlisted = 1;</script>");
+}
+
+void AdsInBrowser::printedPolicy_boxShowsAndClosesWithoutViolations()
+{
+    QFETCH(AdSettings, settings);
+    QFETCH(QStringList, closers);
+    QFETCH(QStringList, checks);
+    QFETCH(QString, unlisted);
+
+    QFile design(m_dir.filePath(QStringLiteral("design.json")));
+    QVERIFY(design.open(QIODevice::WriteOnly) && design.write(designJson(settings)) > 0);
+    design.close();
+    const auto cli = [&](const char *section, QByteArray *err = nullptr) {
+        QProcess p;
+        p.start(QStringLiteral(ZEPHRIN_CLI),
+                {QStringLiteral("generate"), QStringLiteral("--settings"), design.fileName(),
+                 QStringLiteral("--section"), QLatin1String(section), QStringLiteral("--csp")});
+        p.waitForFinished(30000);
+        if (err)
+            *err = p.readAllStandardError().trimmed();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    QByteArray policy;
+    const QString body = cli("body", &policy);
+    const QString head = cli("head");
+    QVERIFY2(policy.startsWith("script-src 'sha256-") && !policy.contains('\n'), policy);
+    const QString page = QStringLiteral("<!DOCTYPE html>\n<html><head><meta "
+                                        "http-equiv=Content-Security-Policy content=\"%1\">%2%3"
+                                        "</head>\n<body><p>Before the ad.</p>%4<p>After.</p>"
+                                        "</body></html>\n")
+                             .arg(QString::fromLatin1(policy), unlisted, head, body);
+
+    for (const QString &close : closers) {
+        init();
+        // Violations are recorded from the first moment of the document on.
+        QWebEngineScript recorder;
+        recorder.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        recorder.setWorldId(QWebEngineScript::MainWorld);
+        recorder.setSourceCode(QStringLiteral(
+            "window.zViolations = []; document.addEventListener('securitypolicyviolation', "
+            "function (e) { zViolations.push(e.effectiveDirective); });"));
+        m_page->scripts().insert(recorder);
+        QVERIFY(load(page));
+        QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
+        for (const QString &condition : checks)
+            QVERIFY2(check(condition), qPrintable(condition));
+        eval(close);
+        QTRY_VERIFY2_WITH_TIMEOUT(!check(boxShown), qPrintable(close), 2000);
+        const QString violations = eval(QStringLiteral("zViolations.join('\\n')")).toString();
+        if (unlisted.isEmpty()) {
+            QCOMPARE(violations, QString());
+            QCOMPARE(m_page->errors, QStringList());
+        } else {
+            QCOMPARE(violations, QStringLiteral("script-src-elem"));
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Display rules: each row's steps run on a fresh browser profile, so no row
+// sees what another left in the browser's storage.
+
+namespace {
+
+// The rows' ad, with a rule or two given as command-line texts.
+AdSettings withRules(AdType type, const QStringList &rules)
+{
+    AdSettings s = testSettings(type);
+    for (const QString &rule : rules) {
+        const QString key = rule.section(QLatin1Char('='), 0, 0);
+        const QString text = rule.section(QLatin1Char('='), 1);
+        for (const RuleField &field : ruleFields) {
+            if (key == QLatin1String(field.key) && !field.read(text, s.rules))
+                qFatal("bad rule %s", qPrintable(rule));
+        }
+    }
+    return s;
+}
+
+// Whether the box's text is in sight: in the page, displayed and visible,
+// wherever the page is scrolled (a box that has not started is neither).
+const QString seen
+    = QStringLiteral(
+          "(function (e) { return !!e && getComputedStyle(e).visibility === 'visible' &&"
+          " e.getClientRects().length > 0 && getComputedStyle(zBox('%1') || e).opacity > 0.5; })"
+          "((function () { var w = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);"
+          " for (var n; (n = w.nextNode());) if (n.data.indexOf('%1') >= 0 &&"
+          " n.parentNode.nodeName !== 'SCRIPT') return n.parentElement; return null; })())")
+          .arg(marker);
+
+} // namespace
+
+void AdsInBrowser::displayRules_holdBoxBack_data()
+{
+    QTest::addColumn<AdSettings>("settings");
+    QTest::addColumn<int>("viewWidth");
+    QTest::addColumn<QString>("prelude"); // put first in the page's head
+    // Steps: "hidden:MS" (still out of sight MS ms on), "shown" (in sight
+    // soon, within the window), "still:MS" (in sight MS ms on), "next" (another page of the site in
+    // the same tab), "fresh" (the page in a browser that never saw the site), "js:CODE" (run in the
+    // page; KEY is the ad's storage key).
+    QTest::addColumn<QStringList>("steps");
+
+    const QString scroll = QStringLiteral(
+        "js:scrollTo(0, (document.documentElement.scrollHeight - innerHeight) * %1)");
+    const QString pointerOut = QStringLiteral(
+        "js:document.body.dispatchEvent(new MouseEvent('mouseout', {bubbles: true, clientY: %1}))");
+    const QString storedDaysAgo
+        = QStringLiteral("js:localStorage.setItem(KEY, Date.now() - %1 * 864e5)");
+    const QString throwingStorage = QStringLiteral(
+        "<script>['localStorage', 'sessionStorage'].forEach(function (name) {"
+        " Object.defineProperty(window, name, {get: function () { throw new Error('blocked'); }});"
+        " });</script>");
+    const QDate today = QDate::currentDate();
+    const auto day = [&](int fromToday) {
+        return today.addDays(fromToday).toString(Qt::ISODate);
+    };
+
+    QTest::newRow("Timer AD, delay: not before, then started")
+        << withRules(AdType::TimerAd, {"start=delay:4"}) << 800 << QString()
+        << QStringList {"hidden:1500", "shown", "still:3000"}; // timed from its start
+    QTest::newRow("Jumpy AD, scroll: at the depth, not before")
+        << withRules(AdType::JumpyAd, {"start=scroll:50"}) << 800 << QString()
+        << QStringList {"hidden:500", scroll.arg(0.4), "hidden:500", scroll.arg(0.6), "shown"};
+    QTest::newRow("Window AD, pointer leaves the top of a scrolled page")
+        << withRules(AdType::WindowAd, {"start=exit"}) << 800 << QString()
+        << QStringList {scroll.arg(0.9), "hidden:500", pointerOut.arg(-1), "shown"};
+    QTest::newRow("StickME note, pointer leaves through the top")
+        << withRules(AdType::StickMeNote, {"start=exit"}) << 800 << QString()
+        << QStringList {"hidden:500", pointerOut.arg(40), "hidden:300", pointerOut.arg(-1),
+                        "shown"};
+    QTest::newRow("Force Emailer, once per visit")
+        << withRules(AdType::ForceEmailer, {"show-again=visit"}) << 800 << QString()
+        << QStringList {"shown", "next", "hidden:1500", "fresh", "shown"};
+    QTest::newRow("Window AD, every 7 days")
+        << withRules(AdType::WindowAd, {"show-again=days:7"}) << 800 << QString()
+        << QStringList {"shown",       storedDaysAgo.arg(6),    "next",
+                        "hidden:1500", storedDaysAgo.arg(7.01), "next",
+                        "shown"};
+    QTest::newRow("StickME note, until yesterday")
+        << withRules(AdType::StickMeNote, {"until=" + day(-1)}) << 800 << QString()
+        << QStringList {"hidden:1500"};
+    QTest::newRow("StickME note, from tomorrow")
+        << withRules(AdType::StickMeNote, {"from=" + day(1)}) << 800 << QString()
+        << QStringList {"hidden:1500"};
+    QTest::newRow("StickME note, from today until today")
+        << withRules(AdType::StickMeNote, {"from=" + day(0), "until=" + day(0)}) << 800 << QString()
+        << QStringList {"shown"};
+    QTest::newRow("Timer AD, wide only, 800 px") << withRules(AdType::TimerAd, {"screens=wide"})
+                                                 << 800 << QString() << QStringList {"shown"};
+    QTest::newRow("Timer AD, wide only, 600 px") << withRules(AdType::TimerAd, {"screens=wide"})
+                                                 << 600 << QString() << QStringList {"hidden:1500"};
+    QTest::newRow("Timer AD, narrow only, 600 px") << withRules(AdType::TimerAd, {"screens=narrow"})
+                                                   << 600 << QString() << QStringList {"shown"};
+    QTest::newRow("Jumpy AD, storage throws: shown on every view")
+        << withRules(AdType::JumpyAd, {"show-again=visit", "until=" + day(9)}) << 800
+        << throwingStorage << QStringList {"shown", "next", "shown"};
+    QTest::newRow("StickME note, delay under a strict policy")
+        << withRules(AdType::StickMeNote, {"start=delay:1", "screens=wide"}) << 800
+        << QStringLiteral("CSP") << QStringList {"shown"};
+}
+
+void AdsInBrowser::displayRules_holdBoxBack()
+{
+    QFETCH(AdSettings, settings);
+    QFETCH(int, viewWidth);
+    QFETCH(QString, prelude);
+    QFETCH(QStringList, steps);
+
+    const SupportScripts scripts = readSupportScripts(supportDir(), settings);
+    QVERIFY2(scripts.ok(), qPrintable(scripts.error));
+    const GeneratedCode code = generateCode(settings, scripts.support, scripts.rules);
+    QVERIFY(code.head.contains(QStringLiteral("zephrinRules")));
+    if (prelude == QLatin1String("CSP")) {
+        // Only what zephrin-cli generate --csp allows may run.
+        prelude = QStringLiteral("<meta http-equiv='Content-Security-Policy' content=\"%1\">")
+                      .arg(scriptSrcPolicy(settings, code));
+    }
+    const QString page = QStringLiteral("<!DOCTYPE html>\n<html><head>") + prelude + code.head
+        + QStringLiteral("</head>\n<body><p>Before the ad.</p>") + code.body
+        + QStringLiteral("<div style='height:3000px'></div></body></html>\n");
+    const QString key = rulesStorageKey(settings.type, settings.body);
+
+    QStringList errors;
+    const auto open = [&](bool freshProfile) {
+        errors += m_page->errors;
+        if (freshProfile) {
+            auto profile = std::make_unique<QWebEngineProfile>(); // kept in memory only
+            auto fresh = std::make_unique<ConsolePage>(profile.get());
+            m_view->setPage(fresh.get());
+            m_page = std::move(fresh);
+            m_profile = std::move(profile);
+        }
+        m_view->resize(viewWidth, 600);
+        return load(page);
+    };
+    QVERIFY(open(true));
+    for (const QString &step : steps) {
+        if (step == QLatin1String("shown")) {
+            QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
+        } else if (step.startsWith(QLatin1String("hidden:"))
+                   || step.startsWith(QLatin1String("still:"))) {
+            QTest::qWait(step.section(QLatin1Char(':'), 1).toInt());
+            QVERIFY2(check(seen) == step.startsWith(QLatin1String("still:")), qPrintable(step));
+        } else if (step == QLatin1String("next") || step == QLatin1String("fresh")) {
+            QVERIFY(open(step == QLatin1String("fresh")));
+        } else {
+            QString script = step.mid(3);
+            eval(script.replace(QLatin1String("KEY"), QLatin1Char('\'') + key + QLatin1Char('\'')));
+        }
+    }
+    errors += m_page->errors;
+    QCOMPARE(errors, QStringList());
 }
 
 // --- The box's texts in each language preset --------------------------------

@@ -11,6 +11,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,10 +31,12 @@ struct Run
 };
 
 Run runProgram(const QString &program, const QStringList &arguments, const QString &folder,
-               const QByteArray &input = QByteArray())
+               const QByteArray &input = QByteArray(),
+               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setWorkingDirectory(folder);
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -45,10 +49,20 @@ Run runProgram(const QString &program, const QStringList &arguments, const QStri
     return run;
 }
 
-Run runCli(const QStringList &arguments, const QString &folder = QString(),
+// Runs zephrin-cli in folder, in English unless leading NAME=value arguments
+// set its environment as a shell would ("LANGUAGE=de add p.html").
+Run runCli(QStringList arguments, const QString &folder = QString(),
            const QByteArray &input = QByteArray())
 {
-    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, input);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    while (!arguments.isEmpty() && arguments.constFirst().contains(QLatin1Char('='))
+           && !arguments.constFirst().startsWith(QLatin1Char('-'))) {
+        const QString setting = arguments.takeFirst();
+        environment.insert(setting.section(QLatin1Char('='), 0, 0),
+                           setting.section(QLatin1Char('='), 1));
+    }
+    return runProgram(QStringLiteral(ZEPHRIN_CLI), arguments, folder, input, environment);
 }
 
 // git in folder, with no line-end conversion and an identity of its own.
@@ -84,10 +98,11 @@ AdSettings windowAfterGenerate(AdType type)
 
 GeneratedCode windowCode(const AdSettings &settings)
 {
-    QFile script(supportScriptPath(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"), settings.type));
-    if (!script.open(QIODevice::ReadOnly))
+    const SupportScripts scripts
+        = readSupportScripts(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"), settings);
+    if (!scripts.ok())
         return {};
-    return generateCode(settings, script.readAll());
+    return generateCode(settings, scripts.support, scripts.rules);
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -104,13 +119,17 @@ QByteArray readFile(const QString &path)
 
 // The Content-Security-Policy source that allows the first script element of
 // html: the SHA-256 of its text as a browser reads it (CR LF and CR as LF).
-QByteArray firstScriptSource(const QString &html)
+QByteArray hashSource(QString script)
 {
-    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QLatin1String("<script")));
-    QString script = html.mid(start + 1, html.indexOf(QLatin1String("</script>")) - start - 1);
     script.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
     return "'sha256-"
         + QCryptographicHash::hash(script.toUtf8(), QCryptographicHash::Sha256).toBase64() + "'";
+}
+
+QByteArray firstScriptSource(const QString &html)
+{
+    const qsizetype start = html.indexOf(QLatin1Char('>'), html.indexOf(QLatin1String("<script")));
+    return hashSource(html.mid(start + 1, html.indexOf(QLatin1String("</script>")) - start - 1));
 }
 
 // Every file under folder: its bytes and modification time.
@@ -207,6 +226,19 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
         << fromFile
         << QByteArray(
                R"({"version": 1, "type": "timer-ad", "width": 300, "caption": "from the file"})");
+    AdSettings ruled = windowAfterGenerate(AdType::TimerAd);
+    ruled.rules.start = DisplayRules::Start::AfterScroll;
+    ruled.rules.startAmount = 30;
+    ruled.rules.showAgain = DisplayRules::ShowAgain::EveryNDays;
+    ruled.rules.days = 7;
+    ruled.rules.from = QDate(2026, 12, 1);
+    ruled.rules.until = QDate(2026, 12, 24);
+    ruled.rules.screens = DisplayRules::Screens::Wide;
+    QTest::newRow("Timer AD, display rules")
+        << QString::fromLatin1("--type timer-ad --start scroll:30 --show-again days:7 --from "
+                               "2026-12-01 --until 2026-12-24 --screens wide")
+               .split(QLatin1Char(' '))
+        << ruled << QByteArray();
     // A language on the command line fills all the file's texts; a single text still counts.
     AdSettings texts = windowAfterGenerate(AdType::ForceEmailer);
     texts.texts.language = QStringLiteral("fr");
@@ -235,8 +267,8 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     };
 
     // After Generate Body the clipboard holds the body; after Generate Head, the head.
-    const Run body
-        = run({QStringLiteral("generate"), QStringLiteral("--section"), QStringLiteral("body")});
+    const Run body = run({QStringLiteral("generate"), QStringLiteral("--section"),
+                          QStringLiteral("body"), QStringLiteral("--csp")});
     QCOMPARE(body.exitCode, 0);
     QCOMPARE(body.out, code.body.toUtf8());
     const Run both = run({QStringLiteral("generate"), QStringLiteral("-o"), QStringLiteral("out"),
@@ -246,8 +278,20 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     QVERIFY(both.out.isEmpty());
     QCOMPARE(readFile(dir.filePath(QStringLiteral("out"))),
              code.body.toUtf8() + code.clipboard.toUtf8());
-    // Each section holds one script; the head's has the support script's line breaks.
-    QCOMPARE(both.err, firstScriptSource(code.body) + '\n' + firstScriptSource(code.head) + '\n');
+    // One directive for the page: each section holds one script (the head's with
+    // the support script's line breaks), the head a second with display rules,
+    // and the close links are inline handlers.
+    QByteArray policy
+        = "script-src " + firstScriptSource(code.body) + ' ' + firstScriptSource(code.head);
+    const qsizetype rulesScript = code.head.indexOf(QLatin1String("<script>"), 1);
+    if (rulesScript > 0)
+        policy += ' ' + firstScriptSource(code.head.mid(rulesScript));
+    if (window.type == AdType::StickMeNote)
+        policy += " 'unsafe-hashes' " + hashSource(QStringLiteral("hidefadebox();return false"));
+    if (window.type == AdType::JumpyAd)
+        policy += " 'unsafe-hashes' " + hashSource(QStringLiteral("dismissbox();return false"));
+    QCOMPARE(both.err, policy + '\n');
+    QCOMPARE(body.err, both.err); // the page's policy, whichever section is printed
 
     // The saved design reads back as the settings in use ("<Center>" included),
     // and alone makes the same code again.
@@ -256,6 +300,11 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     AdSettings back = resolvedSettings(saved.design);
     back.body = withCrLfLineBreaks(back.body);
     QCOMPARE(back, window);
+    // Without rules the file stays version 1, which older programs read.
+    const QJsonObject file
+        = QJsonDocument::fromJson(readFile(dir.filePath(QStringLiteral("saved.json")))).object();
+    QCOMPARE(file.value(QStringLiteral("version")).toInt(),
+             window.rules.isEmpty() && window.texts.isDefault() ? 1 : 2);
     const Run preview
         = runCli({QStringLiteral("preview"), QStringLiteral("--settings"),
                   QStringLiteral("saved.json"), QStringLiteral("-o"), QStringLiteral("view.html")},
@@ -529,6 +578,25 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
                                         << QByteArray(R"({"version": 1, "top": 2.5})") << "\"top\"";
     QTest::newRow("settings: newer version")
         << args("add --settings s.json p.html") << QByteArray(R"({"version": 3})") << "\"version\"";
+    QTest::newRow("no delay") << args("add --start delay:0 p.html") << QByteArray() << "--start";
+    QTest::newRow("scrolled past the end")
+        << args("generate --start scroll:101 -o out.html") << QByteArray() << "--start";
+    QTest::newRow("days beyond ten years")
+        << args("add --show-again days:3651 p.html") << QByteArray() << "--show-again";
+    QTest::newRow("no such day") << args("add --from 2026-02-30 p.html") << QByteArray()
+                                 << "--from";
+    QTest::newRow("day not YYYY-MM-DD")
+        << args("preview --until 2026-2-1 -o out.html") << QByteArray() << "--until";
+    QTest::newRow("unknown screens")
+        << args("add --screens tall p.html") << QByteArray() << "--screens";
+    QTest::newRow("until before from")
+        << args("add --from 2026-12-24 --until 2026-12-01 p.html") << QByteArray() << "--until";
+    QTest::newRow("settings: bad rule value")
+        << args("add --settings s.json p.html")
+        << QByteArray(R"({"version": 2, "rules": {"start": "soon"}})") << "\"rules.start\"";
+    QTest::newRow("settings: unknown rule")
+        << args("add --settings s.json p.html")
+        << QByteArray(R"({"version": 2, "rules": {"colour": "wide"}})") << "\"rules.colour\"";
     QTest::newRow("unknown box language")
         << args("add --box-language en-GB p.html") << QByteArray() << "--box-language";
     QTest::newRow("empty notice") << QStringList {QStringLiteral("add"),
@@ -542,6 +610,14 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
                                           << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
     QTest::newRow("settings: not JSON")
         << args("add --settings s.json p.html") << QByteArray("type=1") << "s.json";
+    // In the user's language: zephrin-cli's texts, the core's, and Qt's own.
+    QTest::newRow("unknown command, in German")
+        << args("LANGUAGE=de insert p.html") << QByteArray() << "„insert“ ist kein Befehl";
+    QTest::newRow("settings: newer version, in Austrian German")
+        << args("LANGUAGE=de_AT add --settings s.json p.html") << QByteArray(R"({"version": 3})")
+        << "neuer, als dieses Programm lesen kann";
+    QTest::newRow("unknown option, in German")
+        << args("LANGUAGE=de add --colr 000000 p.html") << QByteArray() << "Unbekannte Option";
 }
 
 void TestZephrinCli::badArguments_exitTwoAndWriteNothing()

@@ -30,7 +30,7 @@ namespace {
 
 // A fault put into the system calls the file store makes, as a failing disk or
 // a file system that refuses renames would.
-enum class Fault { None, FlushFails, RenameRefused };
+enum class Fault { None, FlushFails, RenameRefused, CopyStopsEarly };
 Fault injectedFault = Fault::None;
 
 } // namespace
@@ -55,6 +55,20 @@ extern "C" int rename(const char *from, const char *to) noexcept
         return -1;
     }
     return ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+}
+
+// Copies a little, then refuses as between two file systems.
+extern "C" ssize_t copy_file_range(int in, off64_t *inOffset, int out, off64_t *outOffset,
+                                   size_t length, unsigned int flags)
+{
+    if (injectedFault == Fault::CopyStopsEarly) {
+        if (!inOffset || *inOffset > 0) {
+            errno = EXDEV;
+            return -1;
+        }
+        length = qMin(length, size_t(1000));
+    }
+    return ::syscall(SYS_copy_file_range, in, inOffset, out, outOffset, length, flags);
 }
 
 namespace {
@@ -225,6 +239,8 @@ private Q_SLOTS:
     void replace_byUnprivilegedUser();
     void replace_failedWrite_leavesPageUnchanged_data();
     void replace_failedWrite_leavesPageUnchanged();
+    void mappedPage_writtenAsTheSameBytesInMemory_data();
+    void mappedPage_writtenAsTheSameBytesInMemory();
     void mappedPage_shortenedWhileRead_isRefusedNotFatal_data();
     void mappedPage_shortenedWhileRead_isRefusedNotFatal();
 
@@ -722,6 +738,43 @@ void TestFileStore::replace_byUnprivilegedUser()
     // No copy is left in the cache either.
     QDirIterator copies(path("cache"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     QVERIFY2(!copies.hasNext(), qPrintable(copies.next()));
+}
+
+void TestFileStore::mappedPage_writtenAsTheSameBytesInMemory_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<bool>("copyStopsEarly");
+    QByteArray lines;
+    while (lines.size() < 3 * 1024 * 1024)
+        lines += "<p>a line of a large page</p>\n";
+    // A mapped page's own bytes are copied file to file, or from the mapping
+    // where the file system cannot copy.
+    QTest::newRow("copied") << lines << false;
+    QTest::newRow("copy stops early") << lines << true;
+    QTest::newRow("with a block, copy stops early") << lines + insertionMarker
+            + "\n<body>old</body><head></head>\n" << true;
+    // A mapped page is searched in reads that overlap by the needle's length
+    // less one, the first of 4 KB.
+    const qsizetype firstRead = 3 + 4096 + insertionMarker.size() - 1;
+    QTest::newRow("after a BOM, a block across two reads")
+        << "\xEF\xBB\xBF" + QByteArray(firstRead - 3 - 10 - 1, 'x') + '\n' + insertionMarker
+            + "\n<body>" + QByteArray(1024 * 1024, 'b') + "</body><head></head>\n"
+        << false;
+}
+
+void TestFileStore::mappedPage_writtenAsTheSameBytesInMemory()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(bool, copyStopsEarly);
+    QVERIFY(writeBytes(path("big.html"), page));
+    injectedFault = copyStopsEarly ? Fault::CopyStopsEarly : Fault::None;
+    const PageResult result
+        = addCodeToPage(path("big.html"), QStringLiteral("b"), QStringLiteral("h"));
+    injectedFault = Fault::None;
+    QCOMPARE(result.outcome, PageOutcome::Updated);
+    QVERIFY(readBytes(path("big.html"))
+            == pageWithBlock(preparePage(page), QStringLiteral("b"), QStringLiteral("h")));
+    QCOMPARE(entries(m_dir->path()), QStringList {QStringLiteral("big.html")});
 }
 
 void TestFileStore::mappedPage_shortenedWhileRead_isRefusedNotFatal_data()

@@ -1,4 +1,5 @@
 #include "core/testsettings.h"
+#include "generator/generation.h"
 #include "generator/headsection.h"
 
 #include <QTest>
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void headSection_noTypeIsNull();
     void headCopyRuns_dependsOnTypeAndLines_data();
     void headCopyRuns_dependsOnTypeAndLines();
+    void rulesScript_followsSupportScriptWithRules_data();
+    void rulesScript_followsSupportScriptWithRules();
 };
 
 void TestHeadSection::scriptLines_splitsAtLineEnds_data()
@@ -157,6 +160,58 @@ void TestHeadSection::headCopyRuns_dependsOnTypeAndLines()
     QFETCH(int, lineCount);
     QFETCH(bool, runs);
     QCOMPARE(headCopyRuns(type, lineCount), runs);
+}
+
+void TestHeadSection::rulesScript_followsSupportScriptWithRules_data()
+{
+    QTest::addColumn<QStringList>("rules"); // as settings files and the command line give them
+    QTest::addColumn<QString>("object"); // what the script receives; empty: no rules script
+
+    QTest::newRow("no rules") << QStringList() << QString();
+    QTest::newRow("defaults given")
+        << QStringList {"start=now", "show-again=always", "screens=all"} << QString();
+    QTest::newRow("delay") << QStringList {"start=delay:3600"} << "start:'delay',amount:3600";
+    QTest::newRow("scroll") << QStringList {"start=scroll:1"} << "start:'scroll',amount:1";
+    QTest::newRow("pointer leaves") << QStringList {"start=exit"} << "start:'exit'";
+    QTest::newRow("once per visit, narrow")
+        << QStringList {"show-again=visit", "screens=narrow"} << "visit:1,wide:false";
+    QTest::newRow("every N days between two days")
+        << QStringList {"show-again=days:3650", "from=2026-02-28", "until=2027-01-09"}
+        << "days:3650,from:20260228,until:20270109";
+    QTest::newRow("wide") << QStringList {"screens=wide"} << "wide:true";
+}
+
+void TestHeadSection::rulesScript_followsSupportScriptWithRules()
+{
+    QFETCH(QStringList, rules);
+    QFETCH(QString, object);
+    AdSettings s = testSettings(AdType::StickMeNote);
+    for (const QString &rule : rules) {
+        const QString key = rule.section(QLatin1Char('='), 0, 0);
+        const QString text = rule.section(QLatin1Char('='), 1);
+        for (const RuleField &field : ruleFields) {
+            if (key != QLatin1String(field.key))
+                continue;
+            QVERIFY2(field.read(text, s.rules), qPrintable(rule));
+            // A rule saved and read back is the same rule; a default saves as nothing.
+            const QString written = field.write(s.rules);
+            QCOMPARE(written,
+                     text.contains(QRegularExpression(QStringLiteral("^(now|always|all)$")))
+                         ? QString()
+                         : text);
+        }
+    }
+    QString expected = QStringLiteral("popup\r\n");
+    if (!object.isEmpty())
+        expected += QStringLiteral("hold({key:'%1',%2});\r\n")
+                        .arg(rulesStorageKey(s.type, s.body), object);
+    QCOMPARE(generateHead(s, "popup\n", "hold(/*RULES*/);\n"), expected + styleElement(s));
+
+    // Another ad, of another type or with another text, keeps a count of its own.
+    const QString key = rulesStorageKey(s.type, s.body);
+    QVERIFY(key.startsWith(QStringLiteral("zephrin-stickme-note-")));
+    QVERIFY(key != rulesStorageKey(AdType::JumpyAd, s.body));
+    QVERIFY(key != rulesStorageKey(s.type, s.body + QLatin1Char(' ')));
 }
 
 QTEST_GUILESS_MAIN(TestHeadSection)

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,7 +57,7 @@ QWidget *textPainter(QWidget *w)
         return field->isReadOnly() && field->text().isEmpty() ? nullptr : w;
     if (auto *area = qobject_cast<QAbstractScrollArea *>(w))
         return area->viewport();
-    if (qobject_cast<QTabBar *>(w))
+    if (qobject_cast<QTabBar *>(w) || qobject_cast<QComboBox *>(w))
         return w;
     return nullptr;
 }

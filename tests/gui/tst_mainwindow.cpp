@@ -11,7 +11,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -39,6 +42,7 @@ const QString sampleBody = QStringLiteral(
     "<B>Company name here</B><BR><BR><u>My ad title here</u><Br>Content of my ad here.Contact us "
     "for free html ad generation help.<BR><i>Thanks</i>");
 const QString noFileChosen = QStringLiteral("      -------Select file to add Popup-------");
+constexpr int generateTab = 3; // after Choose, Create and Display rules
 
 QByteArray readAll(const QString &path)
 {
@@ -112,6 +116,7 @@ private Q_SLOTS:
     void preview_writesPageAndOpensIt();
     void preview_unwritableSupportFolder_data();
     void preview_unwritableSupportFolder();
+    void rulesTab_carriesRulesIntoPreviewNotThroughGenerate();
 
     void design_saveThenOpenRoundTrip();
     void design_badFileChangesNothing_data();
@@ -140,8 +145,8 @@ private:
     // What the generation flow makes of the window's current settings.
     GeneratedCode expectedCode() const
     {
-        const QString script = supportScriptPath(m_folder->path(), m_form->settings().type);
-        return generateCode(m_form->settings(), readAll(script));
+        const SupportScripts scripts = readSupportScripts(m_folder->path(), m_form->settings());
+        return generateCode(m_form->settings(), scripts.support, scripts.rules);
     }
     bool showAndActivate() { return showActive(m_form.get()); }
     void clickTool(const char *name) { child<QToolButton>(name)->click(); }
@@ -186,6 +191,11 @@ void TestMainWindow::startup_showsChooseTabWithStickMeNote()
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Zephrin"));
     QCOMPARE(m_form->size(), QSize(552, 369));
     QCOMPARE(tab(), 0);
+    auto *tabs = child<QTabWidget>("SSTab1");
+    QStringList captions;
+    for (int i = 0; i < tabs->count(); ++i)
+        captions << tabs->tabText(i);
+    QCOMPARE(captions, (QStringList {"Choose", "Create", "Display rules", "Generate"}));
     QVERIFY(child<QRadioButton>("Option1")->isChecked());
     QCOMPARE(m_form->selectedType(), AdType::StickMeNote);
     QVERIFY(child<QLabel>("Label14")->text().startsWith(
@@ -208,7 +218,8 @@ void TestMainWindow::tabChange_showsSnapshotOnlyOnChoose_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<bool>("snapshotShown");
     QTest::newRow("Create") << 1 << false;
-    QTest::newRow("Generate") << 2 << false;
+    QTest::newRow("Display rules") << 2 << false;
+    QTest::newRow("Generate") << generateTab << false;
     QTest::newRow("back to Choose") << 0 << true;
 }
 
@@ -232,7 +243,7 @@ void TestMainWindow::output_clearsBothSectionsAndFocusesBodyButton()
     QVERIFY(!shown("Text6").isEmpty());
     for (int press = 0; press < 2; ++press) {
         click("b");
-        QCOMPARE(tab(), 2);
+        QCOMPARE(tab(), generateTab);
         QVERIFY(shown("Text6").isEmpty());
         QVERIFY(shown("Text7").isEmpty());
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>("Command1"));
@@ -407,9 +418,10 @@ void TestMainWindow::enter_activatesOutputExceptOnButtons_data()
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("tab");
     QTest::addColumn<int>("tabAfter");
-    QTest::newRow("height field") << "Text1" << 1 << 2;
-    QTest::newRow("body field") << "Txtbody" << 1 << 2;
-    QTest::newRow("option button") << "Option2" << 0 << 2;
+    QTest::newRow("height field") << "Text1" << 1 << generateTab;
+    QTest::newRow("body field") << "Txtbody" << 1 << generateTab;
+    QTest::newRow("option button") << "Option2" << 0 << generateTab;
+    QTest::newRow("rule list") << "startRule" << 2 << generateTab;
     QTest::newRow("Choose button takes it itself") << "Command5" << 1 << 0;
 }
 
@@ -431,7 +443,7 @@ void TestMainWindow::enter_activatesOutputExceptOnButtons()
     QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(tabs->currentIndex(), tabAfter);
     QCOMPARE(child<QPlainTextEdit>("Txtbody")->toPlainText(), body);
-    QCOMPARE(shown("Text6").isEmpty(), tabAfter == 2);
+    QCOMPARE(shown("Text6").isEmpty(), tabAfter == generateTab);
 }
 
 void TestMainWindow::accessKeys_runToolbarCommands_data()
@@ -441,7 +453,7 @@ void TestMainWindow::accessKeys_runToolbarCommands_data()
     QTest::addColumn<int>("tabAfter");
     QTest::addColumn<QString>("heightAfter");
     QTest::newRow("Alt+G generates") << int(Qt::Key_G) << "Command12" << 1 << "180";
-    QTest::newRow("Alt+O shows the output") << int(Qt::Key_O) << "Command1" << 2 << "";
+    QTest::newRow("Alt+O shows the output") << int(Qt::Key_O) << "Command1" << generateTab << "";
     QTest::newRow("Alt+C shows the catalogue") << int(Qt::Key_C) << "Command4" << 0 << "";
 }
 
@@ -892,6 +904,50 @@ void TestMainWindow::preview_unwritableSupportFolder()
     }
 }
 
+void TestMainWindow::rulesTab_carriesRulesIntoPreviewNotThroughGenerate()
+{
+    select(5);
+    child<QComboBox>("startRule")->setCurrentIndex(1);
+    auto *amount = child<QSpinBox>("startAmount");
+    QVERIFY(amount->isEnabled());
+    amount->setValue(9);
+    child<QComboBox>("showAgainRule")->setCurrentIndex(2);
+    child<QSpinBox>("showAgainDays")->setValue(30);
+    child<QCheckBox>("fromDay")->setChecked(true);
+    child<QDateEdit>("fromDate")->setDate(QDate(2030, 1, 2));
+    child<QComboBox>("screensRule")->setCurrentIndex(2);
+    DisplayRules rules;
+    rules.start = DisplayRules::Start::AfterDelay;
+    rules.startAmount = 9;
+    rules.showAgain = DisplayRules::ShowAgain::EveryNDays;
+    rules.days = 30;
+    rules.from = QDate(2030, 1, 2);
+    rules.screens = DisplayRules::Screens::Narrow;
+
+    click("Command6"); // the toolbar's Generate resets the design, not the rules
+    QVERIFY(m_form->displayRules() == rules);
+    click("view");
+    const QString view = m_folder->filePath(QStringLiteral("view.html"));
+    const GeneratedCode code = expectedCode();
+    QVERIFY(code.head.contains(QStringLiteral("zephrinRules")));
+    QCOMPARE(readAll(view), previewPage(code.body, code.head));
+
+    // An until day before the from day would keep the box from ever starting.
+    child<QCheckBox>("untilDay")->setChecked(true);
+    child<QDateEdit>("untilDate")->setDate(QDate(2030, 1, 1));
+    click("view");
+    QCOMPARE(m_host->messages.size(), 1);
+    QVERIFY2(m_host->messages.first().contains(QStringLiteral("until")),
+             qPrintable(m_host->messages.first()));
+    QCOMPARE(readAll(view), previewPage(code.body, code.head));
+
+    m_form->setDisplayRules(rules);
+    QVERIFY(m_form->displayRules() == rules);
+    m_form->setDisplayRules(DisplayRules());
+    QVERIFY(m_form->displayRules().isEmpty());
+    QVERIFY(!amount->isEnabled());
+}
+
 void TestMainWindow::design_saveThenOpenRoundTrip()
 {
     // Empty sizes (before Generate) cannot be kept: refused before any dialog.
@@ -908,6 +964,7 @@ void TestMainWindow::design_saveThenOpenRoundTrip()
     child<QPlainTextEdit>("Txtbody")->setPlainText(QStringLiteral("one\ntwo\u00a0three"));
     m_host->colourAnswer = QColor(255, 0, 0);
     click("Command12");
+    child<QComboBox>("screensRule")->setCurrentIndex(1);
     const AdSettings designed = m_form->settings();
     QCOMPARE(designed.body, QStringLiteral("one\r\ntwo\u00a0three"));
 
@@ -922,6 +979,8 @@ void TestMainWindow::design_saveThenOpenRoundTrip()
     QVERIFY(m_form->isWindowModified());
     child<QLineEdit>("Text1")->setText(QStringLiteral("250"));
     QVERIFY(!m_form->isWindowModified());
+    child<QComboBox>("screensRule")->setCurrentIndex(0); // the rules are part of the design
+    QVERIFY(m_form->isWindowModified());
 
     select(1);
     click("Command6");

@@ -101,7 +101,8 @@ package)
         /usr/share/zephrin/sticky.gif /usr/share/applications/$id.desktop
         /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/$id.svg
         /usr/share/man/man1/zephrin.1.gz /usr/share/doc/zephrin/copyright
-        /usr/bin/zephrin-cli /usr/share/man/man1/zephrin-cli.1.gz "/usr/lib/.*zephrin/.*\.so")
+        /usr/bin/zephrin-cli /usr/share/man/man1/zephrin-cli.1.gz "/usr/lib/.*zephrin/.*\.so"
+        /usr/share/zephrin/translations/zephrin_de.qm)
     for f in "${expected[@]}"; do
         grep -qx "$f" "$work/files" || fail "the package lacks $f"
     done
@@ -122,6 +123,10 @@ installed)
     rc=0
     QT_QPA_PLATFORM=offscreen timeout 3 "$work/prefix/bin/zephrin" >/dev/null 2>&1 || rc=$?
     [ $rc -eq 124 ] || fail "the installed program ended with $rc when started offscreen"
+    # The installed translations are found: zephrin-cli speaks German when asked.
+    said=$(LANGUAGE=de "$work/prefix/bin/zephrin-cli" insert 2>&1 || true)
+    grep -qF "ist kein Befehl" <<<"$said" \
+        || fail "the installed zephrin-cli did not load its German translation: $said"
     preview_from_installed_copy ""
     expect_preview_in "$work/prefix/share/zephrin"
     expect_test_drive

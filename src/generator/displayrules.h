@@ -1,0 +1,73 @@
+#pragma once
+
+#include "generator/adtype.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// When a box starts, how often a reader sees it, on which dates and screens.
+// The rules run in the reader's browser (the rules script, rules.js); with
+// none set (the default) nothing of them goes into the code.
+struct DisplayRules
+{
+    enum class Start { AtOnce, AfterDelay, AfterScroll, PointerLeavesTop };
+    enum class ShowAgain { EveryView, OncePerVisit, EveryNDays };
+    enum class Screens { All, Wide, Narrow };
+
+    Start start = Start::AtOnce;
+    int startAmount = 0; // seconds (AfterDelay, 1-3600) or percent scrolled (AfterScroll, 1-100)
+    ShowAgain showAgain = ShowAgain::EveryView;
+    int days = 0; // EveryNDays, 1-3650
+    QDate from, until; // the reader's local dates, inclusive; null: no limit
+    Screens screens = Screens::All;
+
+    bool isEmpty() const { return *this == DisplayRules(); }
+    bool operator==(const DisplayRules &o) const
+    {
+        return start == o.start && startAmount == o.startAmount && showAgain == o.showAgain
+            && days == o.days && from == o.from && until == o.until && screens == o.screens;
+    }
+    bool operator!=(const DisplayRules &o) const { return !(*this == o); }
+};
+
+// The limits of the amounts, the same in the window, settings files and the command line.
+inline constexpr int maxDelaySeconds = 3600;
+inline constexpr int maxScrollPercent = 100;
+inline constexpr int maxDays = 3650;
+
+// One rule in text: its key in a settings file's "rules" object, which is
+// also its command-line option, and its values as text ("delay:5", "visit",
+// "2026-12-24", "wide"), the same in both places.
+struct RuleField
+{
+    const char *key; // "start", "show-again", "from", "until", "screens"
+    const char *expected; // what a value must be, for messages
+    // Sets the rule in rules from text; false, leaving rules as they were,
+    // when text is not one of the rule's values.
+    bool (*read)(const QString &text, DisplayRules &rules);
+    // The rule's value as text; empty when it is at its default.
+    QString (*write)(const DisplayRules &rules);
+};
+
+extern const std::array<RuleField, 5> ruleFields;
+
+// What is wrong with rules as a whole, naming the rule at fault; empty when
+// nothing is. Today: an "until" day before the "from" day, which would keep
+// the box from ever starting.
+QString rulesConflict(const DisplayRules &rules);
+
+// The key the reader's browser stores the rules' memory under: "zephrin-",
+// the type's name and eight hex digits of the SHA-256 of body (as UTF-8),
+// so a new ad starts afresh and two ads never share a count.
+QString rulesStorageKey(AdType type, const QString &body);
+
+// The lines of the rules script for rules (each without its line end), taken
+// from script, the text of rules.js, with its placeholder /*RULES*/ replaced
+// by the rules as a script object literal under rulesStorageKey(type, body).
+// Empty when rules are empty: no rules, no script.
+QStringList rulesScriptLines(const DisplayRules &rules, AdType type, const QString &body,
+                             const QByteArray &script);
