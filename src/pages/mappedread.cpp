@@ -1,4 +1,5 @@
-#include "pages/filestore_p.h"
+#include "pages/fileaccess.h"
+#include "pages/filestore.h"
 
 #include <atomic>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "pages/filestore_p.h"
+#include "pages/fileaccess.h"
 
 #include <QList>
 

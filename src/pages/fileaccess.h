@@ -1,11 +1,12 @@
 #pragma once
 
-// The parts of the file store shared by its files: filestore.cpp (messages,
-// descriptors, new files, targets, reading, and the choice of route),
-// mappedread.cpp, replacebyrename.cpp and updateinplace.cpp. Nothing else
-// includes this header.
+// The system-level helpers behind the file store's public functions
+// (filestore.h): messages, descriptors, new files and targets (all in
+// fileaccess.cpp), and the two routes for replacing a page, in
+// replacebyrename.cpp and updateinplace.cpp. Only the file store's own files
+// include this header.
 
-#include "pages/filestore.h"
+#include "pages/filecontents.h"
 
 #include <QByteArray>
 #include <QString>
@@ -113,6 +114,11 @@ struct Target
     struct stat status = {};
     QString error;
 };
+
+// Where path leads, for writing: its real path, folder, name and status. error
+// is set when it can be no page (not a regular file, no name given, a link to a
+// missing file, a folder that cannot be found).
+Target resolveTarget(const QString &path);
 
 // Opens the resolved page again, checking it is still the same regular file.
 Descriptor openPage(const Target &target, int flags);
