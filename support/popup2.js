@@ -6,7 +6,9 @@
 // loaded:
 // new ZephrinWindowAd(top, left, width, height, idBase, html, background, textColour,
 //           titleFont, caption, titleBackground, titleColour, scrollColour,
-//           borderLight, borderDark, minimise, maximise, close, drag, resize)
+//           borderLight, borderDark, minimise, maximise, close, drag, resize[, names])
+// names, given for a site in another language than English, holds the
+// accessible names {window, minimise, maximise, restore, close}.
 (function () {
   'use strict';
   var MARGIN = 8;
@@ -70,7 +72,11 @@
 
   function ZephrinWindowAd(top, left, width, height, idBase, html, background, textColour, titleFont,
                  caption, titleBackground, titleColour, scrollColour, borderLight, borderDark,
-                 canMinimise, canMaximise, canClose, canDrag, canResize) {
+                 canMinimise, canMaximise, canClose, canDrag, canResize, names) {
+    names = names || {};
+    function said(key, english) {
+      return typeof names[key] === 'string' ? names[key] : english;
+    }
     var self = this, id = 'zephrin-' + idBase + (++count), state = 'normal', saved = null;
     var cameFrom = null;
     var win = document.createElement('div');
@@ -84,7 +90,7 @@
     caption = caption == null ? '' : String(caption);
     // The caption names the window; without one it still needs a name.
     if (caption.trim()) win.setAttribute('aria-labelledby', id + '-caption');
-    else win.setAttribute('aria-label', 'Announcement window');
+    else win.setAttribute('aria-label', said('window', 'Announcement window'));
     win.style.cssText = 'position:absolute;z-index:1000;box-sizing:border-box;display:flex;' +
       'flex-direction:column;border:2px solid;box-shadow:2px 2px 6px rgba(0,0,0,.4);' +
       'background:' + colour(background) + ';border-color:' + colour(borderLight) + ' ' +
@@ -122,11 +128,11 @@
       state = 'normal';
       if (buttons.min) {
         buttons.min.textContent = '_';
-        name(buttons.min, 'Minimise');
+        name(buttons.min, said('minimise', 'Minimise'));
       }
       if (buttons.max) {
         buttons.max.textContent = '\u25A1';
-        name(buttons.max, 'Maximise');
+        name(buttons.max, said('maximise', 'Maximise'));
       }
     }
 
@@ -144,7 +150,7 @@
       win.style.height = '';
       state = 'min';
       buttons.min.textContent = '\u25A1';
-      name(buttons.min, 'Restore');
+      name(buttons.min, said('restore', 'Restore'));
     }
 
     function maximise() {
@@ -155,7 +161,7 @@
       place(0, 0, document.documentElement.clientWidth, window.innerHeight);
       state = 'max';
       buttons.max.textContent = '\u2752';
-      name(buttons.max, 'Restore');
+      name(buttons.max, said('restore', 'Restore'));
     }
 
     // Focus inside the closing window goes back where it came from, or on to
@@ -185,9 +191,9 @@
     });
 
     bar.appendChild(title);
-    if (canMinimise) bar.appendChild(buttons.min = titleButton('Minimise', '_', minimise));
-    if (canMaximise) bar.appendChild(buttons.max = titleButton('Maximise', '\u25A1', maximise));
-    if (canClose) bar.appendChild(titleButton('Close', '\u00D7', close));
+    if (canMinimise) bar.appendChild(buttons.min = titleButton(said('minimise', 'Minimise'), '_', minimise));
+    if (canMaximise) bar.appendChild(buttons.max = titleButton(said('maximise', 'Maximise'), '\u25A1', maximise));
+    if (canClose) bar.appendChild(titleButton(said('close', 'Close'), '\u00D7', close));
     win.appendChild(bar);
     win.appendChild(content);
 

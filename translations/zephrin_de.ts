@@ -177,6 +177,26 @@
         <source>--until: %1</source>
         <translation>--until: %1</translation>
     </message>
+    <message>
+        <source>Language of the box&apos;s texts: en (default), de, fr, es, it, nl, pt or pl.</source>
+        <translation>Sprache der Texte der Box: en (Standard), de, fr, es, it, nl, pt oder pl.</translation>
+    </message>
+    <message>
+        <source>Caption of the close link (StickME note, Jumpy AD).</source>
+        <translation>Beschriftung des Links zum Schließen (StickME note, Jumpy AD).</translation>
+    </message>
+    <message>
+        <source>Closing notice of the Timer AD.</source>
+        <translation>Hinweis der Timer AD, dass sie sich schließt.</translation>
+    </message>
+    <message>
+        <source>Caption of the Force Emailer&apos;s button.</source>
+        <translation>Beschriftung der Schaltfläche der Force Emailer.</translation>
+    </message>
+    <message>
+        <source>--%1: &quot;%2&quot; must be %3</source>
+        <translation>--%1: „%2“ muss %3 sein</translation>
+    </message>
 </context>
 <context>
     <name>Add</name>
@@ -187,6 +207,17 @@
     <message>
         <source>the page already uses the id &quot;%1&quot;, as the box does</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoxTexts</name>
+    <message>
+        <source>en, de, fr, es, it, nl, pt or pl</source>
+        <translation>en, de, fr, es, it, nl, pt oder pl</translation>
+    </message>
+    <message>
+        <source>a text that is not empty</source>
+        <translation>ein nicht leerer Text</translation>
     </message>
 </context>
 <context>
@@ -751,6 +782,22 @@ geprüft, wenn die Box erscheinen würde.</translation>
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>&amp;Language of the box</source>
+        <translation>S&amp;prache der Box</translation>
+    </message>
+    <message>
+        <source>The language of the words the box shows the site&apos;s readers:
+its close link, closing notice and button, and the names
+screen readers announce for it. The credit link stays English.</source>
+        <translation>Die Sprache der Wörter, die die Box den Lesern der Website zeigt:
+Link zum Schließen, Hinweis zum Schließen und Schaltfläche sowie
+die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</translation>
+    </message>
+    <message>
+        <source>Language of the box</source>
+        <translation>Sprache der Box</translation>
+    </message>
 </context>
 <context>
     <name>PageFile</name>
@@ -1015,6 +1062,10 @@ geprüft, wenn die Box erscheinen würde.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>is not a text this program knows</source>
+        <translation>ist kein Text, den dieses Programm kennt</translation>
+    </message>
 </context>
 <context>
     <name>SettingsForm</name>
@@ -1080,6 +1131,9 @@ Ad options (generate, add, preview):
   --caption TEXT    caption (--email TEXT for force-emailer)
   --colour RRGGBB   background colour (default FFFFFF)
   --body TEXT       body HTML; or --body-file FILE (- for standard input)
+  --box-language en|de|fr|es|it|nl|pt|pl   language of the box&apos;s texts
+  --close-text TEXT  --notice-text TEXT  --button-text TEXT   single texts:
+                    close link, Timer AD&apos;s notice, Force Emailer&apos;s button
   --settings FILE   start from a design saved as JSON; options override it
   --save-settings FILE   save the design in use as JSON
 Unset options take the window&apos;s Generate defaults for the type.

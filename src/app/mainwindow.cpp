@@ -110,6 +110,9 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     for (const auto &[button, type] : typeButtons)
         m_ui->typeButtons->setId(button, static_cast<int>(type));
     m_timerSnapshotTop = m_ui->Picture1->y() - timerSnapshotRise;
+    for (const BoxLanguage &language : boxLanguages)
+        m_ui->boxLanguage->addItem(QString::fromUtf8(language.name),
+                                   QString::fromLatin1(language.code));
 
     connect(m_ui->Command5, &QPushButton::clicked, this, &MainWindow::showCatalogue);
     connect(m_ui->Command6, &QPushButton::clicked, this, &MainWindow::showSettings);
@@ -139,6 +142,12 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     for (QLineEdit *field : {m_ui->Text1, m_ui->Text2, m_ui->Text3, m_ui->Text4, m_ui->Text5})
         connect(field, &QLineEdit::textChanged, this, &MainWindow::updateModifiedMark);
     connect(m_ui->Txtbody, &QPlainTextEdit::textChanged, this, &MainWindow::updateModifiedMark);
+    // A language the user picks fills every text of the box, single ones too.
+    connect(m_ui->boxLanguage, &QComboBox::activated, this, [this](int index) {
+        m_boxTexts = BoxTexts();
+        m_boxTexts.language = m_ui->boxLanguage->itemData(index).toString();
+        updateModifiedMark();
+    });
     // The fields take text drops themselves; a dropped file is the window's.
     for (QLineEdit *field : findChildren<QLineEdit *>())
         field->installEventFilter(this);
@@ -205,6 +214,7 @@ AdSettings MainWindow::fieldSettings() const
     s.body.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     s.colour = m_colour;
     s.rules = displayRules();
+    s.texts = m_boxTexts;
     return s;
 }
 
@@ -221,6 +231,8 @@ void MainWindow::applySettings(const AdSettings &settings)
     m_ui->Txtbody->setPlainText(
         QString(settings.body).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     showColour(settings.colour);
+    m_boxTexts = settings.texts;
+    m_ui->boxLanguage->setCurrentIndex(m_ui->boxLanguage->findData(settings.texts.language));
     setDisplayRules(settings.rules);
 }
 

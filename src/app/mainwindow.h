@@ -114,6 +114,7 @@ private:
     HostServices &m_host;
     std::unique_ptr<Ui::MainWindow> m_ui;
     QString m_colour; // the ad's background colour as RRGGBB
+    BoxTexts m_boxTexts; // the box's texts: the language chosen, single texts a design gave
     QString m_pagePath; // the page chosen to take the code; empty until one is chosen
     QString m_designPath; // the design file open; empty until one is opened or saved
     AdSettings m_savedDesign; // fieldSettings() as the design file holds them

@@ -70,6 +70,19 @@ QList<QCommandLineOption> AdOptions::options()
                QT_TRANSLATE_NOOP("AdOptions",
                                  "all (default), wide (viewport 768 px wide or more) or narrow."),
                "WHICH"),
+        option({QStringLiteral("box-language")},
+               QT_TRANSLATE_NOOP(
+                   "AdOptions",
+                   "Language of the box's texts: en (default), de, fr, es, it, nl, pt or pl."),
+               "CODE"),
+        option(
+            {QStringLiteral("close-text")},
+            QT_TRANSLATE_NOOP("AdOptions", "Caption of the close link (StickME note, Jumpy AD)."),
+            "TEXT"),
+        option({QStringLiteral("notice-text")},
+               QT_TRANSLATE_NOOP("AdOptions", "Closing notice of the Timer AD."), "TEXT"),
+        option({QStringLiteral("button-text")},
+               QT_TRANSLATE_NOOP("AdOptions", "Caption of the Force Emailer's button."), "TEXT"),
         option({QStringLiteral("settings")},
                QT_TRANSLATE_NOOP("AdOptions", "Start from a design saved as JSON."), "FILE"),
         option({QStringLiteral("save-settings")},
@@ -124,6 +137,19 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
                 Texts::tr("--%1: \"%2\" is not %3")
                     .arg(name, text, QCoreApplication::translate("DisplayRules", field.expected)));
         given.rules[i] = text;
+    }
+    for (std::size_t i = 0; i < boxTextFields.size(); ++i) {
+        const BoxTextField &field = boxTextFields[i];
+        const QString name = QLatin1String(field.option);
+        if (!parser.isSet(name))
+            continue;
+        const QString text = parser.value(name);
+        BoxTexts checked;
+        if (!field.read(text, checked))
+            return fail(
+                Texts::tr("--%1: \"%2\" must be %3")
+                    .arg(name, text, QCoreApplication::translate("BoxTexts", field.expected)));
+        given.texts[i] = text;
     }
     if (parser.isSet(QStringLiteral("caption")))
         given.caption = parser.value(QStringLiteral("caption"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/adtype.h"
+#include "generator/boxtexts.h"
 #include "generator/displayrules.h"
 
 #include <QString>
@@ -18,12 +19,13 @@ struct AdSettings
     QString body; // Txtbody, body HTML
     QString colour; // Text14, six hex digits without '#'
     DisplayRules rules; // the Display rules tab; none by default
+    BoxTexts texts; // the words of the box; English by default
 
     bool operator==(const AdSettings &o) const
     {
         return type == o.type && height == o.height && width == o.width
             && horizontal == o.horizontal && vertical == o.vertical && caption == o.caption
-            && body == o.body && colour == o.colour && rules == o.rules;
+            && body == o.body && colour == o.colour && rules == o.rules && texts == o.texts;
     }
     bool operator!=(const AdSettings &o) const { return !(*this == o); }
 };

@@ -11,6 +11,44 @@ QString scriptString(const QString &text)
     return escapeForScriptLiteral(text, QLatin1Char('\''));
 }
 
+// A single-quoted attribute value; a quote in it would end it.
+QString attributeValue(const QString &text)
+{
+    QString value = text;
+    value.replace(QLatin1Char('\''), QLatin1String("&#39;"));
+    return QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+
+// The box's accessible name as an attribute, which its support script keeps;
+// nothing for the English name, which the script gives itself.
+QString nameAttribute(const AdSettings &s, BoxText which)
+{
+    const QString name = s.texts.text(which);
+    if (name == defaultBoxText(which))
+        return QString();
+    return QLatin1String(" aria-label=") + attributeValue(name);
+}
+
+// Window AD's names for the window and its title buttons, as a last argument
+// of ZephrinWindowAd; nothing when all are English, the script's own.
+QString windowNames(const AdSettings &s)
+{
+    static const std::pair<BoxText, const char *> names[] = {
+        {BoxText::WindowName, "window"}, {BoxText::Minimise, "minimise"},
+        {BoxText::Maximise, "maximise"}, {BoxText::Restore, "restore"},
+        {BoxText::Close, "close"},
+    };
+    QString object;
+    bool english = true;
+    for (const auto &[which, key] : names) {
+        const QString text = s.texts.text(which);
+        english = english && text == defaultBoxText(which);
+        object += (object.isEmpty() ? QLatin1String("{") : QLatin1String(",")) + QLatin1String(key)
+            + QLatin1String(":'") + scriptString(text) + QLatin1Char('\'');
+    }
+    return english ? QString() : QLatin1String(", ") + object + QLatin1Char('}');
+}
+
 // The four numbers are script code, not strings, and go in as typed; only
 // what would reach the page as a control or outside 7-bit ASCII is rewritten,
 // keeping what the code means: a non-ASCII space (white space to the script)
@@ -49,19 +87,22 @@ QString windowAd(const AdSettings &s)
         + scriptString(s.colour) + QLatin1String("', 'black', 'bold 10pt sans-serif','")
         + scriptString(s.caption)
         + QLatin1String("', 'navy', 'white', '#dddddd', 'gray', 'black', true, true, true, true, "
-                        "false);});</script>");
+                        "false")
+        + windowNames(s) + QLatin1String(");});</script>");
 }
 
 QString stickMeNote(const AdSettings &s)
 {
-    return QLatin1String("<DIV id='fadeinbox' data-zephrin Style = "
-                         "'filter:progid:DXImageTransform.Microsoft.RandomDissolve(duration=1) "
-                         "progid:DXImageTransform.Microsoft.Shadow(color=gray,direction=135) ; "
-                         "-moz-opacity:0'>")
+    return QLatin1String("<DIV id='fadeinbox' data-zephrin") + nameAttribute(s, BoxText::NoteName)
+        + QLatin1String(" Style = "
+                        "'filter:progid:DXImageTransform.Microsoft.RandomDissolve(duration=1) "
+                        "progid:DXImageTransform.Microsoft.Shadow(color=gray,direction=135) ; "
+                        "-moz-opacity:0'>")
         + s.body
         + QLatin1String("<br><div align='right'> <a href='#' onClick='hidefadebox();return "
-                        "false'>Hide Box</a><BR>")
-        + creditLink() + QLatin1String("</div></div>");
+                        "false'>")
+        + s.texts.text(BoxText::NoteClose) + QLatin1String("</a><BR>") + creditLink()
+        + QLatin1String("</div></div>");
 }
 
 QString jumpyAd(const AdSettings &s)
@@ -71,38 +112,43 @@ QString jumpyAd(const AdSettings &s)
     const QLatin1String textColour = s.colour == QLatin1String(defaultColour)
         ? QLatin1String("green")
         : QLatin1String("white");
-    return QLatin1String(
-               "<div id='dropin' data-zephrin style='position:absolute;visibility:hidden;left:")
-        + s.horizontal + QLatin1String("px;top:") + s.vertical + QLatin1String("px;width:")
-        + s.width + QLatin1String("px;height:") + s.height + QLatin1String("px;background-color:")
-        + s.colour
+    return QLatin1String("<div id='dropin' data-zephrin") + nameAttribute(s, BoxText::JumpyName)
+        + QLatin1String(" style='position:absolute;visibility:hidden;left:") + s.horizontal
+        + QLatin1String("px;top:") + s.vertical + QLatin1String("px;width:") + s.width
+        + QLatin1String("px;height:") + s.height + QLatin1String("px;background-color:") + s.colour
         + QLatin1String("'><div align='right'><a href='#' onClick='dismissbox();return "
-                        "false'>[Close Box]</a></div><font color=")
-        + textColour + QLatin1Char('>') + s.body + QLatin1String("<BR><BR>") + creditLink()
+                        "false'>")
+        + s.texts.text(BoxText::JumpyClose) + QLatin1String("</a></div><font color=") + textColour
+        + QLatin1Char('>') + s.body + QLatin1String("<BR><BR>") + creditLink()
         + QLatin1String("</font></div>");
 }
 
 QString timerAd(const AdSettings &s)
 {
-    return QLatin1String("<div id='sponsorAdDiv' data-zephrin style='visibility:hidden'><table "
-                         "width='0px' height='0px' bgcolor='#008000'><tr><td><table width='")
+    return QLatin1String("<div id='sponsorAdDiv' data-zephrin")
+        + nameAttribute(s, BoxText::TimerName)
+        + QLatin1String(" style='visibility:hidden'><table "
+                        "width='0px' height='0px' bgcolor='#008000'><tr><td><table width='")
         + s.width + QLatin1String("px' height='") + s.height + QLatin1String("px' bgcolor='")
         + s.colour + QLatin1String("'><tr><td align='center' valign='middle'>") + s.body
-        + QLatin1String("<p>(This announcement will close in few seconds)<br><BR>") + creditLink()
-        + QLatin1String("</td></tr></table></td></tr></table></div>");
+        + QLatin1String("<p>") + s.texts.text(BoxText::Notice) + QLatin1String("<br><BR>")
+        + creditLink() + QLatin1String("</td></tr></table></td></tr></table></div>");
 }
 
 // No <body> tag of its own: its attributes would be merged into the page's
 // body (language, colours, load handler); the support script starts the box.
 QString forceEmailer(const AdSettings &s)
 {
-    // The address sits in a single-quoted attribute; a quote there would end it.
-    QString address = s.caption;
-    address.replace(QLatin1Char('\''), QLatin1String("&#39;"));
-    return QLatin1String("<div class=Section1><div id=msg data-zephrin><p class=MsoNormal>")
-        + s.body + QLatin1String("<form name=ewq action='mailto:") + address
-        + QLatin1String("'><input type=submit name=submit value=Subscribe></form></p><BR>")
-        + creditLink() + QLatin1String("</div></div>");
+    // The address and a chosen caption sit in single-quoted attributes.
+    // The English caption goes in unquoted, as it always has.
+    const QString button = s.texts.text(BoxText::Button);
+    return QLatin1String("<div class=Section1><div id=msg data-zephrin")
+        + nameAttribute(s, BoxText::EmailerName) + QLatin1String("><p class=MsoNormal>") + s.body
+        + QLatin1String("<form name=ewq action=")
+        + attributeValue(QLatin1String("mailto:") + s.caption)
+        + QLatin1String("><input type=submit name=submit value=")
+        + (button == defaultBoxText(BoxText::Button) ? button : attributeValue(button))
+        + QLatin1String("></form></p><BR>") + creditLink() + QLatin1String("</div></div>");
 }
 
 } // namespace

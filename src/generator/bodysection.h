@@ -17,6 +17,13 @@ QString creditLink();
 //    script starts the window on the page's load event, or at once if the
 //    page has already loaded.
 //  - Force Emailer: a single quote in the address becomes "&#39;".
+// The texts of settings.texts go in like the body: the close links' captions
+// and Timer AD's notice as typed (HTML, encoded with the rest); a button
+// caption and accessible name other than English in single-quoted attributes
+// (a quote becomes "&#39;"; the name as aria-label on the box, which the
+// support script keeps); Window AD's names other than English as a last
+// argument {window, minimise, maximise, restore, close} of escaped literals.
+// With the English texts every byte is as it was before the texts could change.
 // Each box element carries the attribute data-zephrin, by which its support
 // script and style element tell it from a page element with the same id; the
 // templates close every element they open and bring no <body> tag.

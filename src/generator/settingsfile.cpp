@@ -75,6 +75,13 @@ AdDesign AdDesign::overriddenBy(const AdDesign &later) const
         if (later.rules[i])
             merged.rules[i] = later.rules[i];
     }
+    // A language chosen later fills all the texts, those set on their own too.
+    if (later.texts[0])
+        merged.texts = {};
+    for (std::size_t i = 0; i < later.texts.size(); ++i) {
+        if (later.texts[i])
+            merged.texts[i] = later.texts[i];
+    }
     return merged;
 }
 
@@ -103,6 +110,10 @@ AdSettings resolvedSettings(const AdDesign &design)
     for (std::size_t i = 0; i < ruleFields.size(); ++i) {
         if (design.rules[i])
             ruleFields[i].read(*design.rules[i], settings.rules);
+    }
+    for (std::size_t i = 0; i < boxTextFields.size(); ++i) {
+        if (design.texts[i])
+            boxTextFields[i].read(*design.texts[i], settings.texts);
     }
     return settings;
 }
@@ -196,6 +207,28 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
             }
             continue;
         }
+        if (key == QLatin1String("texts")) {
+            if (!value.isObject())
+                return keyError(key, SettingsFile::tr("must be an object"));
+            const QJsonObject texts = value.toObject();
+            for (auto text = texts.begin(); text != texts.end(); ++text) {
+                const QString textKey = QStringLiteral("texts.") + text.key();
+                const auto field = std::find_if(
+                    boxTextFields.begin(), boxTextFields.end(),
+                    [&](const BoxTextField &f) { return text.key() == QLatin1String(f.key); });
+                if (field == boxTextFields.end())
+                    return keyError(textKey, SettingsFile::tr("is not a text this program knows"));
+                BoxTexts checked;
+                if (!text.value().isString() || !field->read(text.value().toString(), checked))
+                    return keyError(
+                        textKey,
+                        SettingsFile::tr("must be %1")
+                            .arg(QCoreApplication::translate("BoxTexts", field->expected)));
+                result.design.texts[std::size_t(field - boxTextFields.begin())]
+                    = text.value().toString();
+            }
+            continue;
+        }
         if (key == QLatin1String("type")) {
             if (!value.isString())
                 return keyError(key, SettingsFile::tr("must be a text"));
@@ -247,7 +280,8 @@ DesignReadResult readDesignFile(const QString &path)
 QByteArray designJson(const AdSettings &settings)
 {
     QJsonObject object;
-    object.insert(QLatin1String("version"), settings.rules.isEmpty() ? 1 : settingsFileVersion);
+    object.insert(QLatin1String("version"),
+                  settings.rules.isEmpty() && settings.texts.isDefault() ? 1 : settingsFileVersion);
     object.insert(QLatin1String("type"), adTypeName(settings.type));
     for (const DesignField &field : designFields) {
         const QString &text = settings.*field.settings;
@@ -264,6 +298,14 @@ QByteArray designJson(const AdSettings &settings)
     }
     if (!rules.isEmpty())
         object.insert(QLatin1String("rules"), rules);
+    QJsonObject texts;
+    for (const BoxTextField &field : boxTextFields) {
+        const QString text = field.write(settings.texts);
+        if (!text.isEmpty())
+            texts.insert(QLatin1String(field.key), text);
+    }
+    if (!texts.isEmpty())
+        object.insert(QLatin1String("texts"), texts);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

@@ -11,8 +11,9 @@
 
 // Ad designs outside the window: type names, checked field values, and the
 // JSON settings file ({"version": 1, "type": "timer-ad", "height": 180, ...}).
-// Display rules go into a "rules" object ({"start": "delay:5", ...}); a file
-// with rules is version 2, one without stays version 1 for older programs.
+// Display rules go into a "rules" object ({"start": "delay:5", ...}) and the
+// box's texts into a "texts" object ({"language": "fr", "close": ...}); a file
+// with either is version 2, one without stays version 1 for older programs.
 
 // The newest version of the settings file this program reads and writes.
 inline constexpr int settingsFileVersion = 2;
@@ -32,8 +33,11 @@ struct AdDesign
     std::optional<QString> height, width, left, top, caption, body, colour;
     // The display rules as text, in the order of ruleFields; each checked.
     std::array<std::optional<QString>, 5> rules;
+    // The box's texts as text, in the order of boxTextFields; each checked.
+    std::array<std::optional<QString>, 4> texts;
 
-    // This design with every field that later gives replacing its own.
+    // This design with every field that later gives replacing its own; a
+    // language given by later replaces this design's texts as a whole.
     AdDesign overriddenBy(const AdDesign &later) const;
 };
 
@@ -57,7 +61,7 @@ extern const std::array<DesignField, 7> designFields;
 AdSettings defaultSettings(AdType type);
 
 // The settings of design: its type (StickME note when it names none), each
-// field and rule it gives, and defaultSettings of the type for the rest.
+// field, rule and text it gives, and defaultSettings of the type for the rest.
 AdSettings resolvedSettings(const AdDesign &design);
 
 // Whether text is a whole number in decimal digits; with allowNegative a
@@ -77,9 +81,10 @@ struct DesignReadResult
 
 // Reads a settings file's JSON text. "version" is required and must not be
 // newer than settingsFileVersion; "type", "caption", "body" and "colour" are
-// strings, "height", "width", "left" and "top" whole numbers, "rules" an
-// object of ruleFields' keys with text values. An unknown key, a wrong type
-// or a bad value is an error naming the key. source names the file in messages.
+// strings, "height", "width", "left" and "top" whole numbers, "rules" and
+// "texts" objects of ruleFields' and boxTextFields' keys with text values. An
+// unknown key, a wrong type or a bad value is an error naming the key. source
+// names the file in messages.
 DesignReadResult designFromJson(const QByteArray &json, const QString &source);
 
 // Reads the settings file at path (see designFromJson).
@@ -88,7 +93,7 @@ DesignReadResult readDesignFile(const QString &path);
 // settings as a settings file's JSON text, every field given. A size or
 // position that is not a whole number (the Generate command's "<Center>") is
 // left out, so reading the file back gives the type's default for it. Rules
-// at their defaults are left out; without any the file is version 1.
+// and texts at their defaults are left out; without any the file is version 1.
 QByteArray designJson(const AdSettings &settings);
 
 // The first field of settings that its settings file would not give back as

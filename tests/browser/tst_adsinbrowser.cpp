@@ -194,6 +194,9 @@ private Q_SLOTS:
     void displayRules_holdBoxBack_data();
     void displayRules_holdBoxBack();
 
+    void boxTexts_showInThePresetsLanguage_data();
+    void boxTexts_showInThePresetsLanguage();
+
 private:
     bool load(const QString &html);
     bool loadUrl(const QUrl &url);
@@ -1021,6 +1024,64 @@ void AdsInBrowser::displayRules_holdBoxBack()
     }
     errors += m_page->errors;
     QCOMPARE(errors, QStringList());
+}
+
+// --- The box's texts in each language preset --------------------------------
+
+void AdsInBrowser::boxTexts_showInThePresetsLanguage_data()
+{
+    QTest::addColumn<AdSettings>("settings");
+    QTest::addColumn<QString>("shown"); // script on the box b: its texts as a list
+    QTest::addColumn<QStringList>("expected");
+
+    // The box's accessible name, then the texts it shows; Window AD's buttons
+    // by name, the first again once it has minimised the window.
+    const QString closeLink = QStringLiteral("[zName(b), b.querySelector('a').textContent]");
+    const QString buttons = QStringLiteral(
+        "(function (n) { var a = [zName(b)].concat(n()); b.querySelector('button').click();"
+        " return a.concat(n()[0]); })(function () { return [].map.call("
+        "b.querySelectorAll('button'), function (x) { return x.getAttribute('aria-label'); }); })");
+    const std::pair<AdType, std::pair<QString, QList<BoxText>>> types[] = {
+        {AdType::StickMeNote, {closeLink, {BoxText::NoteName, BoxText::NoteClose}}},
+        {AdType::JumpyAd, {closeLink, {BoxText::JumpyName, BoxText::JumpyClose}}},
+        {AdType::TimerAd,
+         {QStringLiteral("[zName(b), b.querySelector('p').firstChild.data]"),
+          {BoxText::TimerName, BoxText::Notice}}},
+        {AdType::ForceEmailer,
+         {QStringLiteral("[zName(b), b.querySelector('input[type=submit]').value]"),
+          {BoxText::EmailerName, BoxText::Button}}},
+        {AdType::WindowAd,
+         {buttons,
+          {BoxText::WindowName, BoxText::Minimise, BoxText::Maximise, BoxText::Close,
+           BoxText::Restore}}},
+    };
+    for (const BoxLanguage &language : boxLanguages) {
+        for (const auto &[type, check] : types) {
+            AdSettings s = testSettings(type);
+            s.texts.language = QString::fromLatin1(language.code);
+            if (type == AdType::WindowAd)
+                s.caption.clear(); // the window then has a name of its own
+            QStringList expected;
+            for (BoxText which : check.second)
+                expected << s.texts.text(which);
+            QTest::addRow("%s, %s", adTypeInfo(type).caption, language.code)
+                << s << check.first << expected;
+        }
+    }
+}
+
+void AdsInBrowser::boxTexts_showInThePresetsLanguage()
+{
+    QFETCH(AdSettings, settings);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, expected);
+
+    QVERIFY(load(pageFor(settings, Order::Pasted)));
+    QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
+    QCOMPARE(
+        eval(QStringLiteral("(function (b) { return %1; })(%2)").arg(shown, box)).toStringList(),
+        expected);
+    QCOMPARE(m_page->errors, QStringList());
 }
 
 QTEST_MAIN(AdsInBrowser)

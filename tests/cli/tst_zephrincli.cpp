@@ -239,6 +239,17 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
                                "2026-12-01 --until 2026-12-24 --screens wide")
                .split(QLatin1Char(' '))
         << ruled << QByteArray();
+    // A language on the command line fills all the file's texts; a single text still counts.
+    AdSettings texts = windowAfterGenerate(AdType::ForceEmailer);
+    texts.texts.language = QStringLiteral("fr");
+    texts.texts.button = QStringLiteral("Je m'abonne");
+    QTest::newRow("texts from a file and options")
+        << QStringList {QStringLiteral("--settings"),     QStringLiteral("given"),
+                        QStringLiteral("--box-language"), QStringLiteral("fr"),
+                        QStringLiteral("--button-text"),  QStringLiteral("Je m'abonne")}
+        << texts
+        << QByteArray(R"({"version": 2, "type": "force-emailer",)"
+                      R"( "texts": {"language": "de", "close": "Zu", "button": "Los"}})");
 }
 
 void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
@@ -292,7 +303,8 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
     // Without rules the file stays version 1, which older programs read.
     const QJsonObject file
         = QJsonDocument::fromJson(readFile(dir.filePath(QStringLiteral("saved.json")))).object();
-    QCOMPARE(file.value(QStringLiteral("version")).toInt(), window.rules.isEmpty() ? 1 : 2);
+    QCOMPARE(file.value(QStringLiteral("version")).toInt(),
+             window.rules.isEmpty() && window.texts.isDefault() ? 1 : 2);
     const Run preview
         = runCli({QStringLiteral("preview"), QStringLiteral("--settings"),
                   QStringLiteral("saved.json"), QStringLiteral("-o"), QStringLiteral("view.html")},
@@ -585,6 +597,15 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("settings: unknown rule")
         << args("add --settings s.json p.html")
         << QByteArray(R"({"version": 2, "rules": {"colour": "wide"}})") << "\"rules.colour\"";
+    QTest::newRow("unknown box language")
+        << args("add --box-language en-GB p.html") << QByteArray() << "--box-language";
+    QTest::newRow("empty notice") << QStringList {QStringLiteral("add"),
+                                                  QStringLiteral("--notice-text"), QString(),
+                                                  QStringLiteral("p.html")}
+                                  << QByteArray() << "--notice-text";
+    QTest::newRow("settings: unknown text")
+        << args("add --settings s.json p.html")
+        << QByteArray(R"({"version": 2, "texts": {"title": "Hi"}})") << "\"texts.title\"";
     QTest::newRow("settings: no version") << args("add --settings s.json p.html")
                                           << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
     QTest::newRow("settings: not JSON")

@@ -123,6 +123,42 @@ void TestBodySection::rawBodySection_containsPiece_data()
     QTest::newRow("emailer quote in address") << s << "action='mailto:o&#39;brien@example.com'>";
     s.body = "it's <i>";
     QTest::newRow("emailer body as typed") << s << "class=MsoNormal>it's <i><form";
+
+    // Texts other than English: captions as typed like the body, attribute
+    // values quoted, Window AD's names as a last argument.
+    const auto texts = [](AdType type, const char *language) {
+        AdSettings t = testSettings(type);
+        t.texts.language = QString::fromLatin1(language);
+        return t;
+    };
+    s.texts.language = "fr";
+    QTest::newRow("emailer French name")
+        << s << "id=msg data-zephrin aria-label='Abonnement'><p class=MsoNormal>";
+    QTest::newRow("emailer French button") << s << "value='S&#39;abonner'></form>";
+    s.texts.button = "<Go>";
+    QTest::newRow("emailer button set on its own") << s << "value='<Go>'></form>";
+    QTest::newRow("stickme German name") << texts(AdType::StickMeNote, "de")
+                                         << "id='fadeinbox' data-zephrin aria-label='Notiz' Style";
+    QTest::newRow("stickme German link")
+        << texts(AdType::StickMeNote, "de") << "return false'>Ausblenden</a>";
+    QTest::newRow("jumpy Spanish name")
+        << texts(AdType::JumpyAd, "es") << "id='dropin' data-zephrin aria-label='Anuncio' style=";
+    s = texts(AdType::JumpyAd, "es");
+    s.texts.close = "it's <b>x</b>";
+    QTest::newRow("jumpy link set on its own") << s << "return false'>it's <b>x</b></a>";
+    QTest::newRow("timer Italian name")
+        << texts(AdType::TimerAd, "it")
+        << "data-zephrin aria-label='Annuncio sponsorizzato' style='visibility:hidden'>";
+    s = texts(AdType::TimerAd, "it");
+    s.texts.notice = "<i>Bye</i>";
+    QTest::newRow("timer notice set on its own") << s << "<p><i>Bye</i><br><BR>";
+    QTest::newRow("window Dutch names")
+        << texts(AdType::WindowAd, "nl")
+        << "false, {window:'Aankondigingsvenster',minimise:'Minimaliseren',maximise:"
+           "'Maximaliseren',restore:'Herstellen',close:'Sluiten'});});</script>";
+    s = testSettings(AdType::WindowAd);
+    s.texts.close = s.texts.notice = s.texts.button = "x";
+    QTest::newRow("window English names, no argument") << s << "true, false);});</script>";
 }
 
 void TestBodySection::rawBodySection_containsPiece()

@@ -266,11 +266,14 @@ void TestEncoder::windowAd_argumentsArriveUnchanged_data()
     QTest::addColumn<QString>("colour");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("readyState"); // the page's when the script runs
+    QTest::addColumn<QString>("language"); // of the box's texts
 
-    const auto row = [](const char *name, const QString &body, const QString &colour,
-                        const QString &caption, const char *readyState = "loading") {
-        QTest::newRow(name) << body << colour << caption << QString::fromLatin1(readyState);
-    };
+    const auto row
+        = [](const char *name, const QString &body, const QString &colour, const QString &caption,
+             const char *readyState = "loading", const char *language = "en") {
+              QTest::newRow(name) << body << colour << caption << QString::fromLatin1(readyState)
+                                  << QString::fromLatin1(language);
+          };
     row("plain", "<B>Hi</B>", "FFFFFF", "Welcome");
     row("page already loaded", "<B>Hi</B>", "FFFFFF", "Welcome", "complete");
     row("page interactive", "x", "", "", "interactive");
@@ -284,12 +287,14 @@ void TestEncoder::windowAd_argumentsArriveUnchanged_data()
     row("line terminators", units({0x2028, 'a', 0x2029}), "", units({0x2028}));
     row("surrogates", units({0xD83D, 0xDE00, 0xD800}), units({0xDFFF}), "");
     row("empty", "", "", "");
+    for (const BoxLanguage &language : boxLanguages)
+        row(language.name, "x", "", "", "loading", language.code);
 
     QRandomGenerator gen(7);
     for (int i = 0; i < 20; ++i) {
         QTest::addRow("random %d", i)
             << randomText(gen, int(gen.bounded(0, 40))) << randomText(gen, 3) << randomText(gen, 5)
-            << QStringLiteral("loading");
+            << QStringLiteral("loading") << QStringLiteral("en");
     }
 }
 
@@ -299,8 +304,10 @@ void TestEncoder::windowAd_argumentsArriveUnchanged()
     QFETCH(QString, colour);
     QFETCH(QString, caption);
     QFETCH(QString, readyState);
+    QFETCH(QString, language);
 
     AdSettings s = testSettings(AdType::WindowAd);
+    s.texts.language = language;
     s.body = body;
     s.colour = colour;
     s.caption = caption;
@@ -335,7 +342,17 @@ void TestEncoder::windowAd_argumentsArriveUnchanged()
     }
 
     const QJSValue args = engine.globalObject().property("args");
-    QCOMPARE(args.property("length").toInt(), 20);
+    // The names other than English follow as a last argument.
+    const QJSValue names = args.property(20);
+    QCOMPARE(args.property("length").toInt(), language == QLatin1String("en") ? 20 : 21);
+    for (const auto &[key, text] : {std::pair {"window", BoxText::WindowName},
+                                    {"minimise", BoxText::Minimise},
+                                    {"maximise", BoxText::Maximise},
+                                    {"restore", BoxText::Restore},
+                                    {"close", BoxText::Close}}) {
+        if (language != QLatin1String("en"))
+            QCOMPARE(names.property(QLatin1String(key)).toString(), s.texts.text(text));
+    }
     const QVariantList expected = {100,       200,     280,
                                    180,       "Div",   body,
                                    colour,    "black", "bold 10pt sans-serif",
@@ -386,6 +403,9 @@ void TestEncoder::generatedCode_isSevenBitWhateverTheText()
         : text;
     s.height = s.width = s.horizontal = s.vertical = QStringLiteral("1") + text;
     s.colour = text;
+    // Polish names and the single texts through the same escaping.
+    s.texts.language = QStringLiteral("pl");
+    s.texts.close = s.texts.notice = s.texts.button = text;
     const GeneratedCode code = generateCode(s, script.readAll());
     for (const QString &section : {code.body, code.head}) {
         QVERIFY(!section.isEmpty());

@@ -121,6 +121,7 @@ private Q_SLOTS:
     void design_saveThenOpenRoundTrip();
     void design_badFileChangesNothing_data();
     void design_badFileChangesNothing();
+    void design_givesWhatCommandLineGives_data();
     void design_givesWhatCommandLineGives();
     void drop_pageIsTargetDesignOpens_data();
     void drop_pageIsTargetDesignOpens();
@@ -1031,13 +1032,37 @@ void TestMainWindow::design_badFileChangesNothing()
     QVERIFY(m_form->designPath().isEmpty());
 }
 
+void TestMainWindow::design_givesWhatCommandLineGives_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("language"); // picked in the window, given to zephrin-cli
+    QTest::newRow("design file") << QByteArray(
+        R"({"version": 1, "type": "jumpy-ad", "height": 150, "left": -20,)"
+        R"( "caption": "Hi", "body": "one\ntwo\u00a0three\r\nfour",)"
+        R"( "colour": "#00ff7f"})")
+                                 << QString();
+    // The window's own list, picked by name: every text of the box in French.
+    QTest::newRow("French box") << QByteArray(R"({"version": 1, "type": "force-emailer"})")
+                                << QString::fromUtf8("Fran\xc3\xa7"
+                                                     "ais");
+}
+
 void TestMainWindow::design_givesWhatCommandLineGives()
 {
+    QFETCH(QByteArray, json);
+    QFETCH(QString, language);
     const QString design = inFolder("ad.json");
-    writeAll(design,
-             R"({"version": 1, "type": "jumpy-ad", "height": 150, "left": -20, "caption": "Hi",)"
-             R"( "body": "one\ntwo\u00a0three\r\nfour", "colour": "#00ff7f"})");
+    writeAll(design, json);
     QVERIFY(m_form->openDesignFile(design));
+    QStringList arguments {"add", "--settings", design};
+    if (!language.isEmpty()) {
+        auto *box = child<QComboBox>("boxLanguage");
+        const int index = box->findText(language);
+        QVERIFY(index >= 0);
+        box->setCurrentIndex(index);
+        Q_EMIT box->activated(index);
+        arguments << "--box-language" << box->itemData(index).toString();
+    }
     const QString page = inFolder("page.html");
     const QString cliPage = inFolder("cli-page.html");
     writeAll(page, "<p>mine</p>\n");
@@ -1047,7 +1072,7 @@ void TestMainWindow::design_givesWhatCommandLineGives()
     click("Command7");
 
     QProcess cli;
-    cli.start(QStringLiteral(ZEPHRIN_CLI), {"add", "--settings", design, cliPage});
+    cli.start(QStringLiteral(ZEPHRIN_CLI), arguments << cliPage);
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(readAll(page), readAll(cliPage));
 }

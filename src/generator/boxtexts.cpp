@@ -1,0 +1,138 @@
+#include "generator/boxtexts.h"
+
+#include <QCoreApplication>
+
+// One row per language, one column per text (BoxText order): the close links
+// of StickME note and Jumpy AD, Timer AD's notice, Force Emailer's button,
+// the names of the StickME note, Jumpy AD, Timer AD and Force Emailer boxes
+// and of the Window AD window, and Window AD's minimise, maximise, restore
+// and close buttons.
+const std::array<BoxLanguage, 8> boxLanguages = {{
+    {"en",
+     "English",
+     {"Hide Box", "[Close Box]", "(This announcement will close in few seconds)", "Subscribe",
+      "Note", "Announcement", "Sponsored announcement", "Subscribe", "Announcement window",
+      "Minimise", "Maximise", "Restore", "Close"}},
+    {"de",
+     "Deutsch",
+     {"Ausblenden",
+      "[Schlie\xc3\x9f"
+      "en]",
+      "(Diese Mitteilung wird in wenigen Sekunden geschlossen)", "Abonnieren", "Notiz",
+      "Mitteilung", "Gesponserte Mitteilung", "Abonnieren", "Mitteilungsfenster", "Minimieren",
+      "Maximieren", "Wiederherstellen",
+      "Schlie\xc3\x9f"
+      "en"}},
+    {"fr",
+     "Fran\xc3\xa7"
+     "ais",
+     {"Masquer", "[Fermer]", "(Cette annonce se fermera dans quelques secondes)", "S'abonner",
+      "Note", "Annonce",
+      "Annonce sponsoris\xc3\xa9"
+      "e",
+      "Abonnement", "Fen\xc3\xaatre d'annonce",
+      "R\xc3\xa9"
+      "duire",
+      "Agrandir", "Restaurer", "Fermer"}},
+    {"es",
+     "Espa\xc3\xb1ol",
+     {"Ocultar", "[Cerrar]", "(Este anuncio se cerrar\xc3\xa1 en unos segundos)", "Suscribirse",
+      "Nota", "Anuncio", "Anuncio patrocinado", "Suscripci\xc3\xb3n", "Ventana de anuncio",
+      "Minimizar", "Maximizar", "Restaurar", "Cerrar"}},
+    {"it",
+     "Italiano",
+     {"Nascondi", "[Chiudi]", "(Questo annuncio si chiuder\xc3\xa0 tra pochi secondi)", "Iscriviti",
+      "Nota", "Annuncio", "Annuncio sponsorizzato", "Iscrizione", "Finestra dell'annuncio",
+      "Riduci a icona", "Ingrandisci", "Ripristina", "Chiudi"}},
+    {"nl",
+     "Nederlands",
+     {"Verbergen", "[Sluiten]", "(Deze aankondiging sluit over een paar seconden)", "Abonneren",
+      "Notitie", "Aankondiging", "Gesponsorde aankondiging", "Abonneren", "Aankondigingsvenster",
+      "Minimaliseren", "Maximaliseren", "Herstellen", "Sluiten"}},
+    {"pt",
+     "Portugu\xc3\xaas",
+     {"Ocultar", "[Fechar]", "(Este an\xc3\xbancio ser\xc3\xa1 fechado em alguns segundos)",
+      "Inscrever-se", "Nota", "An\xc3\xbancio", "An\xc3\xbancio patrocinado",
+      "Inscri\xc3\xa7\xc3\xa3o", "Janela de an\xc3\xbancio", "Minimizar", "Maximizar", "Restaurar",
+      "Fechar"}},
+    {"pl",
+     "Polski",
+     {"Ukryj", "[Zamknij]", "(To og\xc5\x82oszenie zamknie si\xc4\x99 za kilka sekund)",
+      "Zapisz si\xc4\x99", "Notatka", "Og\xc5\x82oszenie", "Og\xc5\x82oszenie sponsorowane",
+      "Subskrypcja", "Okno og\xc5\x82oszenia", "Minimalizuj", "Maksymalizuj",
+      "Przywr\xc3\xb3\xc4\x87", "Zamknij"}},
+}};
+
+const BoxLanguage *boxLanguage(const QString &code)
+{
+    for (const BoxLanguage &language : boxLanguages) {
+        if (code == QLatin1String(language.code))
+            return &language;
+    }
+    return nullptr;
+}
+
+QString defaultBoxText(BoxText which)
+{
+    return QString::fromUtf8(boxLanguages[0].texts[std::size_t(which)]);
+}
+
+QString BoxTexts::text(BoxText which) const
+{
+    const std::optional<QString> *own = nullptr;
+    switch (which) {
+    case BoxText::NoteClose:
+    case BoxText::JumpyClose:
+        own = &close;
+        break;
+    case BoxText::Notice:
+        own = &notice;
+        break;
+    case BoxText::Button:
+        own = &button;
+        break;
+    default:
+        break;
+    }
+    if (own && *own)
+        return **own;
+    const BoxLanguage *preset = boxLanguage(language);
+    return QString::fromUtf8((preset ? *preset : boxLanguages[0]).texts[std::size_t(which)]);
+}
+
+namespace {
+
+template<std::optional<QString> BoxTexts::*member>
+bool readText(const QString &value, BoxTexts &texts)
+{
+    if (value.isEmpty())
+        return false;
+    texts.*member = value;
+    return true;
+}
+
+template<std::optional<QString> BoxTexts::*member> QString writeText(const BoxTexts &texts)
+{
+    return (texts.*member).value_or(QString());
+}
+
+} // namespace
+
+const std::array<BoxTextField, 4> boxTextFields = {{
+    {"language", "box-language", QT_TRANSLATE_NOOP("BoxTexts", "en, de, fr, es, it, nl, pt or pl"),
+     [](const QString &value, BoxTexts &texts) {
+         if (!boxLanguage(value))
+             return false;
+         texts.language = value;
+         return true;
+     },
+     [](const BoxTexts &texts) {
+         return texts.language == QLatin1String("en") ? QString() : texts.language;
+     }},
+    {"close", "close-text", QT_TRANSLATE_NOOP("BoxTexts", "a text that is not empty"),
+     readText<&BoxTexts::close>, writeText<&BoxTexts::close>},
+    {"notice", "notice-text", QT_TRANSLATE_NOOP("BoxTexts", "a text that is not empty"),
+     readText<&BoxTexts::notice>, writeText<&BoxTexts::notice>},
+    {"button", "button-text", QT_TRANSLATE_NOOP("BoxTexts", "a text that is not empty"),
+     readText<&BoxTexts::button>, writeText<&BoxTexts::button>},
+}};
