@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>the page already uses the id &quot;%1&quot;, as the box does</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seite verwendet die ID „%1“ bereits, wie die Box</translation>
     </message>
 </context>
 <context>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>it was replaced by another program while Zephrin worked on it; nothing was changed; run again</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm hat sie ersetzt, während Zephrin daran arbeitete; nichts wurde geändert; bitte erneut ausführen</translation>
     </message>
 </context>
 <context>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>Print on standard error the Content-Security-Policy script-src directive the code needs (both sections).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Standardfehlerausgabe die script-src-Anweisung der Content-Security-Policy ausgeben, die der Code braucht (beide Abschnitte).</translation>
     </message>
 </context>
 <context>
@@ -684,7 +684,7 @@ der Leser auf der Seite nach unten gescrollt hat.</translation>
     </message>
     <message>
         <source>Show again</source>
-        <translation type="unfinished">Noch einmal zeigen</translation>
+        <translation>Wieder zeigen</translation>
     </message>
     <message>
         <source>How often one reader sees the box, remembered in the
@@ -868,49 +868,49 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
     </message>
     <message>
         <source>Write nothing; list the pages that would change; exit 1 if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts schreiben; die Seiten auflisten, die sich ändern würden; Ende mit 1, wenn es welche gibt.</translation>
     </message>
     <message>
         <source>With -r, take hidden files and folders (.name) too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit -r auch versteckte Dateien und Ordner (.name) nehmen.</translation>
     </message>
     <message>
         <source>With -r, leave out paths matching GLOB (** for folders).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit -r Pfade auslassen, die auf GLOB passen (** für Ordner).</translation>
     </message>
     <message>
         <source>With -r, take only pages matching GLOB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit -r nur Seiten nehmen, die auf GLOB passen.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot;: not a pattern (empty, or a &quot;[&quot; not closed)</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 „%2“: kein Muster (leer, oder ein „[“ nicht geschlossen)</translation>
     </message>
     <message>
         <source>--%1 chooses pages in folders; give --recursive too</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 wählt Seiten in Ordnern; bitte auch --recursive angeben</translation>
     </message>
     <message>
         <source>%1: skipped: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: übersprungen: %2</translation>
     </message>
     <message>
         <source>%1: not a page: a copy of %2 that an interrupted run kept, holding the page as it was before that run; if %2 is whole, delete the copy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Seite: eine Kopie von %2, die ein abgebrochener Lauf behalten hat, mit der Seite, wie sie vor diesem Lauf war; ist %2 vollständig, die Kopie löschen</translation>
     </message>
     <message>
         <source> (note: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Hinweis: %1)</translation>
     </message>
     <message>
         <source>; %1 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1 übersprungen</translation>
     </message>
     <message numerus="yes">
         <source>Check, nothing written; %n pages: %1 would change, %2 up to date, %3 refused.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Prüfung, nichts geschrieben; %n Seite: %1 würde sich ändern, %2 aktuell, %3 abgelehnt.</numerusform>
+            <numerusform>Prüfung, nichts geschrieben; %n Seiten: %1 würden sich ändern, %2 aktuell, %3 abgelehnt.</numerusform>
         </translation>
     </message>
 </context>
@@ -1082,7 +1082,7 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
     <name>SiteWalk</name>
     <message>
         <source>link to a file outside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Link auf eine Datei außerhalb von %1</translation>
     </message>
 </context>
 <context>
@@ -1120,9 +1120,15 @@ Makes Zephrin&apos;s ad code and adds it to web pages, as the window does.
 
 Commands:
   generate [--section body|head|both] [-o FILE] [--csp]   print the code
-  add [--dry-run] [--recursive] PAGE|FOLDER...   add or replace the block
-  remove [--dry-run] [--recursive] PAGE|FOLDER...   take the block off
+  add [--dry-run|--check] [--recursive] PAGE|FOLDER...   add or replace the block
+  remove [--dry-run|--check] [--recursive] PAGE|FOLDER...   take the block off
   preview -o FILE   write a page holding only the ad
+
+Page options (add, remove):
+  --check           write nothing; list the pages that would change, exit 1 if any
+  -r, --recursive   the *.htm, *.html, *.asp, *.php pages in folders, without
+                    hidden names (--hidden takes them) or links out of the folder
+  --exclude GLOB  --include GLOB   narrow the walk (** for any folders)
 
 Ad options (generate, add, preview):
   --type TYPE       stickme-note (default), window-ad, jumpy-ad,
@@ -1145,10 +1151,50 @@ Display rules (generate, add, preview; none by default):
   --from YYYY-MM-DD  --until YYYY-MM-DD   the days it shows (reader&apos;s date)
   --screens all|wide|narrow   wide: viewport 768 px wide or more
 
-Exit status: 0 done, 1 some page refused, 2 bad arguments (nothing written).
+Exit status: 0 done, 1 some page refused (or would change, with --check),
+2 bad arguments (nothing written).
 &quot;zephrin-cli COMMAND --help&quot; lists a command&apos;s options; see also zephrin-cli(1).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: zephrin-cli BEFEHL [OPTIONEN] [SEITE|ORDNER...]
+Erzeugt den Anzeigencode von Zephrin und fügt ihn in Webseiten ein, wie das Fenster.
+
+Befehle:
+  generate [--section body|head|both] [-o DATEI] [--csp]   den Code ausgeben
+  add [--dry-run|--check] [--recursive] SEITE|ORDNER...   den Block einfügen oder ersetzen
+  remove [--dry-run|--check] [--recursive] SEITE|ORDNER...   den Block entfernen
+  preview -o DATEI   eine Seite schreiben, die nur die Anzeige enthält
+
+Seitenoptionen (add, remove):
+  --check           nichts schreiben; Seiten auflisten, die sich ändern würden, dann Ende mit 1
+  -r, --recursive   die Seiten *.htm, *.html, *.asp, *.php in Ordnern, ohne versteckte
+                    Namen (--hidden nimmt sie) und ohne Links aus dem Ordner hinaus
+  --exclude GLOB  --include GLOB   den Durchgang eingrenzen (** für beliebige Ordner)
+
+Anzeigenoptionen (generate, add, preview):
+  --type ART        stickme-note (Vorgabe), window-ad, jumpy-ad,
+                    force-emailer, timer-ad oder 1-5
+  --height N  --width N  --left N  --top N   Größe und Lage in Pixeln
+  --caption TEXT    Titel (--email TEXT für force-emailer)
+  --colour RRGGBB   Hintergrundfarbe (Vorgabe FFFFFF)
+  --body TEXT       HTML des Inhalts; oder --body-file DATEI (- für die Standardeingabe)
+  --box-language en|de|fr|es|it|nl|pt|pl   Sprache der Texte der Box
+  --close-text TEXT  --notice-text TEXT  --button-text TEXT   einzelne Texte:
+                    Schließen-Link, Hinweis der Timer AD, Schaltfläche des Force Emailer
+  --settings DATEI  von einem als JSON gespeicherten Entwurf ausgehen; Optionen gehen vor
+  --save-settings DATEI   den verwendeten Entwurf als JSON speichern
+Nicht gesetzte Optionen nehmen die Vorgaben von „Generieren“ im Fenster für die Art.
+
+Anzeigeregeln (generate, add, preview; vorgegeben keine):
+  --start now|delay:N|scroll:P|exit   wann die Box erscheint (exit: der Zeiger
+                    verlässt das Fenster oben; auf Touchscreens nie)
+  --show-again always|visit|days:N   wie oft ein Leser sie sieht
+  --from JJJJ-MM-TT  --until JJJJ-MM-TT   die Tage, an denen sie erscheint (Datum des Lesers)
+  --screens all|wide|narrow   wide: Anzeigebereich ab 768 px Breite
+
+Rückgabewert: 0 erledigt, 1 eine Seite abgelehnt (oder mit --check: würde sich ändern),
+2 falsche Argumente (nichts geschrieben).
+„zephrin-cli BEFEHL --help“ nennt die Optionen eines Befehls; siehe auch zephrin-cli(1).
+</translation>
     </message>
 </context>
 </TS>

@@ -21,9 +21,15 @@ QString overallHelp()
         "\n"
         "Commands:\n"
         "  generate [--section body|head|both] [-o FILE] [--csp]   print the code\n"
-        "  add [--dry-run] [--recursive] PAGE|FOLDER...   add or replace the block\n"
-        "  remove [--dry-run] [--recursive] PAGE|FOLDER...   take the block off\n"
+        "  add [--dry-run|--check] [--recursive] PAGE|FOLDER...   add or replace the block\n"
+        "  remove [--dry-run|--check] [--recursive] PAGE|FOLDER...   take the block off\n"
         "  preview -o FILE   write a page holding only the ad\n"
+        "\n"
+        "Page options (add, remove):\n"
+        "  --check           write nothing; list the pages that would change, exit 1 if any\n"
+        "  -r, --recursive   the *.htm, *.html, *.asp, *.php pages in folders, without\n"
+        "                    hidden names (--hidden takes them) or links out of the folder\n"
+        "  --exclude GLOB  --include GLOB   narrow the walk (** for any folders)\n"
         "\n"
         "Ad options (generate, add, preview):\n"
         "  --type TYPE       stickme-note (default), window-ad, jumpy-ad,\n"
@@ -46,7 +52,8 @@ QString overallHelp()
         "  --from YYYY-MM-DD  --until YYYY-MM-DD   the days it shows (reader's date)\n"
         "  --screens all|wide|narrow   wide: viewport 768 px wide or more\n"
         "\n"
-        "Exit status: 0 done, 1 some page refused, 2 bad arguments (nothing written).\n"
+        "Exit status: 0 done, 1 some page refused (or would change, with --check),\n"
+        "2 bad arguments (nothing written).\n"
         "\"zephrin-cli COMMAND --help\" lists a command's options; see also zephrin-cli(1).\n");
 }
 
