@@ -5,7 +5,9 @@
 // after this script runs. A page element that only shares the id is never touched.
 (function () {
   'use strict';
-  var box = null, cameFrom = null;
+  var box = null, focus = null, onKey = null;
+
+  // zephrin: box helpers
 
   // The box with its rule's values, never a page element of the same id.
   function findBox() {
@@ -23,45 +25,6 @@
       if (m) return m[1].trim();
     }
     return '';
-  }
-
-  // Of the Zephrin boxes on show, the one painted over the others.
-  function topmostBox() {
-    var all = document.querySelectorAll('[data-zephrin]'), top = null, topZ = 0;
-    for (var i = 0; i < all.length; i++) {
-      var cs = getComputedStyle(all[i]), z = parseInt(cs.zIndex, 10) || 0;
-      if (cs.visibility === 'visible' && cs.display !== 'none' && (!top || z >= topZ)) {
-        top = all[i];
-        topZ = z;
-      }
-    }
-    return top;
-  }
-
-  // Focus inside the closing box goes back where it came from, or on to the
-  // page's next focusable element.
-  function giveFocusBack() {
-    if (!box.contains(document.activeElement)) return;
-    var to = cameFrom && cameFrom.isConnected ? cameFrom : null;
-    var all = document.querySelectorAll('a[href],button,input,select,textarea,[tabindex]');
-    for (var i = 0; !to && i < all.length; i++) {
-      if (!box.contains(all[i]) && all[i].tabIndex >= 0 && (box.compareDocumentPosition(all[i]) & 4)) to = all[i];
-    }
-    if (to) to.focus();
-    else document.activeElement.blur();
-  }
-
-  function noteFocusFrom(e) {
-    if (!box.contains(e.relatedTarget)) cameFrom = e.relatedTarget;
-  }
-
-  // Esc closes the topmost box only, and leaves a key the page has handled
-  // or one meant for the page's own dialog alone.
-  function onKey(e) {
-    if (e.key !== 'Escape' || e.defaultPrevented || topmostBox() !== box ||
-        (e.target.closest && e.target.closest('dialog'))) return;
-    e.preventDefault();
-    hide();
   }
 
   function show() {
@@ -89,7 +52,7 @@
       s.transition = 'opacity 1s';
     }
     s.opacity = '1';
-    box.addEventListener('focusin', noteFocusFrom);
+    box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
   }
 
@@ -97,8 +60,8 @@
     var el = box || findBox();
     if (!el) return;
     if (box) {
-      giveFocusBack();
-      box.removeEventListener('focusin', noteFocusFrom);
+      focus.giveBack();
+      box.removeEventListener('focusin', focus.note);
       window.removeEventListener('keydown', onKey);
     }
     el.style.visibility = 'hidden';
@@ -108,6 +71,8 @@
   // added later announces itself.
   function start() {
     if (box || !(box = findBox())) return;
+    focus = focusReturn(box);
+    onKey = escCloses(box, hide);
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
     // Display rules on the page, if any, decide when the box shows.

@@ -14,24 +14,12 @@
   var MARGIN = 8;
   var count = 0, closable = [];
 
-  // Of the Zephrin boxes on show, the one painted over the others.
-  function topmostBox() {
-    var all = document.querySelectorAll('[data-zephrin]'), top = null, topZ = 0;
-    for (var i = 0; i < all.length; i++) {
-      var cs = getComputedStyle(all[i]), z = parseInt(cs.zIndex, 10) || 0;
-      if (cs.visibility === 'visible' && cs.display !== 'none' && (!top || z >= topZ)) {
-        top = all[i];
-        topZ = z;
-      }
-    }
-    return top;
-  }
+  // zephrin: box helpers
 
   // Esc closes the topmost box only, and leaves a key the page has handled
   // or one meant for the page's own dialog alone.
   function onKey(e) {
-    if (e.key !== 'Escape' || e.defaultPrevented ||
-        (e.target.closest && e.target.closest('dialog'))) return;
+    if (!escForBoxes(e)) return;
     var top = topmostBox();
     for (var i = 0; i < closable.length; i++) {
       if (closable[i].element === top) {
@@ -78,7 +66,6 @@
       return typeof names[key] === 'string' ? names[key] : english;
     }
     var self = this, id = 'zephrin-' + idBase + (++count), state = 'normal', saved = null;
-    var cameFrom = null;
     var win = document.createElement('div');
     var bar = document.createElement('div');
     var title = document.createElement('span');
@@ -164,31 +151,18 @@
       name(buttons.max, said('restore', 'Restore'));
     }
 
-    // Focus inside the closing window goes back where it came from, or on to
-    // the page's next focusable element.
-    function giveFocusBack() {
-      if (!win.contains(document.activeElement)) return;
-      var to = cameFrom && cameFrom.isConnected ? cameFrom : null;
-      var all = document.querySelectorAll('a[href],button,input,select,textarea,[tabindex]');
-      for (var i = 0; !to && i < all.length; i++) {
-        if (!win.contains(all[i]) && all[i].tabIndex >= 0 && (win.compareDocumentPosition(all[i]) & 4)) to = all[i];
-      }
-      if (to) to.focus();
-      else document.activeElement.blur();
-    }
-
     function close() {
       if (win.style.display === 'none') return;
-      giveFocusBack();
+      focus.giveBack();
       win.style.display = 'none';
       window.removeEventListener('resize', refit);
       if (closable.indexOf(self) >= 0) closable.splice(closable.indexOf(self), 1);
       if (!closable.length) window.removeEventListener('keydown', onKey);
     }
 
-    win.addEventListener('focusin', function (e) {
-      if (!win.contains(e.relatedTarget)) cameFrom = e.relatedTarget;
-    });
+    // Focus inside the closing window goes back where it came from.
+    var focus = focusReturn(win);
+    win.addEventListener('focusin', focus.note);
 
     bar.appendChild(title);
     if (canMinimise) bar.appendChild(buttons.min = titleButton(said('minimise', 'Minimise'), '_', minimise));

@@ -6,7 +6,9 @@
 (function () {
   'use strict';
   var MARGIN = 8;
-  var box = null, left = 0, width = 0, cameFrom = null;
+  var box = null, left = 0, width = 0, focus = null, onKey = null;
+
+  // zephrin: box helpers
 
   function findBox() {
     return document.querySelector('#dropin[data-zephrin]');
@@ -18,45 +20,6 @@
     var w = Math.min(width, room);
     box.style.width = w + 'px';
     box.style.left = Math.max(MARGIN, Math.min(left, room + MARGIN - w)) + 'px';
-  }
-
-  // Of the Zephrin boxes on show, the one painted over the others.
-  function topmostBox() {
-    var all = document.querySelectorAll('[data-zephrin]'), top = null, topZ = 0;
-    for (var i = 0; i < all.length; i++) {
-      var cs = getComputedStyle(all[i]), z = parseInt(cs.zIndex, 10) || 0;
-      if (cs.visibility === 'visible' && cs.display !== 'none' && (!top || z >= topZ)) {
-        top = all[i];
-        topZ = z;
-      }
-    }
-    return top;
-  }
-
-  // Focus inside the closing box goes back where it came from, or on to the
-  // page's next focusable element.
-  function giveFocusBack() {
-    if (!box.contains(document.activeElement)) return;
-    var to = cameFrom && cameFrom.isConnected ? cameFrom : null;
-    var all = document.querySelectorAll('a[href],button,input,select,textarea,[tabindex]');
-    for (var i = 0; !to && i < all.length; i++) {
-      if (!box.contains(all[i]) && all[i].tabIndex >= 0 && (box.compareDocumentPosition(all[i]) & 4)) to = all[i];
-    }
-    if (to) to.focus();
-    else document.activeElement.blur();
-  }
-
-  function noteFocusFrom(e) {
-    if (!box.contains(e.relatedTarget)) cameFrom = e.relatedTarget;
-  }
-
-  // Esc closes the topmost box only, and leaves a key the page has handled
-  // or one meant for the page's own dialog alone.
-  function onKey(e) {
-    if (e.key !== 'Escape' || e.defaultPrevented || topmostBox() !== box ||
-        (e.target.closest && e.target.closest('dialog'))) return;
-    e.preventDefault();
-    dismiss();
   }
 
   function show() {
@@ -73,7 +36,7 @@
     s.zIndex = '1000';
     fit();
     window.addEventListener('resize', fit);
-    box.addEventListener('focusin', noteFocusFrom);
+    box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
     s.visibility = 'visible';
     if (matchMedia('(prefers-reduced-motion: reduce)').matches || !box.animate) return;
@@ -93,9 +56,9 @@
     var el = box || findBox();
     if (!el) return;
     if (box) {
-      giveFocusBack();
+      focus.giveBack();
       window.removeEventListener('resize', fit);
-      box.removeEventListener('focusin', noteFocusFrom);
+      box.removeEventListener('focusin', focus.note);
       window.removeEventListener('keydown', onKey);
     }
     el.style.visibility = 'hidden';
@@ -105,6 +68,8 @@
   // added later announces itself.
   function start() {
     if (box || !(box = findBox())) return;
+    focus = focusReturn(box);
+    onKey = escCloses(box, dismiss);
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
     // Display rules on the page, if any, decide when the box shows; shown

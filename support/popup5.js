@@ -7,7 +7,9 @@
 (function () {
   'use strict';
   var SHOWN_MS = 6000, MARGIN = 8;
-  var box = null, left = 0, width = 0, cameFrom = null, stopCountdown = null;
+  var box = null, left = 0, width = 0, focus = null, onKey = null, stopCountdown = null;
+
+  // zephrin: box helpers
 
   function findBox() {
     return document.querySelector('#sponsorAdDiv[data-zephrin]');
@@ -41,45 +43,6 @@
     return function () { clearInterval(timer); };
   }
 
-  // Of the Zephrin boxes on show, the one painted over the others.
-  function topmostBox() {
-    var all = document.querySelectorAll('[data-zephrin]'), top = null, topZ = 0;
-    for (var i = 0; i < all.length; i++) {
-      var cs = getComputedStyle(all[i]), z = parseInt(cs.zIndex, 10) || 0;
-      if (cs.visibility === 'visible' && cs.display !== 'none' && (!top || z >= topZ)) {
-        top = all[i];
-        topZ = z;
-      }
-    }
-    return top;
-  }
-
-  // Focus inside the closing box goes back where it came from, or on to the
-  // page's next focusable element.
-  function giveFocusBack() {
-    if (!box.contains(document.activeElement)) return;
-    var to = cameFrom && cameFrom.isConnected ? cameFrom : null;
-    var all = document.querySelectorAll('a[href],button,input,select,textarea,[tabindex]');
-    for (var i = 0; !to && i < all.length; i++) {
-      if (!box.contains(all[i]) && all[i].tabIndex >= 0 && (box.compareDocumentPosition(all[i]) & 4)) to = all[i];
-    }
-    if (to) to.focus();
-    else document.activeElement.blur();
-  }
-
-  function noteFocusFrom(e) {
-    if (!box.contains(e.relatedTarget)) cameFrom = e.relatedTarget;
-  }
-
-  // Esc closes the topmost box only, and leaves a key the page has handled
-  // or one meant for the page's own dialog alone.
-  function onKey(e) {
-    if (e.key !== 'Escape' || e.defaultPrevented || topmostBox() !== box ||
-        (e.target.closest && e.target.closest('dialog'))) return;
-    e.preventDefault();
-    hide();
-  }
-
   // Keep the box inside the window's width, e.g. on a phone.
   function fit() {
     var room = document.documentElement.clientWidth - 2 * MARGIN;
@@ -105,7 +68,7 @@
     width = Math.max(box.offsetWidth, box.scrollWidth);
     fit();
     window.addEventListener('resize', fit);
-    box.addEventListener('focusin', noteFocusFrom);
+    box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
     box.style.visibility = 'visible';
     stopCountdown = countdown(box, SHOWN_MS, hide);
@@ -113,9 +76,9 @@
 
   function hide() {
     stopCountdown();
-    giveFocusBack();
+    focus.giveBack();
     window.removeEventListener('resize', fit);
-    box.removeEventListener('focusin', noteFocusFrom);
+    box.removeEventListener('focusin', focus.note);
     window.removeEventListener('keydown', onKey);
     box.style.visibility = 'hidden';
   }
@@ -124,6 +87,8 @@
   // added later announces itself.
   function start() {
     if (box || !(box = findBox())) return;
+    focus = focusReturn(box);
+    onKey = escCloses(box, hide);
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
     // Display rules on the page, if any, decide when the box shows; shown

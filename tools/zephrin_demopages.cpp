@@ -3,14 +3,13 @@
 //
 //   zephrin_demopages SCRIPT_DIR OUT_DIR
 //
-// Reads popup1.js ... popup5.js from SCRIPT_DIR and writes each page into
+// Reads popup1.js ... popup5.js (with the box helpers) from SCRIPT_DIR and writes each page into
 // OUT_DIR. Links the core alone, so the build needs no browser engine for it.
 // A page is replaced only once it is written whole.
 
 #include "demopage.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -26,12 +25,14 @@ bool fail(const QString &message)
 bool writePage(AdType type, const QDir &scripts, const QDir &out)
 {
     const AdTypeInfo &info = adTypeInfo(type);
-    QFile script(scripts.filePath(QString::fromLatin1(info.supportScript)));
-    if (!script.open(QIODevice::ReadOnly))
-        return fail(script.fileName() + QStringLiteral(": ") + script.errorString());
+    AdSettings settings;
+    settings.type = type;
+    const SupportScripts script = readSupportScripts(scripts.path(), settings);
+    if (!script.ok())
+        return fail(script.error);
     QSaveFile page(out.filePath(QString::fromLatin1(info.demoPage)));
     if (!page.open(QIODevice::WriteOnly)
-        || page.write(DemoPage::pageText(type, script.readAll()).toUtf8()) < 0 || !page.commit())
+        || page.write(DemoPage::pageText(type, script.support).toUtf8()) < 0 || !page.commit())
         return fail(page.fileName() + QStringLiteral(": ") + page.errorString());
     return true;
 }

@@ -55,10 +55,12 @@ QString supportDir()
     return qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR");
 }
 
-QByteArray supportFile(const char *name)
+// type's support script as the head section takes it, the box helpers in place.
+QByteArray supportScript(AdType type)
 {
-    QFile f(QDir(supportDir()).filePath(QString::fromLatin1(name)));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    AdSettings s;
+    s.type = type;
+    return readSupportScripts(supportDir(), s).support;
 }
 
 AdSettings testSettings(AdType type)
@@ -87,7 +89,7 @@ QString bodyFor(const AdSettings &s)
 QString pageFor(const AdSettings &s, Order order)
 {
     const QString body = order == Order::AfterLoad ? QString() : bodyFor(s);
-    const QString head = headSection(s, scriptLines(supportFile(adTypeInfo(s.type).supportScript)));
+    const QString head = headSection(s, scriptLines(supportScript(s.type)));
     if (order == Order::Preview)
         return QStringLiteral("<body>") + body + QStringLiteral("</body><head>") + head
             + QStringLiteral("</head>\r\n");
@@ -723,7 +725,7 @@ void AdsInBrowser::hostPage_keepsItsOwnWaysBesideTheBox()
     }
     QString head, body;
     for (const AdSettings &s : boxes) {
-        head += headSection(s, scriptLines(supportFile(adTypeInfo(s.type).supportScript)));
+        head += headSection(s, scriptLines(supportScript(s.type)));
         body += bodyFor(s);
     }
     const bool pasted = page.contains(QStringLiteral("%body%"));

@@ -714,11 +714,14 @@ void TestMainWindow::body_isEncodedAndCopied()
 
 void TestMainWindow::head_isReplacedNotAppended()
 {
-    writeAll(m_folder->filePath(QStringLiteral("popup1.js")), "line 1\nline 2");
+    // The box helpers take the place of their marker's whole line.
+    writeAll(m_folder->filePath(QStringLiteral("popup1.js")),
+             "line 1\n  // zephrin: box helpers\nline 2");
+    writeAll(m_folder->filePath(QStringLiteral("boxhelpers.js")), "  helper\n");
     click("Command6");
     click("Command2");
     const QString expected
-        = QStringLiteral("line 1\r\nline 2\r\n") + styleElement(m_form->settings());
+        = QStringLiteral("line 1\r\n  helper\r\nline 2\r\n") + styleElement(m_form->settings());
     QCOMPARE(m_host->clipboard, expected);
     QCOMPARE(shown("Text7"), asShown(expected));
     m_host->clipboard.clear();
@@ -731,26 +734,33 @@ void TestMainWindow::head_withoutScriptCopiesNothing_data()
 {
     QTest::addColumn<int>("option");
     QTest::addColumn<QByteArray>("script"); // null: the file is missing
-    QTest::newRow("missing script: reported") << 1 << QByteArray();
-    QTest::newRow("empty Window AD script: silent") << 2 << QByteArray("");
+    QTest::addColumn<QString>("missing"); // the file the message names, if any
+    QTest::newRow("missing script: reported") << 1 << QByteArray() << QStringLiteral("popup1.js");
+    QTest::newRow("missing box helpers: reported")
+        << 4 << QByteArray("// zephrin: box helpers\n") << QStringLiteral("boxhelpers.js");
+    QTest::newRow("empty Window AD script: silent") << 2 << QByteArray("") << QString();
 }
 
 void TestMainWindow::head_withoutScriptCopiesNothing()
 {
     QFETCH(int, option);
     QFETCH(QByteArray, script);
+    QFETCH(QString, missing);
     const QString path = m_folder->filePath(QStringLiteral("popup%1.js").arg(option));
     if (script.isNull())
         QVERIFY(QFile::remove(path));
     else
         writeAll(path, script);
+    if (!missing.isEmpty() && !script.isNull())
+        QVERIFY(QFile::remove(m_folder->filePath(missing)));
     select(option);
     click("Command2");
     QVERIFY(shown("Text7").isEmpty());
     QCOMPARE(m_host->clipboard, QStringLiteral("(clipboard before)"));
-    if (script.isNull()) {
+    if (!missing.isEmpty()) {
         QCOMPARE(m_host->messages.size(), 1);
-        QVERIFY2(m_host->messages.first().contains(path), qPrintable(m_host->messages.first()));
+        QVERIFY2(m_host->messages.first().contains(m_folder->filePath(missing)),
+                 qPrintable(m_host->messages.first()));
     } else {
         QVERIFY(m_host->messages.isEmpty());
     }

@@ -97,7 +97,8 @@ package)
     cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
     deb=$(ls "$work"/zephrin_*.deb)
     dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' > "$work/files"
-    expected=(/usr/bin/zephrin /usr/share/zephrin/popup1.js /usr/share/zephrin/sticky.html
+    expected=(/usr/bin/zephrin /usr/share/zephrin/popup1.js /usr/share/zephrin/boxhelpers.js
+        /usr/share/zephrin/sticky.html
         /usr/share/zephrin/sticky.gif /usr/share/applications/$id.desktop
         /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/$id.svg
         /usr/share/man/man1/zephrin.1.gz /usr/share/doc/zephrin/copyright

@@ -1,0 +1,52 @@
+  // The helpers every box script shares. Each popupN.js carries its own copy:
+  // its marker line stands for this text, put in its place when it is read.
+
+  // Of the Zephrin boxes on show, the one painted over the others.
+  function topmostBox() {
+    var all = document.querySelectorAll('[data-zephrin]'), top = null, topZ = 0;
+    for (var i = 0; i < all.length; i++) {
+      var cs = getComputedStyle(all[i]), z = parseInt(cs.zIndex, 10) || 0;
+      if (cs.visibility === 'visible' && cs.display !== 'none' && (!top || z >= topZ)) {
+        top = all[i];
+        topZ = z;
+      }
+    }
+    return top;
+  }
+
+  // Whether the key event e is an Esc left to the boxes: one the page has not
+  // handled, nor meant for the page's own dialog.
+  function escForBoxes(e) {
+    return e.key === 'Escape' && !e.defaultPrevented && !(e.target.closest && e.target.closest('dialog'));
+  }
+
+  // The keydown listener with which Esc calls close when box is the topmost box.
+  function escCloses(box, close) {
+    return function (e) {
+      if (!escForBoxes(e) || topmostBox() !== box) return;
+      e.preventDefault();
+      close();
+    };
+  }
+
+  // Follows where the focus came into box from (note, a focusin listener);
+  // giveBack() sends focus inside the closing box back there, or on to the
+  // page's next focusable element.
+  function focusReturn(box) {
+    var cameFrom = null;
+    return {
+      note: function (e) {
+        if (!box.contains(e.relatedTarget)) cameFrom = e.relatedTarget;
+      },
+      giveBack: function () {
+        if (!box.contains(document.activeElement)) return;
+        var to = cameFrom && cameFrom.isConnected ? cameFrom : null;
+        var all = document.querySelectorAll('a[href],button,input,select,textarea,[tabindex]');
+        for (var i = 0; !to && i < all.length; i++) {
+          if (!box.contains(all[i]) && all[i].tabIndex >= 0 && (box.compareDocumentPosition(all[i]) & 4)) to = all[i];
+        }
+        if (to) to.focus();
+        else document.activeElement.blur();
+      }
+    };
+  }
