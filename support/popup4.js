@@ -1,9 +1,10 @@
 <script>
 // Force Emailer: slides Zephrin's box #msg[data-zephrin], written by the body
 // section, in from the left; it disappears 5 seconds later, or on Esc. The
-// countdown pauses while the pointer or the keyboard focus is inside it. The
-// script starts the box itself, from a listener beside the page's own load
-// handlers; a page element that only shares the id is never touched.
+// countdown pauses while the pointer is inside it and stops for good when the
+// reader asks to keep it open or takes the keyboard into it. The script
+// starts the box itself, from a listener beside the page's own load handlers;
+// a page element that only shares the id is never touched.
 (function () {
   'use strict';
   var SHOWN_MS = 5000, MARGIN = 8;

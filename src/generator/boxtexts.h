@@ -22,9 +22,11 @@ enum class BoxText {
     Minimise, // Window AD's title buttons
     Maximise,
     Restore,
-    Close,
+    Close, // ... and close button, Force Emailer's and Timer AD's too
+    KeepOpen, // the button that stops Force Emailer's and Timer AD's countdown
+    ClosesIn, // the time left, said once to screen readers; %1 the seconds
 };
-inline constexpr int boxTextCount = int(BoxText::Close) + 1;
+inline constexpr int boxTextCount = int(BoxText::ClosesIn) + 1;
 
 // A language preset: its code ("fr"), its name in itself ("Français") and
 // every text of a box in it.
