@@ -9,6 +9,7 @@
 #include "host/hostservices.h"
 #include "pages/pagefile.h"
 #include "pages/previewpage.h"
+#include "pages/sitewalk.h"
 #include "preview/previewloader.h"
 #include "ui_mainwindow.h"
 #include "widgets/windowstyle.h"
@@ -40,9 +41,12 @@ QStringList pageNameFilters()
 {
     return {
         MainWindow::tr("All Files (*.*)") + QStringLiteral(" (*)"),
-        MainWindow::tr("Asp Files(*.asp)") + QStringLiteral(" (*.asp)"),
-        MainWindow::tr("HTML Files (*.htm,*.html)") + QStringLiteral(" (*.htm *.html)"),
-        MainWindow::tr("Php Files (*.php)") + QStringLiteral(" (*.php)"),
+        MainWindow::tr("Asp Files(*.asp)")
+            + QStringLiteral(" (%1)").arg(QLatin1String(SiteWalk::aspPages)),
+        MainWindow::tr("HTML Files (*.htm,*.html)")
+            + QStringLiteral(" (%1)").arg(QLatin1String(SiteWalk::htmlPages)),
+        MainWindow::tr("Php Files (*.php)")
+            + QStringLiteral(" (%1)").arg(QLatin1String(SiteWalk::phpPages)),
     };
 }
 constexpr int initialPageFilter = 2; // HTML Files
