@@ -81,11 +81,12 @@
     return b;
   }
 
-  // Calls done after ms of time with the pointer outside box; returns the
-  // function that stops the count. The reader stops it for good with the
-  // "Keep open" button put at the end of into (box by default), or by taking
-  // the keyboard into the box; the "Close" button beside it calls done. The
-  // time left is said to screen readers once, politely, a second in.
+  // Calls done('countdown') after ms of time with the pointer outside box;
+  // returns the function that stops the count. The reader stops it for good
+  // with the "Keep open" button put at the end of into (box by default), or by
+  // taking the keyboard into the box; the "Close" button beside it calls
+  // done('button'). The time left is said to screen readers once, politely, a
+  // second in.
   function countdown(box, ms, done, into) {
     var pointer = false, last = Date.now(), timer = null, saying = null;
     var bar = document.createElement('div');
@@ -109,7 +110,7 @@
     live.setAttribute('aria-live', 'polite');
     live.style.cssText = 'position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);';
     bar.appendChild(keep);
-    bar.appendChild(boxButton(boxText(box, 'close', 'Close'), done));
+    bar.appendChild(boxButton(boxText(box, 'close', 'Close'), function () { done('button'); }));
     bar.appendChild(live);
     (into || box).appendChild(bar);
     box.addEventListener('pointerenter', enter);
@@ -123,7 +124,42 @@
       var now = Date.now();
       if (!pointer) ms -= now - last;
       last = now;
-      if (ms <= 0) done();
+      if (ms <= 0) done('countdown');
     }, 100);
     return halt;
+  }
+
+  // The box's own record, kept by its script: its type, and what the scripts
+  // written after that script in the same head section hand it in a
+  // "zephrin-part" event (the storage key, the language, the display rules'
+  // hold(start) and the analytics' track(what, detail)). No other box can
+  // reach or change it.
+  function boxRecord(type) {
+    var record = { type: type, key: null, language: null, hold: null, track: null, state: '' };
+    var script = document.currentScript;
+    if (script) {
+      script.addEventListener('zephrin-part', function (e) {
+        var part = e.detail;
+        part.taken = true;
+        record.key = part.key;
+        record.language = part.language || 'en';
+        record.hold = part.hold || record.hold;
+        record.track = part.track || record.track;
+      });
+    }
+    return record;
+  }
+
+  // Tells the page what happened to box: a bubbling zephrin:show,
+  // zephrin:close (detail.how: 'link', 'button', 'esc' or 'countdown') or
+  // zephrin:submit event from it, detail naming the type, the storage key and
+  // the language; and the box's analytics, if any. A box shows once and
+  // closes once; a close before the show or after the close says nothing.
+  function announce(record, box, what, how) {
+    if (what === 'show' ? record.state : what === 'close' && record.state !== 'show') return;
+    if (what !== 'submit') record.state = what;
+    var detail = { type: record.type, key: record.key, language: record.language };
+    if (how) detail.how = how;
+    box.dispatchEvent(new CustomEvent('zephrin:' + what, { bubbles: true, detail: detail }));
+    if (record.track) record.track(what, detail);
   }
