@@ -60,6 +60,9 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
 {
     // The window's colours are set before its controls exist, which take them
     // on as they are made: set afterwards, each change would walk every control.
+    // The form gives each tab page the window's font for the same reason: its
+    // pages are made without a parent, and their fields would first lay out
+    // their text in the default font.
     setBackground(this, QPalette::Window, windowGrey);
     setBackground(this, QPalette::Button, windowGrey);
     setBackground(this, QPalette::Base, Qt::white);
@@ -70,7 +73,6 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     m_ui->Text17->setPalette(targetPalette);
     for (QWidget *line : {m_ui->Line1, m_ui->Line2, m_ui->Line3, m_ui->Line4})
         setBackground(line, QPalette::Window, lineGrey);
-    m_ui->Picture2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     prepareControls(this);
 
     setUpDesignButtons();
@@ -120,9 +122,14 @@ void MainWindow::setUpTypeButtons()
         if (checked)
             showCatalogueEntry(static_cast<AdType>(id));
     });
-    // The snapshot shows on the catalogue only.
-    connect(m_ui->SSTab1, &QTabWidget::currentChanged, this,
-            [this](int tab) { m_ui->Picture1->setVisible(tab == ChooseTab); });
+    connect(m_ui->SSTab1, &QTabWidget::currentChanged, this, [this](int tab) {
+        // The snapshot shows on the catalogue only.
+        m_ui->Picture1->setVisible(tab == ChooseTab);
+        // The help icon is the desktop theme's, whose index takes long to
+        // read: it is looked up when its tab first shows.
+        if (tab == GenerateTab && m_ui->Picture2->icon().isNull())
+            m_ui->Picture2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    });
 }
 
 void MainWindow::connectCommands()
