@@ -9,27 +9,18 @@
 
   // zephrin: box helpers
 
+  var record = boxRecord('stickme-note');
+
   // The box with its rule's values, never a page element of the same id.
   function findBox() {
     return document.querySelector('#fadeinbox[data-zephrin]');
   }
 
-  // The style element writes the colour as bare hex digits, which only pages
-  // without a doctype accept; other pages get the same colour this way.
-  function ruleValue(id, property) {
-    var re = new RegExp('#' + id + '\\[data-zephrin\\]\\s*\\{(?:[^}]*[;\\s])?' + property +
-                        '\\s*:\\s*([^;}]*)', 'i');
-    var styles = document.getElementsByTagName('style');
-    for (var i = styles.length - 1; i >= 0; i--) {
-      var m = re.exec(styles[i].textContent);
-      if (m) return m[1].trim();
-    }
-    return '';
-  }
-
   function show() {
     box.setAttribute('role', 'dialog');
     if (!box.hasAttribute('aria-label')) box.setAttribute('aria-label', 'Note');
+    // The style element writes the colour as bare hex digits, which only pages
+    // without a doctype accept; other pages get the same colour this way.
     var colour = ruleValue('fadeinbox', 'background-color');
     var s = box.style;
     if (/^[0-9a-f]{6}$/i.test(colour)) s.backgroundColor = '#' + colour;
@@ -54,9 +45,11 @@
     s.opacity = '1';
     box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
+    announce(record, box, 'show');
   }
 
-  function hide() {
+  // how: 'link' or 'esc', for the close event.
+  function hide(how) {
     var el = box || findBox();
     if (!el) return;
     if (box) {
@@ -65,6 +58,7 @@
       window.removeEventListener('keydown', onKey);
     }
     el.style.visibility = 'hidden';
+    if (box) announce(record, box, 'close', how);
   }
 
   // The one place the box starts: once the page is parsed, or when a box
@@ -72,17 +66,17 @@
   function start() {
     if (box || !(box = findBox())) return;
     focus = focusReturn(box);
-    onKey = escCloses(box, hide);
+    onKey = escCloses(box, function () { hide('esc'); });
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
-    // Display rules on the page, if any, decide when the box shows.
-    if (window.zephrinRules) window.zephrinRules.hold(show);
+    // Display rules, if the box has any, decide when it shows.
+    if (record.hold) record.hold(show);
     else show();
   }
 
-  window.hidefadebox = hide;
+  window.hidefadebox = function () { hide('link'); };
   document.addEventListener('zephrin-box', start);
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
-  else start();
+  else setTimeout(start); // after the scripts that follow this one
 })();
 </script>

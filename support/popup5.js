@@ -11,36 +11,10 @@
 
   // zephrin: box helpers
 
+  var record = boxRecord('timer-ad');
+
   function findBox() {
     return document.querySelector('#sponsorAdDiv[data-zephrin]');
-  }
-
-  function ruleValue(id, property) {
-    var re = new RegExp('#' + id + '\\[data-zephrin\\]\\s*\\{(?:[^}]*[;\\s])?' + property +
-                        '\\s*:\\s*([^;}]*)', 'i');
-    var styles = document.getElementsByTagName('style');
-    for (var i = styles.length - 1; i >= 0; i--) {
-      var m = re.exec(styles[i].textContent);
-      if (m) return m[1].trim();
-    }
-    return '';
-  }
-
-  // Calls done after ms of time with neither the pointer nor the focus inside
-  // el; returns the function that stops the count.
-  function countdown(el, ms, done) {
-    var pointer = false, focus = false, last = Date.now();
-    el.addEventListener('pointerenter', function () { pointer = true; });
-    el.addEventListener('pointerleave', function () { pointer = false; });
-    el.addEventListener('focusin', function () { focus = true; });
-    el.addEventListener('focusout', function (e) { focus = el.contains(e.relatedTarget); });
-    var timer = setInterval(function () {
-      var now = Date.now();
-      if (!pointer && !focus) ms -= now - last;
-      last = now;
-      if (ms <= 0) done();
-    }, 100);
-    return function () { clearInterval(timer); };
   }
 
   // Keep the box inside the window's width, e.g. on a phone.
@@ -71,16 +45,19 @@
     box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
     box.style.visibility = 'visible';
-    stopCountdown = countdown(box, SHOWN_MS, hide);
+    stopCountdown = countdown(box, SHOWN_MS, function () { hide('countdown'); });
+    announce(record, box, 'show');
   }
 
-  function hide() {
+  // how: 'countdown' or 'esc', for the close event.
+  function hide(how) {
     stopCountdown();
     focus.giveBack();
     window.removeEventListener('resize', fit);
     box.removeEventListener('focusin', focus.note);
     window.removeEventListener('keydown', onKey);
     box.style.visibility = 'hidden';
+    announce(record, box, 'close', how);
   }
 
   // The one place the box starts: once the page is parsed, or when a box
@@ -88,13 +65,13 @@
   function start() {
     if (box || !(box = findBox())) return;
     focus = focusReturn(box);
-    onKey = escCloses(box, hide);
+    onKey = escCloses(box, function () { hide('esc'); });
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
-    // Display rules on the page, if any, decide when the box shows; shown
-    // late, it stands where the reader has scrolled to.
-    if (!window.zephrinRules) return show();
-    window.zephrinRules.hold(function () {
+    // Display rules, if the box has any, decide when it shows; shown late, it
+    // stands where the reader has scrolled to.
+    if (!record.hold) return show();
+    record.hold(function () {
       show();
       box.style.top = box.offsetTop + pageYOffset + 'px';
     });
@@ -102,6 +79,6 @@
 
   document.addEventListener('zephrin-box', start);
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
-  else start();
+  else setTimeout(start); // after the scripts that follow this one
 })();
 </script>

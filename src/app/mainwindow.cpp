@@ -4,11 +4,13 @@
 #include "app/displayrulestab.h"
 #include "app/filedrops.h"
 #include "generator/colourtext.h"
+#include "generator/designcheck.h"
 #include "generator/generatedefaults.h"
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
 #include "pages/pagefile.h"
 #include "pages/previewpage.h"
+#include "pages/sitewalk.h"
 #include "preview/previewloader.h"
 #include "ui_mainwindow.h"
 #include "widgets/windowstyle.h"
@@ -38,9 +40,12 @@ QStringList pageNameFilters()
 {
     return {
         MainWindow::tr("All Files (*.*)") + QStringLiteral(" (*)"),
-        MainWindow::tr("Asp Files(*.asp)") + QStringLiteral(" (*.asp)"),
-        MainWindow::tr("HTML Files (*.htm,*.html)") + QStringLiteral(" (*.htm *.html)"),
-        MainWindow::tr("Php Files (*.php)") + QStringLiteral(" (*.php)"),
+        MainWindow::tr("Asp Files(*.asp)")
+            + QStringLiteral(" (%1)").arg(QLatin1String(SiteWalk::aspPages)),
+        MainWindow::tr("HTML Files (*.htm,*.html)")
+            + QStringLiteral(" (%1)").arg(QLatin1String(SiteWalk::htmlPages)),
+        MainWindow::tr("Php Files (*.php)")
+            + QStringLiteral(" (%1)").arg(QLatin1String(SiteWalk::phpPages)),
     };
 }
 constexpr int initialPageFilter = 2; // HTML Files
@@ -63,14 +68,12 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     // The form gives each tab page the window's font for the same reason: its
     // pages are made without a parent, and their fields would first lay out
     // their text in the default font.
-    setBackground(this, QPalette::Window, windowGrey);
-    setBackground(this, QPalette::Button, windowGrey);
-    setBackground(this, QPalette::Base, Qt::white);
+    setClassicBackground(this, QPalette::Window, windowGrey);
+    setClassicBackground(this, QPalette::Button, windowGrey);
+    setClassicBackground(this, QPalette::Base, Qt::white);
     setAutoFillBackground(true);
     m_ui->setupUi(this);
-    QPalette targetPalette = m_ui->Text17->palette();
-    targetPalette.setColor(QPalette::Text, Qt::blue);
-    m_ui->Text17->setPalette(targetPalette);
+    setTextColour(m_ui->Text17, QPalette::Text, QPalette::Base, Qt::blue);
     for (QWidget *line : {m_ui->Line1, m_ui->Line2, m_ui->Line3, m_ui->Line4})
         setBackground(line, QPalette::Window, lineGrey);
     prepareControls(this);
@@ -81,6 +84,8 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     setUpRulesTab();
 
     m_ui->Txtbody->setPlainText(QString::fromLatin1(sampleBody));
+    // The swatch shows the box's colour under any desktop colour scheme.
+    showColour(m_colour);
     m_ui->SSTab1->setCurrentIndex(ChooseTab);
     m_ui->Option1->setChecked(true);
     // What start-up puts in the fields is no change to a design.
@@ -264,6 +269,8 @@ void MainWindow::showOutput()
 {
     showCode(m_ui->Text6, QString());
     showCode(m_ui->Text7, QString());
+    m_ui->checkResult->clear();
+    m_ui->checkResult->setToolTip(QString());
     m_ui->SSTab1->setCurrentIndex(GenerateTab);
     m_ui->Command1->setFocus();
 }
@@ -327,10 +334,11 @@ void MainWindow::generateHead()
     const std::optional<SupportScripts> scripts = readSupportScripts(current);
     if (!scripts)
         return;
-    const QString head = ::generateHead(current, scripts->support, scripts->rules);
-    showCode(m_ui->Text7, head);
+    const GeneratedCode code = generateCode(current, scripts->support, scripts->rules);
+    showCode(m_ui->Text7, code.head);
+    showCheck(current, code);
     if (headGoesToClipboard(current.type, scripts->support))
-        m_host.setClipboardText(head);
+        m_host.setClipboardText(code.head);
 }
 
 std::optional<SupportScripts> MainWindow::readSupportScripts(const AdSettings &settings)
@@ -354,9 +362,10 @@ std::optional<GeneratedCode> MainWindow::generateBothSections()
     const std::optional<SupportScripts> scripts = readSupportScripts(current);
     if (!scripts)
         return std::nullopt;
-    GeneratedCode code = generateCode(current, scripts->support, scripts->rules);
+    GeneratedCode code = generateCode(current, *scripts);
     showCode(m_ui->Text6, code.body);
     showCode(m_ui->Text7, code.head);
+    showCheck(current, code);
     m_host.setClipboardText(code.clipboard);
     return code;
 }
@@ -405,6 +414,7 @@ void MainWindow::chooseColour()
         return;
     showColour(
         colourText(colourValue(chosen.red(), chosen.green(), chosen.blue()), QStringLiteral("H")));
+    updateModifiedMark();
 }
 
 void MainWindow::showColour(const QString &colour)
@@ -415,7 +425,6 @@ void MainWindow::showColour(const QString &colour)
     palette.setColor(QPalette::Base, shown);
     palette.setColor(QPalette::Text, shown);
     m_ui->Text13->setPalette(palette);
-    updateModifiedMark();
 }
 
 void MainWindow::choosePage()
@@ -469,6 +478,18 @@ void MainWindow::showCode(QPlainTextEdit *field, const QString &code)
     QString shown = code;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     field->setPlainText(shown);
+}
+
+void MainWindow::showCheck(const AdSettings &settings, const GeneratedCode &code)
+{
+    const DesignCheck check = checkDesign(settings, code);
+    QStringList lines;
+    for (const DesignFinding &finding : check.findings)
+        lines << QStringLiteral("%1 (%2) %3").arg(finding.finding, finding.rule, finding.change);
+    lines << check.blockSizes();
+    m_ui->checkResult->setText(
+        check.findings.isEmpty() ? tr("Check: OK") : tr("Check: %1").arg(check.findings.size()));
+    m_ui->checkResult->setToolTip(lines.join(QLatin1String("\n\n")));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

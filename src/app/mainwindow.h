@@ -104,6 +104,9 @@ private:
     void openDroppedFile(const QString &path);
     void showCatalogueEntry(AdType type);
     void showCode(QPlainTextEdit *field, const QString &code);
+    // The design check of settings and their code beside the head section:
+    // how many findings, each with what to change in its tooltip.
+    void showCheck(const AdSettings &settings, const GeneratedCode &code);
     // The scripts the head section of settings needs; nothing when one cannot
     // be read or the rules contradict each other (reported).
     std::optional<SupportScripts> readSupportScripts(const AdSettings &settings);

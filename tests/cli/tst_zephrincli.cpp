@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -159,6 +160,7 @@ private Q_SLOTS:
     void addAndRemove_inAGitRepository_changeOnlyTheBlock();
     void badArguments_exitTwoAndWriteNothing_data();
     void badArguments_exitTwoAndWriteNothing();
+    void check_exitsOneOnFindings();
 };
 
 void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
@@ -432,6 +434,13 @@ void TestZephrinCli::siteWalk_takesThePagesASiteMeans_data()
     QTest::newRow("--include with a negated set")
         << "add --check --include [!a]*.html" << false << 1 << QByteArray("site/in.html\n")
         << QStringList();
+    QTest::newRow("a link to a folder outside: not entered, its pages unchanged")
+        << "add --include **/x.html" << false << 0
+        << QByteArray("0 pages: 0 updated, 0 unchanged, 0 refused.\n") << QStringList();
+    QTest::newRow("a link to a folder inside: not entered, its pages taken once")
+        << "add --include **/b.php" << false << 0
+        << QByteArray("site/sub/b.php: updated\n1 pages: 1 updated, 0 unchanged, 0 refused.\n")
+        << QStringList {"site/sub/b.php"};
     QTest::newRow("--check, up to date")
         << "add --check --hidden" << true << 0 << QByteArray() << QStringList();
     QTest::newRow("remove --check")
@@ -449,16 +458,22 @@ void TestZephrinCli::siteWalk_takesThePagesASiteMeans()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QDir root(dir.path());
-    for (const char *folder : {"site/sub", "site/.git", "site/node_modules/lib", "site/drafts"})
+    for (const char *folder :
+         {"site/sub", "site/.git", "site/node_modules/lib", "site/drafts", "elsewhere"})
         QVERIFY(root.mkpath(QString::fromLatin1(folder)));
     for (const char *page :
-         {"outside.html", "site/a.html", "site/sub/b.php", "site/.hidden.html", "site/.git/c.html",
-          "site/node_modules/lib/d.html", "site/drafts/e.htm", "site/.a.html.zephrin-copy-Ab12Cd"})
+         {"outside.html", "elsewhere/x.html", "site/a.html", "site/sub/b.php", "site/.hidden.html",
+          "site/.git/c.html", "site/node_modules/lib/d.html", "site/drafts/e.htm",
+          "site/.a.html.zephrin-copy-Ab12Cd"})
         QVERIFY(writeFile(root.filePath(QString::fromLatin1(page)), page));
     QVERIFY(
         QFile::link(QStringLiteral("sub/b.php"), root.filePath(QStringLiteral("site/in.html"))));
     QVERIFY(QFile::link(QStringLiteral("../outside.html"),
                         root.filePath(QStringLiteral("site/out.html"))));
+    // Links to folders, outside the site and inside it.
+    QVERIFY(
+        QFile::link(QStringLiteral("../elsewhere"), root.filePath(QStringLiteral("site/linked"))));
+    QVERIFY(QFile::link(QStringLiteral("sub"), root.filePath(QStringLiteral("site/mirror"))));
     if (addedBefore)
         QCOMPARE(runCli({QStringLiteral("add"), QStringLiteral("-r"), QStringLiteral("--hidden"),
                          QStringLiteral("site")},
@@ -560,6 +575,8 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("unknown section")
         << args("generate --section middle -o out.html") << QByteArray() << "--section";
     QTest::newRow("preview without -o") << args("preview") << QByteArray() << "-o";
+    QTest::newRow("check, unknown format")
+        << args("check --format xml") << QByteArray() << "--format";
     QTest::newRow("settings: unknown key")
         << args("add --settings s.json --save-settings saved.json p.html")
         << QByteArray(R"({"version": 1, "hight": 200})") << "\"hight\"";
@@ -638,6 +655,36 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing()
     QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
     QVERIFY(run.out.isEmpty());
     QCOMPARE(snapshot(dir.path()), before);
+}
+
+void TestZephrinCli::check_exitsOneOnFindings()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const Run clean
+        = runCli({QStringLiteral("check"), QStringLiteral("--type"), QStringLiteral("window-ad")});
+    QCOMPARE(clean.exitCode, 0);
+    QVERIFY2(clean.out.startsWith("The code adds "), clean.out.constData());
+
+    // White text on a light colour, and the template's small links.
+    const QStringList design {QStringLiteral("--type"), QStringLiteral("jumpy-ad"),
+                              QStringLiteral("--colour"), QStringLiteral("FFFFCC")};
+    const Run found = runCli(
+        QStringList {QStringLiteral("check"), QStringLiteral("--format"), QStringLiteral("json")}
+        + design);
+    QCOMPARE(found.exitCode, 1);
+    const QJsonObject report = QJsonDocument::fromJson(found.out).object();
+    QStringList settings;
+    for (const QJsonValue finding : report.value(QStringLiteral("findings")).toArray())
+        settings << finding[QStringLiteral("setting")].toString();
+    QCOMPARE(settings, (QStringList {QStringLiteral("colour"), QStringLiteral("type")}));
+
+    // What the block adds is what adding it to a page adds.
+    const QString page = dir.filePath(QStringLiteral("p.html"));
+    QVERIFY(writeFile(page, "<p>page</p>\r\n"));
+    QCOMPARE(runCli(QStringList {QStringLiteral("add")} + design + QStringList {page}).exitCode, 0);
+    QCOMPARE(report[QStringLiteral("block")][QStringLiteral("bytes")].toInteger(),
+             readFile(page).size() - 13);
 }
 
 QTEST_GUILESS_MAIN(TestZephrinCli)

@@ -1,7 +1,10 @@
 #include "core/testsettings.h"
+#include "generator/boxhelpers.h"
 #include "generator/generation.h"
 #include "generator/headsection.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -22,6 +25,8 @@ class TestHeadSection : public QObject
 private Q_SLOTS:
     void scriptLines_splitsAtLineEnds_data();
     void scriptLines_splitsAtLineEnds();
+    void boxHelpers_takeTheMarkersLine_data();
+    void boxHelpers_takeTheMarkersLine();
     void headSection_linesThenStyle_data();
     void headSection_linesThenStyle();
     void styleElement_matchesTemplate_data();
@@ -56,6 +61,46 @@ void TestHeadSection::scriptLines_splitsAtLineEnds()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, lines);
     QCOMPARE(scriptLines(file), lines);
+}
+
+void TestHeadSection::boxHelpers_takeTheMarkersLine_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QByteArray>("helpers"); // null: the file is missing
+    QTest::addColumn<QByteArray>("expected"); // null: refused
+    QTest::addColumn<QString>("named"); // the file a refusal names
+
+    QTest::newRow("marker on a last line without line end")
+        << QByteArray("a\n  // zephrin: box helpers") << QByteArray("h1\nh2\n")
+        << QByteArray("a\nh1\nh2") << QString();
+    QTest::newRow("CR LF script") << QByteArray("a\r\n  // zephrin: box helpers\r\nb\r\n")
+                                  << QByteArray("h1\nh2\n") << QByteArray("a\r\nh1\r\nh2\r\nb\r\n")
+                                  << QString();
+    QTest::newRow("missing marker") << QByteArray("a\n// zephrin: helpers\n") << QByteArray("h\n")
+                                    << QByteArray() << "popup1.js";
+    QTest::newRow("missing helper file") << QByteArray("// zephrin: box helpers\n") << QByteArray()
+                                         << QByteArray() << "boxhelpers.js";
+}
+
+void TestHeadSection::boxHelpers_takeTheMarkersLine()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QByteArray, helpers);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, named);
+    QTemporaryDir dir;
+    const auto write = [&dir](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        return bytes.isNull()
+            || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    };
+    QVERIFY(write("popup1.js", script) && write("boxhelpers.js", helpers));
+
+    const ReadResult result = scriptWithBoxHelpers(dir.filePath(QStringLiteral("popup1.js")),
+                                                   dir.filePath(QStringLiteral("boxhelpers.js")));
+    QCOMPARE(result.contents, expected);
+    QVERIFY2(named.isEmpty() ? result.ok() : result.error.contains(dir.filePath(named)),
+             qPrintable(result.error));
 }
 
 void TestHeadSection::headSection_linesThenStyle_data()
@@ -165,7 +210,9 @@ void TestHeadSection::headCopyRuns_dependsOnTypeAndLines()
 void TestHeadSection::rulesScript_followsSupportScriptWithRules_data()
 {
     QTest::addColumn<QStringList>("rules"); // as settings files and the command line give them
-    QTest::addColumn<QString>("object"); // what the script receives; empty: no rules script
+    // What the rules script receives after the key; empty: no rules script.
+    // After " | ", what the analytics script receives; none: no such script.
+    QTest::addColumn<QString>("object");
 
     QTest::newRow("no rules") << QStringList() << QString();
     QTest::newRow("defaults given")
@@ -179,6 +226,13 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules_data()
         << QStringList {"show-again=days:3650", "from=2026-02-28", "until=2027-01-09"}
         << "days:3650,from:20260228,until:20270109";
     QTest::newRow("wide") << QStringList {"screens=wide"} << "wide:true";
+    QTest::newRow("analytics none")
+        << QStringList {"analytics=none", "start=delay:5"} << "start:'delay',amount:5";
+    QTest::newRow("analytics without rules")
+        << QStringList {"analytics=plausible"} << " | to:'plausible'";
+    QTest::newRow("analytics with rules, a box in French")
+        << QStringList {"analytics=matomo", "language=fr", "show-again=visit"}
+        << "language:'fr',visit:1 | language:'fr',to:'matomo'";
 }
 
 void TestHeadSection::rulesScript_followsSupportScriptWithRules()
@@ -200,12 +254,23 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules()
                          ? QString()
                          : text);
         }
+        if (key == QLatin1String("language"))
+            QVERIFY(boxTextFields[0].read(text, s.texts));
+        for (std::size_t i = 0; i < analyticsNames.size(); ++i) {
+            if (key == QLatin1String("analytics") && text == QLatin1String(analyticsNames[i]))
+                s.analytics = Analytics(i);
+        }
     }
     QString expected = QStringLiteral("popup\r\n");
-    if (!object.isEmpty())
-        expected += QStringLiteral("hold({key:'%1',%2});\r\n")
-                        .arg(rulesStorageKey(s.type, s.body), object);
-    QCOMPARE(generateHead(s, "popup\n", "hold(/*RULES*/);\n"), expected + styleElement(s));
+    const QStringList objects = object.split(QStringLiteral(" | "));
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        if (!objects.at(i).isEmpty())
+            expected += QStringLiteral("%1({key:'%2',%3});\r\n")
+                            .arg(i == 0 ? "hold" : "track", rulesStorageKey(s.type, s.body),
+                                 objects.at(i));
+    }
+    QCOMPARE(generateHead(s, "popup\n", "hold(/*RULES*/);\n", "track(/*ANALYTICS*/);\n"),
+             expected + styleElement(s));
 
     // Another ad, of another type or with another text, keeps a count of its own.
     const QString key = rulesStorageKey(s.type, s.body);
