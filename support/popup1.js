@@ -30,6 +30,7 @@
   function show() {
     box.setAttribute('role', 'dialog');
     if (!box.hasAttribute('aria-label')) box.setAttribute('aria-label', 'Note');
+    lookFont(box);
     var colour = ruleValue('fadeinbox', 'background-color');
     var s = box.style;
     if (/^[0-9a-f]{6}$/i.test(colour)) s.backgroundColor = '#' + colour;

@@ -3,6 +3,7 @@
 #include "generator/adtype.h"
 #include "generator/boxtexts.h"
 #include "generator/displayrules.h"
+#include "generator/look.h"
 
 #include <QString>
 
@@ -20,12 +21,14 @@ struct AdSettings
     QString colour; // Text14, six hex digits without '#'
     DisplayRules rules; // the Display rules tab; none by default
     BoxTexts texts; // the words of the box; English by default
+    Look look = Look::Classic;
 
     bool operator==(const AdSettings &o) const
     {
         return type == o.type && height == o.height && width == o.width
             && horizontal == o.horizontal && vertical == o.vertical && caption == o.caption
-            && body == o.body && colour == o.colour && rules == o.rules && texts == o.texts;
+            && body == o.body && colour == o.colour && rules == o.rules && texts == o.texts
+            && look == o.look;
     }
     bool operator!=(const AdSettings &o) const { return !(*this == o); }
 };
