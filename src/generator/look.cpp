@@ -1,6 +1,7 @@
 #include "generator/look.h"
 
 #include "generator/adsettings.h"
+#include "generator/colourtext.h"
 #include "generator/generatedefaults.h"
 #include "generator/weblinks.h"
 
@@ -9,41 +10,32 @@
 
 namespace {
 
-double relativeLuminance(quint32 rgb)
-{
-    const auto channel = [rgb](int shift) {
-        const double value = ((rgb >> shift) & 0xFF) / 255.0;
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(16) + 0.7152 * channel(8) + 0.0722 * channel(0);
-}
-
 // part of the way from colour to toward, channel by channel.
-quint32 mixed(quint32 colour, quint32 toward, double part)
+ColourValue mixed(ColourValue colour, ColourValue toward, double part)
 {
-    quint32 out = 0;
+    ColourValue out = 0;
     for (int shift : {16, 8, 0}) {
         const double from = (colour >> shift) & 0xFF;
         const double to = (toward >> shift) & 0xFF;
-        out |= quint32(std::lround(from + (to - from) * part)) << shift;
+        out |= ColourValue(std::lround(from + (to - from) * part)) << shift;
     }
     return out;
 }
 
-QString cssColour(quint32 rgb)
+QString cssColour(ColourValue colour)
 {
-    return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0')).toUpper();
+    return QLatin1Char('#') + colourText(colour, QStringLiteral("H"));
 }
 
 // The box's colours as custom properties, which the rules take: background,
 // text and hairlines, and for Window AD its title bar and the bar's text.
-QString palette(AdType type, quint32 background, const char *line)
+QString palette(AdType type, ColourValue background, const char *line)
 {
-    const quint32 text = textColourOn(background);
+    const ColourValue text = textColourOn(background);
     QString out = QLatin1String("--z-bg:") + cssColour(background) + QLatin1String(";--z-fg:")
         + cssColour(text) + QLatin1String(";--z-line:") + QLatin1String(line);
     if (type == AdType::WindowAd) {
-        const quint32 bar = mixed(background, text, 0.1);
+        const ColourValue bar = mixed(background, text, 0.1);
         out += QLatin1String(";--z-bar:") + cssColour(bar) + QLatin1String(";--z-bar-fg:")
             + cssColour(textColourOn(bar));
     }
@@ -137,21 +129,14 @@ QString demoPageName(AdType type, Look look)
     return look == Look::Modern ? QLatin1String("modern-") + classic : classic;
 }
 
-double contrastRatio(quint32 rgb, quint32 otherRgb)
+ColourValue textColourOn(ColourValue background)
 {
-    const double a = relativeLuminance(rgb);
-    const double b = relativeLuminance(otherRgb);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
-
-quint32 textColourOn(quint32 background)
-{
-    const quint32 ink = 0x1D1F24;
-    const quint32 white = 0xFFFFFF;
+    const ColourValue ink = colourValue(0x1D, 0x1F, 0x24);
+    const ColourValue white = colourValue(255, 255, 255);
     const double onInk = contrastRatio(ink, background);
     const double onWhite = contrastRatio(white, background);
-    const quint32 better = onInk >= onWhite ? ink : white;
-    return std::max(onInk, onWhite) >= 4.5 ? better : 0x000000;
+    const ColourValue better = onInk >= onWhite ? ink : white;
+    return std::max(onInk, onWhite) >= 4.5 ? better : colourValue(0, 0, 0);
 }
 
 QString lookStyleElement(const AdSettings &settings)
@@ -160,14 +145,11 @@ QString lookStyleElement(const AdSettings &settings)
     if (settings.look != Look::Modern || type == AdType::None)
         return QString();
     const QString &colour = settings.colour;
-    const bool hex
-        = colour.size() == 6 && std::all_of(colour.begin(), colour.end(), [](QChar c) {
-              return (c >= u'0' && c <= u'9') || (c.toUpper() >= u'A' && c.toUpper() <= u'F');
-          });
+    // Anything but six hex digits (no colour at all to a browser) counts as white.
+    const ColourValue background = colourOfText(colour).value_or(colourValue(255, 255, 255));
     const QString box = boxSelector(type);
 
-    QString css = box + QLatin1Char('{')
-        + palette(type, hex ? colour.toUInt(nullptr, 16) : 0xFFFFFF, "#0002")
+    QString css = box + QLatin1Char('{') + palette(type, background, "#0002")
         + QLatin1String(";--zephrin-font:system-ui,sans-serif;line-height:1.45");
     if (type != AdType::TimerAd)
         css += QLatin1Char(';') + QLatin1String(card);
@@ -200,12 +182,15 @@ QString lookStyleElement(const AdSettings &settings)
     }
     // A page's own text colours for these would reach into the box.
     css += forBox("$ :is(p,td,li,h1,h2,h3,h4){color:inherit}$ a{color:var(--z-fg)}", box);
-    // The credit link's 10 pixels would be hard to read.
-    if (type != AdType::WindowAd)
-        css += box + QLatin1String(" font[size='1']{font-size:12px}");
+    // The credit link's 10 pixels would be hard to read and to hit.
+    if (type != AdType::WindowAd) {
+        css += box + QLatin1String(" font[size='1']{font-size:12px}") + box
+            + QLatin1String(" [href='") + QLatin1String(WebLinks::productPage)
+            + QLatin1String("']{display:inline-block;line-height:24px}");
+    }
     if (colour == QLatin1String(defaultColour)) {
         css += QLatin1String("@media(prefers-color-scheme:dark){") + box + QLatin1Char('{')
-            + palette(type, 0x1F2023, "#fff3") + QLatin1String("}}");
+            + palette(type, colourValue(0x1F, 0x20, 0x23), "#fff3") + QLatin1String("}}");
     }
     return QLatin1String("<style>") + css + QLatin1String("</style>");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/adtype.h"
+#include "generator/colourtext.h"
 
 #include <QString>
 
@@ -38,10 +39,6 @@ QString demoPageName(AdType type, Look look);
 // scheme. Nothing in it asks for a font, image or other file.
 QString lookStyleElement(const AdSettings &settings);
 
-// The WCAG contrast ratio of two colours 0xRRGGBB, from 1 (none) to 21
-// (black on white).
-double contrastRatio(quint32 rgb, quint32 otherRgb);
-
-// The text colour for background (0xRRGGBB): a soft black or white, whichever
-// reads better, or pure black where that one would fall short of 4.5:1.
-quint32 textColourOn(quint32 background);
+// The text colour for background: a soft black or white, whichever reads
+// better, or pure black where that one would fall short of 4.5:1.
+ColourValue textColourOn(ColourValue background);
