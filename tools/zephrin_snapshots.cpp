@@ -1,5 +1,6 @@
 // zephrin_snapshots: renders each demonstration page into a snapshot image, for
-// scripts/snapshots. The pages themselves are built by zephrin_demopages.
+// scripts/snapshots. The pages themselves are built by zephrin_demopages. The
+// words are drawn as bars, so the snapshots suit the window in any language.
 //
 //   zephrin_snapshots PAGE_DIR OUT_DIR  render each page of PAGE_DIR to OUT_DIR/<snapshot>.png
 //   zephrin_snapshots --looks PAGE_DIR OUT_DIR [SUFFIX]
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTimer>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <cstdio>
@@ -26,6 +28,8 @@ constexpr int snapshotWidth = 281;
 constexpr int snapshotHeight = 185;
 // Long enough for every box's entrance effect, short of Force Emailer's 5 s.
 constexpr int settleMs = 2500;
+// Time for the page to be drawn again once its words are bars.
+constexpr int repaintMs = 300;
 
 void fail(const QString &message)
 {
@@ -39,9 +43,9 @@ void wait(int ms)
     loop.exec();
 }
 
-// The page at path as view shows it once its box has appeared; a null image
-// when the page does not load.
-QImage rendering(QWebEngineView &view, const QString &path)
+// The page at path as view shows it once its box has appeared, after script
+// (if any) has run in it; a null image when the page does not load.
+QImage rendering(QWebEngineView &view, const QString &path, const QString &script = {})
 {
     bool loaded = false;
     QEventLoop loop;
@@ -59,6 +63,10 @@ QImage rendering(QWebEngineView &view, const QString &path)
         return QImage();
     }
     wait(settleMs);
+    if (!script.isEmpty()) {
+        view.page()->runJavaScript(script);
+        wait(repaintMs);
+    }
     return view.grab().toImage();
 }
 
@@ -82,7 +90,8 @@ bool renderSnapshots(const QDir &pages, const QDir &out)
     for (AdType type : DemoPage::allTypes) {
         const AdTypeInfo &info = adTypeInfo(type);
         const QImage image
-            = rendering(view, pages.absoluteFilePath(QString::fromLatin1(info.demoPage)));
+            = rendering(view, pages.absoluteFilePath(QString::fromLatin1(info.demoPage)),
+                        DemoPage::wordlessScript);
         const QString name = QFileInfo(QString::fromLatin1(info.snapshot)).completeBaseName()
             + QStringLiteral(".png");
         if (!save(image.scaled(snapshotWidth, snapshotHeight, Qt::IgnoreAspectRatio,

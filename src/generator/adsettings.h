@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/adtype.h"
+#include "generator/analytics.h"
 #include "generator/boxtexts.h"
 #include "generator/displayrules.h"
 #include "generator/look.h"
@@ -21,6 +22,7 @@ struct AdSettings
     QString colour; // Text14, six hex digits without '#'
     DisplayRules rules; // the Display rules tab; none by default
     BoxTexts texts; // the words of the box; English by default
+    Analytics analytics = Analytics::None; // the site's analytics told of the box's events
     Look look = Look::Classic;
 
     bool operator==(const AdSettings &o) const
@@ -28,7 +30,7 @@ struct AdSettings
         return type == o.type && height == o.height && width == o.width
             && horizontal == o.horizontal && vertical == o.vertical && caption == o.caption
             && body == o.body && colour == o.colour && rules == o.rules && texts == o.texts
-            && look == o.look;
+            && analytics == o.analytics && look == o.look;
     }
     bool operator!=(const AdSettings &o) const { return !(*this == o); }
 };
