@@ -71,12 +71,14 @@
     return box.getAttribute('data-' + name) || english;
   }
 
-  // A button of the box's own, at least 24 px square for fingers too.
+  // A button of the box's own in the box's text colour and font, at least 24
+  // px square for fingers too.
   function boxButton(text, action) {
     var b = document.createElement('button');
     b.type = 'button';
     b.textContent = text;
-    b.style.cssText = 'min-width:24px;min-height:24px;margin:4px 4px 0 0;font:13px sans-serif;';
+    b.style.cssText = 'min-width:24px;min-height:24px;margin:4px 4px 0 0;padding:2px 8px;' +
+      'font:inherit;color:inherit;background:transparent;border:1px solid;border-radius:4px;cursor:pointer;';
     b.addEventListener('click', action);
     return b;
   }
