@@ -3,11 +3,14 @@
 // section, in from the left; it disappears 5 seconds later, or on Esc. The
 // countdown pauses while the pointer or the keyboard focus is inside it. The
 // script starts the box itself, from a listener beside the page's own load
-// handlers; a page element that only shares the id is never touched.
+// handlers; a page element that only shares the id is never touched. A box
+// with a sign-up form posts it into its own hidden frame, thanks the reader,
+// and is not shown again to a reader who signed up.
 (function () {
   'use strict';
-  var SHOWN_MS = 5000, MARGIN = 8;
+  var SHOWN_MS = 5000, THANKS_MS = 4000, MARGIN = 8, SIGNED_UP = 'signed-up';
   var box = null, left = 0, width = 0, focus = null, onKey = null, stopCountdown = null;
+  var form = null, closer = null;
 
   // zephrin: box helpers
 
@@ -65,6 +68,10 @@
     window.addEventListener('resize', fit);
     box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
+    if (form) {
+      form.addEventListener('submit', submitted);
+      closer.addEventListener('click', hide);
+    }
     box.style.visibility = 'visible';
     if (!matchMedia('(prefers-reduced-motion: reduce)').matches && box.animate) {
       var from = box.getBoundingClientRect().right + MARGIN;
@@ -74,6 +81,29 @@
     stopCountdown = countdown(box, SHOWN_MS, hide);
   }
 
+  // The sign-up form's frame is named after the box's storage key, which the
+  // display rules use too. Storage may be missing or refuse: then the box
+  // remembers nothing beyond this page view.
+  function signedUp() {
+    try { return localStorage.getItem(form.target) === SIGNED_UP; } catch (e) { return false; }
+  }
+
+  // A value in an off-screen field means a bot filled the form in: nothing
+  // is sent. Otherwise the post goes on into the hidden frame, and the box
+  // shows its thank-you instead of the form for a few seconds.
+  function submitted(e) {
+    var traps = form.querySelectorAll('[aria-hidden] input');
+    for (var i = 0; i < traps.length; i++) {
+      if (traps[i].value) return e.preventDefault();
+    }
+    try { localStorage.setItem(form.target, SIGNED_UP); } catch (err) {}
+    stopCountdown();
+    if (box.contains(document.activeElement)) document.activeElement.blur();
+    form.style.display = 'none';
+    box.querySelector('[role=status] span').style.display = '';
+    stopCountdown = countdown(box, THANKS_MS, hide);
+  }
+
   function hide() {
     stopCountdown();
     focus.giveBack();
@@ -81,6 +111,10 @@
     box.removeEventListener('focusin', focus.note);
     window.removeEventListener('keydown', onKey);
     box.style.visibility = 'hidden';
+    if (form) {
+      form.removeEventListener('submit', submitted);
+      closer.removeEventListener('click', hide);
+    }
   }
 
   // The one place the box starts: once the page is parsed, or when a box
@@ -92,6 +126,12 @@
     document.removeEventListener('DOMContentLoaded', start);
     window.removeEventListener('load', start);
     document.removeEventListener('zephrin-box', start);
+    form = box.querySelector('form[target]');
+    closer = box.querySelector('[data-close]');
+    if (form && signedUp()) {
+      box.style.visibility = 'hidden';
+      return;
+    }
     // Display rules on the page, if any, decide when the box shows: in sight
     // from the start, it is hidden until then, and shown late it comes in
     // where the reader has scrolled to.
