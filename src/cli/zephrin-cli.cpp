@@ -2,6 +2,7 @@
 // Dispatches to one command class per command.
 
 #include "cli/add.h"
+#include "cli/check.h"
 #include "cli/generate.h"
 #include "cli/preview.h"
 #include "cli/remove.h"
@@ -24,6 +25,7 @@ QString overallHelp()
         "  add [--dry-run|--check] [--recursive] PAGE|FOLDER...   add or replace the block\n"
         "  remove [--dry-run|--check] [--recursive] PAGE|FOLDER...   take the block off\n"
         "  preview -o FILE   write a page holding only the ad\n"
+        "  check [--format text|json]   what to change before publishing; exit 1 if any\n"
         "\n"
         "Page options (add, remove):\n"
         "  --check           write nothing; list the pages that would change, exit 1 if any\n"
@@ -31,7 +33,7 @@ QString overallHelp()
         "                    hidden names (--hidden takes them) or links out of the folder\n"
         "  --exclude GLOB  --include GLOB   narrow the walk (** for any folders)\n"
         "\n"
-        "Ad options (generate, add, preview):\n"
+        "Ad options (generate, add, preview, check):\n"
         "  --type TYPE       stickme-note (default), window-ad, jumpy-ad,\n"
         "                    force-emailer, timer-ad, or 1-5\n"
         "  --height N  --width N  --left N  --top N   size and position in pixels\n"
@@ -45,15 +47,15 @@ QString overallHelp()
         "  --save-settings FILE   save the design in use as JSON\n"
         "Unset options take the window's Generate defaults for the type.\n"
         "\n"
-        "Display rules (generate, add, preview; none by default):\n"
+        "Display rules (generate, add, preview, check; none by default):\n"
         "  --start now|delay:N|scroll:P|exit   when the box starts (exit: the pointer\n"
         "                    leaves through the top; never on touch screens)\n"
         "  --show-again always|visit|days:N   how often a reader sees it\n"
         "  --from YYYY-MM-DD  --until YYYY-MM-DD   the days it shows (reader's date)\n"
         "  --screens all|wide|narrow   wide: viewport 768 px wide or more\n"
         "\n"
-        "Exit status: 0 done, 1 some page refused (or would change, with --check),\n"
-        "2 bad arguments (nothing written).\n"
+        "Exit status: 0 done, 1 some page refused (or would change, with --check;\n"
+        "or check found something), 2 bad arguments (nothing written).\n"
         "\"zephrin-cli COMMAND --help\" lists a command's options; see also zephrin-cli(1).\n");
 }
 
@@ -70,7 +72,8 @@ int main(int argc, char **argv)
     const Add add;
     const Remove remove;
     const Preview preview;
-    const Command *const commands[] = {&generate, &add, &remove, &preview};
+    const Check check;
+    const Command *const commands[] = {&generate, &add, &remove, &preview, &check};
 
     Console console;
     const QStringList arguments = app.arguments().mid(1);
@@ -93,6 +96,7 @@ int main(int argc, char **argv)
             : QCoreApplication::translate("zephrin-cli", "zephrin-cli: \"%1\" is not a command")
                   .arg(first));
     console.error(QCoreApplication::translate(
-        "zephrin-cli", "Commands: generate, add, remove, preview. Try \"zephrin-cli --help\"."));
+        "zephrin-cli",
+        "Commands: generate, add, remove, preview, check. Try \"zephrin-cli --help\"."));
     return ExitBadArguments;
 }
