@@ -14,6 +14,8 @@
 
   // zephrin: box helpers
 
+  var record = boxRecord('force-emailer');
+
   function findBox() {
     return document.querySelector('#msg[data-zephrin]');
   }
@@ -40,17 +42,15 @@
     window.addEventListener('resize', fit);
     box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
-    if (form) {
-      form.addEventListener('submit', submitted);
-      closer.addEventListener('click', hide);
-    }
+    if (closer) closer.addEventListener('click', closeClicked);
     box.style.visibility = 'visible';
     if (!matchMedia('(prefers-reduced-motion: reduce)').matches && box.animate) {
       var from = box.getBoundingClientRect().right + MARGIN;
       box.animate([{ transform: 'translateX(' + -from + 'px)' }, { transform: 'none' }],
                    { duration: 1000, easing: 'ease-out' });
     }
-    stopCountdown = countdown(box, SHOWN_MS, hide);
+    stopCountdown = countdown(box, SHOWN_MS, function () { hide('countdown'); });
+    announce(record, box, 'show');
   }
 
   // The sign-up form's frame is named after the box's storage key, which the
@@ -60,33 +60,39 @@
     try { return localStorage.getItem(form.target) === SIGNED_UP; } catch (e) { return false; }
   }
 
-  // A value in an off-screen field means a bot filled the form in: nothing
-  // is sent. Otherwise the post goes on into the hidden frame, and the box
-  // shows its thank-you instead of the form for a few seconds.
+  // A value in a sign-up form's off-screen field means a bot filled it in:
+  // nothing is sent or told. Otherwise the post goes on, a sign-up form's
+  // into the hidden frame, and the box shows its thank-you instead of the
+  // form for a few seconds.
   function submitted(e) {
-    var traps = form.querySelectorAll('[aria-hidden] input');
+    var traps = form ? form.querySelectorAll('[aria-hidden] input') : [];
     for (var i = 0; i < traps.length; i++) {
       if (traps[i].value) return e.preventDefault();
     }
+    announce(record, box, 'submit');
+    if (!form) return;
     try { localStorage.setItem(form.target, SIGNED_UP); } catch (err) {}
     stopCountdown();
     if (box.contains(document.activeElement)) document.activeElement.blur();
     form.style.display = 'none';
     box.querySelector('[role=status] span').style.display = '';
-    stopCountdown = countdown(box, THANKS_MS, hide);
+    stopCountdown = countdown(box, THANKS_MS, function () { hide('countdown'); });
   }
 
-  function hide() {
+  function closeClicked() {
+    hide('button');
+  }
+
+  // how: 'countdown', 'esc' or 'button', for the close event.
+  function hide(how) {
     stopCountdown();
     focus.giveBack();
     window.removeEventListener('resize', fit);
     box.removeEventListener('focusin', focus.note);
     window.removeEventListener('keydown', onKey);
     box.style.visibility = 'hidden';
-    if (form) {
-      form.removeEventListener('submit', submitted);
-      closer.removeEventListener('click', hide);
-    }
+    if (closer) closer.removeEventListener('click', closeClicked);
+    announce(record, box, 'close', how);
   }
 
   // The one place the box starts: once the page is parsed, or when a box
@@ -94,7 +100,8 @@
   function start() {
     if (box || !(box = findBox())) return;
     focus = focusReturn(box);
-    onKey = escCloses(box, hide);
+    onKey = escCloses(box, function () { hide('esc'); });
+    box.addEventListener('submit', submitted);
     document.removeEventListener('DOMContentLoaded', start);
     window.removeEventListener('load', start);
     document.removeEventListener('zephrin-box', start);
@@ -104,12 +111,12 @@
       box.style.visibility = 'hidden';
       return;
     }
-    // Display rules on the page, if any, decide when the box shows: in sight
-    // from the start, it is hidden until then, and shown late it comes in
-    // where the reader has scrolled to.
-    if (!window.zephrinRules) return show();
+    // Display rules, if the box has any, decide when it shows: in sight from
+    // the start, it is hidden until then, and shown late it comes in where
+    // the reader has scrolled to.
+    if (!record.hold) return show();
     box.style.visibility = 'hidden';
-    window.zephrinRules.hold(function () {
+    record.hold(function () {
       show();
       box.style.top = box.offsetTop + pageYOffset + 'px';
     });
@@ -118,6 +125,6 @@
   document.addEventListener('zephrin-box', start);
   window.addEventListener('load', start);
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
-  else start();
+  else setTimeout(start); // after the scripts that follow this one
 })();
 </script>

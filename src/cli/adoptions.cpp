@@ -195,7 +195,7 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
         return fail(scripts.error);
     AdSettings asTyped = result.settings;
     asTyped.body = withCrLfLineBreaks(asTyped.body);
-    result.code = generateCode(asTyped, scripts.support, scripts.rules);
+    result.code = generateCode(asTyped, scripts);
     return result;
 }
 

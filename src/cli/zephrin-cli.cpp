@@ -8,6 +8,7 @@
 #include "cli/remove.h"
 #include "generator/supportfolder.h"
 #include "generator/userlanguage.h"
+#include "pages/sitewalk.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +16,7 @@ namespace {
 
 QString overallHelp()
 {
-    return QCoreApplication::translate(
+    const QString help = QCoreApplication::translate(
         "zephrin-cli",
         "Usage: zephrin-cli COMMAND [OPTIONS] [PAGE|FOLDER...]\n"
         "Makes Zephrin's ad code and adds it to web pages, as the window does.\n"
@@ -29,7 +30,7 @@ QString overallHelp()
         "\n"
         "Page options (add, remove):\n"
         "  --check           write nothing; list the pages that would change, exit 1 if any\n"
-        "  -r, --recursive   the *.htm, *.html, *.asp, *.php pages in folders, without\n"
+        "  -r, --recursive   the %1 pages in folders, without\n"
         "                    hidden names (--hidden takes them) or links out of the folder\n"
         "  --exclude GLOB  --include GLOB   narrow the walk (** for any folders)\n"
         "\n"
@@ -57,6 +58,7 @@ QString overallHelp()
         "Exit status: 0 done, 1 some page refused (or would change, with --check;\n"
         "or check found something), 2 bad arguments (nothing written).\n"
         "\"zephrin-cli COMMAND --help\" lists a command's options; see also zephrin-cli(1).\n");
+    return help.arg(SiteWalk::pageNamePatterns().join(QStringLiteral(", ")));
 }
 
 } // namespace
