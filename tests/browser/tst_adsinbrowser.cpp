@@ -1313,6 +1313,9 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving()
     const QUrl site(QStringLiteral("https://www.tolvane.example/news.html"));
     useFreshProfile();
     recordViolations();
+    runAtDocumentStart(
+        QStringLiteral("window.zSubmits = 0; document.addEventListener('zephrin:submit', function "
+                       "() { zSubmits++; });"));
     QVERIFY(loadUrl(site));
     QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     eval(QStringLiteral("window.zStays = true"));
@@ -1352,6 +1355,7 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving()
     if (close.isEmpty())
         QVERIFY2(clock.elapsed() > 2000, "thanks gone too soon to be read");
     QCOMPARE(m_service.posts.size(), received.isEmpty() ? 0 : 1);
+    QCOMPARE(eval(QStringLiteral("zSubmits")).toInt(), received.isEmpty() ? 0 : 1);
     QCOMPARE(eval(violations).toString(), QString());
     QCOMPARE(m_page->errors, QStringList());
 
