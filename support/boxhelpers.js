@@ -86,12 +86,16 @@
   // Calls done('countdown') after ms of time with the pointer outside box;
   // returns the function that stops the count. The reader stops it for good
   // with the "Keep open" button put at the end of into (box by default), or by
-  // taking the keyboard into the box; the "Close" button beside it calls
-  // done('button'). The time left is said to screen readers once, politely, a
-  // second in.
+  // taking the keyboard into the box; the "Close" button beside it, unless the
+  // box has a close button of its own, calls done('button'). The time left is
+  // said to screen readers once, politely, a second in. A new count replaces
+  // the buttons of the one before.
   function countdown(box, ms, done, into) {
     var pointer = false, last = Date.now(), timer = null, saying = null;
-    var bar = document.createElement('div');
+    var bar = box.querySelector('[data-countdown]');
+    if (bar) bar.parentNode.removeChild(bar);
+    bar = document.createElement('div');
+    bar.setAttribute('data-countdown', '');
     var keep = boxButton(boxText(box, 'keep-open', 'Keep open'), keepOpen);
     var live = document.createElement('span');
     function enter() { pointer = true; }
@@ -112,7 +116,9 @@
     live.setAttribute('aria-live', 'polite');
     live.style.cssText = 'position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);';
     bar.appendChild(keep);
-    bar.appendChild(boxButton(boxText(box, 'close', 'Close'), function () { done('button'); }));
+    if (!box.querySelector('[data-close]')) {
+      bar.appendChild(boxButton(boxText(box, 'close', 'Close'), function () { done('button'); }));
+    }
     bar.appendChild(live);
     (into || box).appendChild(bar);
     box.addEventListener('pointerenter', enter);

@@ -23,6 +23,9 @@ enum class BoxText {
     Maximise,
     Restore,
     Close, // ... and close button, Force Emailer's and Timer AD's too
+    Thanks, // Force Emailer's sign-up form: the thank-you once it is sent,
+    AddressHint, // the address field's visible hint
+    AddressName, // and its accessible name
     KeepOpen, // the button that stops Force Emailer's and Timer AD's countdown
     ClosesIn, // the time left, said once to screen readers; %1 the seconds
 };
