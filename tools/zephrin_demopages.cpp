@@ -27,12 +27,13 @@ bool writePage(AdType type, const QDir &scripts, const QDir &out)
     const AdTypeInfo &info = adTypeInfo(type);
     AdSettings settings;
     settings.type = type;
-    const SupportScripts script = readSupportScripts(scripts.path(), settings);
+    const PreparedGeneration script = prepareGeneration(scripts.path(), settings);
     if (!script.ok())
-        return fail(script.error);
+        return fail(script.error());
     QSaveFile page(out.filePath(QString::fromLatin1(info.demoPage)));
     if (!page.open(QIODevice::WriteOnly)
-        || page.write(DemoPage::pageText(type, script.support).toUtf8()) < 0 || !page.commit())
+        || page.write(DemoPage::pageText(type, script.scripts.support).toUtf8()) < 0
+        || !page.commit())
         return fail(page.fileName() + QStringLiteral(": ") + page.errorString());
     return true;
 }

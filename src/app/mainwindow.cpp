@@ -386,17 +386,12 @@ void MainWindow::generateHead()
 
 std::optional<SupportScripts> MainWindow::readSupportScripts(const AdSettings &settings)
 {
-    QString error = rulesConflict(settings.rules);
-    SupportScripts scripts;
-    if (error.isEmpty()) {
-        scripts = ::readSupportScripts(m_host.applicationFolder(), settings);
-        error = scripts.error;
-    }
-    if (!error.isEmpty()) {
-        m_host.showMessage(this, error);
+    const PreparedGeneration prepared = prepareGeneration(m_host.applicationFolder(), settings);
+    if (!prepared.ok()) {
+        m_host.showMessage(this, prepared.error());
         return std::nullopt;
     }
-    return scripts;
+    return prepared.scripts;
 }
 
 std::optional<GeneratedCode> MainWindow::generateBothSections()
@@ -516,16 +511,17 @@ bool MainWindow::saveDesignAs()
 bool MainWindow::saveDesignTo(const QString &path)
 {
     const AdSettings design = fieldSettings();
-    if (const DesignField *lost = fieldNotKeptInFile(design)) {
+    if (const Setting *lost = fieldNotKeptInFile(design)) {
         const QLabel *const labels[] = {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->Label4};
-        const auto index = static_cast<std::size_t>(lost - designFields.data());
+        const auto index
+            = static_cast<std::size_t>(lost - &designSetting(SettingGroup::Top, "height"));
         const QString name
             = index < std::size(labels) ? labels[index]->text() : QLatin1String(lost->key);
         m_host.showMessage(this,
                            tr("%1 \"%2\" is not a whole number of pixels, so a design file "
                               "cannot keep it. Type a number, or press Generate for the "
                               "type's defaults. Nothing was saved.")
-                               .arg(name, design.*lost->settings));
+                               .arg(name, lost->value.write(design)));
         return false;
     }
     const QString target = path.isEmpty()

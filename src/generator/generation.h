@@ -74,3 +74,19 @@ struct SupportScripts
 // helpers beside it in place of their marker, and, when settings carry display
 // rules, the rules script beside it.
 SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings &settings);
+
+struct Setting;
+
+// What generating some settings needs besides them, or why it cannot go ahead.
+struct PreparedGeneration
+{
+    SupportScripts scripts; // its error says why generation cannot go ahead
+    const Setting *setting = nullptr; // the setting at fault when the settings conflict
+    bool ok() const { return scripts.ok(); }
+    QString error() const { return scripts.error; }
+};
+
+// The one way into generation: checks settings as a whole (display rules
+// that could never start the box, naming the setting at fault), then reads
+// their scripts from supportFolder as readSupportScripts does.
+PreparedGeneration prepareGeneration(const QString &supportFolder, const AdSettings &settings);
