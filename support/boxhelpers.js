@@ -1,5 +1,6 @@
   // The helpers every box script shares. Each popupN.js carries its own copy:
-  // its marker line stands for this text, put in its place when it is read.
+  // its marker line stands for this text, put in its place when the program is
+  // built, so every installed script is complete as it stands.
 
   // Of the Zephrin boxes on show, the one painted over the others.
   function topmostBox() {
@@ -49,4 +50,34 @@
         else document.activeElement.blur();
       }
     };
+  }
+
+  // The value the style element's rule for #id[data-zephrin] gives property,
+  // as written there; '' when it gives none.
+  function ruleValue(id, property) {
+    var re = new RegExp('#' + id + '\\[data-zephrin\\]\\s*\\{(?:[^}]*[;\\s])?' + property +
+                        '\\s*:\\s*([^;}]*)', 'i');
+    var styles = document.getElementsByTagName('style');
+    for (var i = styles.length - 1; i >= 0; i--) {
+      var m = re.exec(styles[i].textContent);
+      if (m) return m[1].trim();
+    }
+    return '';
+  }
+
+  // Calls done after ms of time with neither the pointer nor the focus inside
+  // el; returns the function that stops the count.
+  function countdown(el, ms, done) {
+    var pointer = false, focus = false, last = Date.now();
+    el.addEventListener('pointerenter', function () { pointer = true; });
+    el.addEventListener('pointerleave', function () { pointer = false; });
+    el.addEventListener('focusin', function () { focus = true; });
+    el.addEventListener('focusout', function (e) { focus = el.contains(e.relatedTarget); });
+    var timer = setInterval(function () {
+      var now = Date.now();
+      if (!pointer && !focus) ms -= now - last;
+      last = now;
+      if (ms <= 0) done();
+    }, 100);
+    return function () { clearInterval(timer); };
   }

@@ -14,22 +14,11 @@
     return document.querySelector('#fadeinbox[data-zephrin]');
   }
 
-  // The style element writes the colour as bare hex digits, which only pages
-  // without a doctype accept; other pages get the same colour this way.
-  function ruleValue(id, property) {
-    var re = new RegExp('#' + id + '\\[data-zephrin\\]\\s*\\{(?:[^}]*[;\\s])?' + property +
-                        '\\s*:\\s*([^;}]*)', 'i');
-    var styles = document.getElementsByTagName('style');
-    for (var i = styles.length - 1; i >= 0; i--) {
-      var m = re.exec(styles[i].textContent);
-      if (m) return m[1].trim();
-    }
-    return '';
-  }
-
   function show() {
     box.setAttribute('role', 'dialog');
     if (!box.hasAttribute('aria-label')) box.setAttribute('aria-label', 'Note');
+    // The style element writes the colour as bare hex digits, which only pages
+    // without a doctype accept; other pages get the same colour this way.
     var colour = ruleValue('fadeinbox', 'background-color');
     var s = box.style;
     if (/^[0-9a-f]{6}$/i.test(colour)) s.backgroundColor = '#' + colour;

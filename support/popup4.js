@@ -15,34 +15,6 @@
     return document.querySelector('#msg[data-zephrin]');
   }
 
-  function ruleValue(id, property) {
-    var re = new RegExp('#' + id + '\\[data-zephrin\\]\\s*\\{(?:[^}]*[;\\s])?' + property +
-                        '\\s*:\\s*([^;}]*)', 'i');
-    var styles = document.getElementsByTagName('style');
-    for (var i = styles.length - 1; i >= 0; i--) {
-      var m = re.exec(styles[i].textContent);
-      if (m) return m[1].trim();
-    }
-    return '';
-  }
-
-  // Calls done after ms of time with neither the pointer nor the focus inside
-  // el; returns the function that stops the count.
-  function countdown(el, ms, done) {
-    var pointer = false, focus = false, last = Date.now();
-    el.addEventListener('pointerenter', function () { pointer = true; });
-    el.addEventListener('pointerleave', function () { pointer = false; });
-    el.addEventListener('focusin', function () { focus = true; });
-    el.addEventListener('focusout', function (e) { focus = el.contains(e.relatedTarget); });
-    var timer = setInterval(function () {
-      var now = Date.now();
-      if (!pointer && !focus) ms -= now - last;
-      last = now;
-      if (ms <= 0) done();
-    }, 100);
-    return function () { clearInterval(timer); };
-  }
-
   // Keep the box inside the window's width, e.g. on a phone.
   function fit() {
     var room = document.documentElement.clientWidth - 2 * MARGIN;

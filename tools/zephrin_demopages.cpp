@@ -3,7 +3,7 @@
 //
 //   zephrin_demopages SCRIPT_DIR OUT_DIR
 //
-// Reads popup1.js ... popup5.js (with the box helpers) from SCRIPT_DIR and writes each page into
+// Reads popup1.js ... popup5.js, as installed, from SCRIPT_DIR and writes each page into
 // OUT_DIR. Links the core alone, so the build needs no browser engine for it.
 // A page is replaced only once it is written whole.
 

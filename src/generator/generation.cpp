@@ -83,28 +83,12 @@ QString supportScriptPath(const QString &supportFolder, AdType type)
     return supportFolder + QLatin1Char('/') + QLatin1String(adTypeInfo(type).supportScript);
 }
 
-QByteArray withBoxHelpers(const QByteArray &script, const QByteArray &helpers)
-{
-    const qsizetype at = script.indexOf(boxHelpersMarker);
-    if (at < 0)
-        return script;
-    const qsizetype lineStart = script.lastIndexOf('\n', at) + 1;
-    const qsizetype lineBreak = script.indexOf('\n', at);
-    const qsizetype lineEnd = lineBreak < 0 ? script.size() : lineBreak + 1;
-    return script.left(lineStart) + helpers + script.mid(lineEnd);
-}
-
 SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings &settings)
 {
     SupportScripts scripts;
     ReadResult file = readWholeFile(supportScriptPath(supportFolder, settings.type));
     scripts.support = std::move(file.contents);
     scripts.error = file.error;
-    if (scripts.ok() && scripts.support.contains(boxHelpersMarker)) {
-        file = readWholeFile(supportFolder + QLatin1Char('/') + QLatin1String(boxHelpersName));
-        scripts.support = withBoxHelpers(scripts.support, file.contents);
-        scripts.error = file.error;
-    }
     if (scripts.ok() && !settings.rules.isEmpty()) {
         file = readWholeFile(supportFolder + QLatin1Char('/') + QLatin1String(rulesScriptName));
         scripts.rules = std::move(file.contents);

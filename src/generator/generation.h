@@ -52,27 +52,18 @@ QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code);
 // The path of type's support script in supportFolder; empty for AdType::None.
 QString supportScriptPath(const QString &supportFolder, AdType type);
 
-// The helpers every support script shares, kept once in the support folder:
-// the line of a support script that holds boxHelpersMarker stands for them.
-inline constexpr char boxHelpersName[] = "boxhelpers.js";
-inline constexpr char boxHelpersMarker[] = "// zephrin: box helpers";
-
-// script with its first line holding boxHelpersMarker replaced by helpers
-// (which end in a line break); script itself when no line holds it.
-QByteArray withBoxHelpers(const QByteArray &script, const QByteArray &helpers);
-
 // The scripts the head section of some settings is made from.
 struct SupportScripts
 {
-    QByteArray support; // the type's popupN.js, the box helpers in place of their marker
+    QByteArray support; // the type's popupN.js, as installed
     QByteArray rules; // rules.js; empty when the settings carry no display rules
     QString error; // names the file that could not be read; empty on success
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads settings.type's support script from supportFolder, with the box
-// helpers beside it in place of their marker, and, when settings carry display
-// rules, the rules script beside it.
+// Reads settings.type's support script from supportFolder, complete as the
+// build installed it, and, when settings carry display rules, the rules script
+// beside it.
 SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings &settings);
 
 struct Setting;

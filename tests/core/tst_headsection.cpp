@@ -1,7 +1,10 @@
 #include "core/testsettings.h"
+#include "generator/boxhelpers.h"
 #include "generator/generation.h"
 #include "generator/headsection.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -22,6 +25,8 @@ class TestHeadSection : public QObject
 private Q_SLOTS:
     void scriptLines_splitsAtLineEnds_data();
     void scriptLines_splitsAtLineEnds();
+    void boxHelpers_takeTheMarkersLine_data();
+    void boxHelpers_takeTheMarkersLine();
     void headSection_linesThenStyle_data();
     void headSection_linesThenStyle();
     void styleElement_matchesTemplate_data();
@@ -56,6 +61,46 @@ void TestHeadSection::scriptLines_splitsAtLineEnds()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, lines);
     QCOMPARE(scriptLines(file), lines);
+}
+
+void TestHeadSection::boxHelpers_takeTheMarkersLine_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QByteArray>("helpers"); // null: the file is missing
+    QTest::addColumn<QByteArray>("expected"); // null: refused
+    QTest::addColumn<QString>("named"); // the file a refusal names
+
+    QTest::newRow("marker on a last line without line end")
+        << QByteArray("a\n  // zephrin: box helpers") << QByteArray("h1\nh2\n")
+        << QByteArray("a\nh1\nh2") << QString();
+    QTest::newRow("CR LF script") << QByteArray("a\r\n  // zephrin: box helpers\r\nb\r\n")
+                                  << QByteArray("h1\nh2\n") << QByteArray("a\r\nh1\r\nh2\r\nb\r\n")
+                                  << QString();
+    QTest::newRow("missing marker") << QByteArray("a\n// zephrin: helpers\n") << QByteArray("h\n")
+                                    << QByteArray() << "popup1.js";
+    QTest::newRow("missing helper file") << QByteArray("// zephrin: box helpers\n") << QByteArray()
+                                         << QByteArray() << "boxhelpers.js";
+}
+
+void TestHeadSection::boxHelpers_takeTheMarkersLine()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QByteArray, helpers);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, named);
+    QTemporaryDir dir;
+    const auto write = [&dir](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        return bytes.isNull()
+            || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    };
+    QVERIFY(write("popup1.js", script) && write("boxhelpers.js", helpers));
+
+    const ReadResult result = scriptWithBoxHelpers(dir.filePath(QStringLiteral("popup1.js")),
+                                                   dir.filePath(QStringLiteral("boxhelpers.js")));
+    QCOMPARE(result.contents, expected);
+    QVERIFY2(named.isEmpty() ? result.ok() : result.error.contains(dir.filePath(named)),
+             qPrintable(result.error));
 }
 
 void TestHeadSection::headSection_linesThenStyle_data()

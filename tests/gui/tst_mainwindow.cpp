@@ -716,14 +716,13 @@ void TestMainWindow::body_isEncodedAndCopied()
 
 void TestMainWindow::head_isReplacedNotAppended()
 {
-    // The box helpers take the place of their marker's whole line.
+    // The installed script's lines are copied as they stand.
     writeAll(m_folder->filePath(QStringLiteral("popup1.js")),
              "line 1\n  // zephrin: box helpers\nline 2");
-    writeAll(m_folder->filePath(QStringLiteral("boxhelpers.js")), "  helper\n");
     click("Command6");
     click("Command2");
-    const QString expected
-        = QStringLiteral("line 1\r\n  helper\r\nline 2\r\n") + styleElement(m_form->settings());
+    const QString expected = QStringLiteral("line 1\r\n  // zephrin: box helpers\r\nline 2\r\n")
+        + styleElement(m_form->settings());
     QCOMPARE(m_host->clipboard, expected);
     QCOMPARE(shown("Text7"), asShown(expected));
     m_host->clipboard.clear();
@@ -738,8 +737,6 @@ void TestMainWindow::head_withoutScriptCopiesNothing_data()
     QTest::addColumn<QByteArray>("script"); // null: the file is missing
     QTest::addColumn<QString>("missing"); // the file the message names, if any
     QTest::newRow("missing script: reported") << 1 << QByteArray() << QStringLiteral("popup1.js");
-    QTest::newRow("missing box helpers: reported")
-        << 4 << QByteArray("// zephrin: box helpers\n") << QStringLiteral("boxhelpers.js");
     QTest::newRow("empty Window AD script: silent") << 2 << QByteArray("") << QString();
 }
 
@@ -753,8 +750,6 @@ void TestMainWindow::head_withoutScriptCopiesNothing()
         QVERIFY(QFile::remove(path));
     else
         writeAll(path, script);
-    if (!missing.isEmpty() && !script.isNull())
-        QVERIFY(QFile::remove(m_folder->filePath(missing)));
     select(option);
     click("Command2");
     QVERIFY(shown("Text7").isEmpty());

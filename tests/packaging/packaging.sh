@@ -97,7 +97,7 @@ package)
     cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
     deb=$(ls "$work"/zephrin_*.deb)
     dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' > "$work/files"
-    expected=(/usr/bin/zephrin /usr/share/zephrin/popup1.js /usr/share/zephrin/boxhelpers.js
+    expected=(/usr/bin/zephrin /usr/share/zephrin/popup1.js
         /usr/share/zephrin/sticky.html
         /usr/share/zephrin/sticky.gif /usr/share/applications/$id.desktop
         /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/$id.svg
@@ -124,6 +124,10 @@ installed)
     rc=0
     QT_QPA_PLATFORM=offscreen timeout 3 "$work/prefix/bin/zephrin" >/dev/null 2>&1 || rc=$?
     [ $rc -eq 124 ] || fail "the installed program ended with $rc when started offscreen"
+    # The box scripts are installed complete, the shared helpers in place of their marker.
+    if grep -l "zephrin: box helpers" "$work/prefix/share/zephrin/"*.js; then
+        fail "these installed scripts still hold the box helpers' marker"
+    fi
     # The installed translations are found: zephrin-cli speaks German when asked.
     said=$(LANGUAGE=de "$work/prefix/bin/zephrin-cli" insert 2>&1 || true)
     grep -qF "ist kein Befehl" <<<"$said" \
