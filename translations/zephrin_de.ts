@@ -122,6 +122,21 @@
     </message>
 </context>
 <context>
+    <name>Check</name>
+    <message>
+        <source>Check the design before publishing: contrast, control sizes, storage on the reader&apos;s device, the share of a phone screen it covers, a mailto: form, and what the code adds to a page. Exit 0 when nothing is found, 1 when something is.</source>
+        <translation>Den Entwurf vor dem Veröffentlichen prüfen: Kontrast, Größe der Bedienelemente, Speichern auf dem Gerät des Lesers, der bedeckte Anteil eines Handybildschirms, ein mailto:-Formular und was der Code einer Seite hinzufügt. Ende mit 0, wenn nichts gefunden wird, mit 1, wenn etwas gefunden wird.</translation>
+    </message>
+    <message>
+        <source>text (the default) or json.</source>
+        <translation>text (Vorgabe) oder json.</translation>
+    </message>
+    <message>
+        <source>--format: &quot;%1&quot; is not text or json</source>
+        <translation>--format: „%1“ ist weder text noch json</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
@@ -130,6 +145,89 @@
     <message>
         <source>Try &quot;zephrin-cli %1 --help&quot;.</source>
         <translation>Siehe „zephrin-cli %1 --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignCheck</name>
+    <message>
+        <source>Black text</source>
+        <translation>Schwarzer Text</translation>
+    </message>
+    <message>
+        <source>White text</source>
+        <translation>Weißer Text</translation>
+    </message>
+    <message>
+        <source>Green text</source>
+        <translation>Grüner Text</translation>
+    </message>
+    <message>
+        <source>Links (#0000EE)</source>
+        <translation>Links (#0000EE)</translation>
+    </message>
+    <message>
+        <source>Choose a lighter colour.</source>
+        <translation>Eine hellere Farbe wählen.</translation>
+    </message>
+    <message>
+        <source>Choose a darker colour.</source>
+        <translation>Eine dunklere Farbe wählen.</translation>
+    </message>
+    <message>
+        <source>Choose FFFFFF, which gives Jumpy AD green text; on any other colour its text is white, which no colour suits together with its links.</source>
+        <translation>FFFFFF wählen, das der Jumpy AD grünen Text gibt; auf jeder anderen Farbe ist ihr Text weiß, und keine Farbe passt zugleich zu ihren Links.</translation>
+    </message>
+    <message>
+        <source>%1 on the box colour %2: contrast %3, under 4.5:1.</source>
+        <translation>%1 auf der Boxfarbe %2: Kontrast %3, unter 4,5:1.</translation>
+    </message>
+    <message>
+        <source>the &quot;%1&quot; link (%2 px high)</source>
+        <translation>der Link „%1“ (%2 px hoch)</translation>
+    </message>
+    <message>
+        <source>the &quot;%1&quot; button (%2 px high)</source>
+        <translation>die Schaltfläche „%1“ (%2 px hoch)</translation>
+    </message>
+    <message>
+        <source>the credit link (%1 px high)</source>
+        <translation>der Link auf Zephrin (%1 px hoch)</translation>
+    </message>
+    <message>
+        <source>Controls under 24 × 24 px: %1.</source>
+        <translation>Bedienelemente unter 24 × 24 px: %1.</translation>
+    </message>
+    <message>
+        <source>Give the box&apos;s controls room in the page&apos;s style sheet: [data-zephrin] a, [data-zephrin] input {display: inline-block; min-height: 24px}. Window AD&apos;s buttons are 24 px square.</source>
+        <translation>Den Bedienelementen der Box im Stylesheet der Seite Platz geben: [data-zephrin] a, [data-zephrin] input {display: inline-block; min-height: 24px}. Die Schaltflächen der Window AD sind 24 px groß.</translation>
+    </message>
+    <message>
+        <source>The box writes to the reader&apos;s %1 when it shows, which needs the reader&apos;s consent.</source>
+        <translation>Die Box schreibt beim Erscheinen in den %1 des Lesers; dafür braucht es seine Einwilligung.</translation>
+    </message>
+    <message>
+        <source>Show it again always, or store only what the reader asks for.</source>
+        <translation>Sie immer wieder zeigen oder nur speichern, was der Leser wünscht.</translation>
+    </message>
+    <message>
+        <source>On a %1 × %2 phone screen the box covers %3 %, more than %4 %.</source>
+        <translation>Auf einem Handybildschirm von %1 × %2 bedeckt die Box %3 %, mehr als %4 %.</translation>
+    </message>
+    <message>
+        <source>Make the box lower (or narrower).</source>
+        <translation>Die Box niedriger (oder schmaler) machen.</translation>
+    </message>
+    <message>
+        <source>The sign-up form is sent by mail, which works only for readers with a mail program set up.</source>
+        <translation>Das Anmeldeformular wird per E-Mail gesendet; das geht nur bei Lesern mit eingerichtetem E-Mail-Programm.</translation>
+    </message>
+    <message>
+        <source>Give the https: address of a mailing service&apos;s sign-up form.</source>
+        <translation>Die https:-Adresse des Anmeldeformulars eines Newsletter-Dienstes angeben.</translation>
+    </message>
+    <message>
+        <source>The code adds %1 bytes to a page, %2 gzip-compressed.</source>
+        <translation>Der Code fügt einer Seite %1 Bytes hinzu, gzip-komprimiert %2.</translation>
     </message>
 </context>
 <context>
@@ -683,6 +781,14 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <source>Language of the box</source>
         <translation>Sprache der Box</translation>
     </message>
+    <message>
+        <source>Check: OK</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>Check: %1</source>
+        <translation>Prüfung: %1</translation>
+    </message>
 </context>
 <context>
     <name>PageFile</name>
@@ -1091,8 +1197,8 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <translation>zephrin-cli: „%1“ ist kein Befehl</translation>
     </message>
     <message>
-        <source>Commands: generate, add, remove, preview. Try &quot;zephrin-cli --help&quot;.</source>
-        <translation>Befehle: generate, add, remove, preview. Siehe „zephrin-cli --help“.</translation>
+        <source>Commands: generate, add, remove, preview, check. Try &quot;zephrin-cli --help&quot;.</source>
+        <translation>Befehle: generate, add, remove, preview, check. Siehe „zephrin-cli --help“.</translation>
     </message>
     <message>
         <source>Usage: zephrin-cli COMMAND [OPTIONS] [PAGE|FOLDER...]
@@ -1103,6 +1209,7 @@ Commands:
   add [--dry-run|--check] [--recursive] PAGE|FOLDER...   add or replace the block
   remove [--dry-run|--check] [--recursive] PAGE|FOLDER...   take the block off
   preview -o FILE   write a page holding only the ad
+  check [--format text|json]   what to change before publishing; exit 1 if any
 
 Page options (add, remove):
   --check           write nothing; list the pages that would change, exit 1 if any
@@ -1110,7 +1217,7 @@ Page options (add, remove):
                     hidden names (--hidden takes them) or links out of the folder
   --exclude GLOB  --include GLOB   narrow the walk (** for any folders)
 
-Ad options (generate, add, preview):
+Ad options (generate, add, preview, check):
 </source>
         <translation>Aufruf: zephrin-cli BEFEHL [OPTIONEN] [SEITE|ORDNER...]
 Erzeugt den Anzeigencode von Zephrin und fügt ihn in Webseiten ein, wie das Fenster.
@@ -1120,6 +1227,7 @@ Befehle:
   add [--dry-run|--check] [--recursive] SEITE|ORDNER...   den Block einfügen oder ersetzen
   remove [--dry-run|--check] [--recursive] SEITE|ORDNER...   den Block entfernen
   preview -o DATEI   eine Seite schreiben, die nur die Anzeige enthält
+  check [--format text|json]   was vor dem Veröffentlichen zu ändern ist; Ende mit 1, wenn etwas
 
 Seitenoptionen (add, remove):
   --check           nichts schreiben; Seiten auflisten, die sich ändern würden, dann Ende mit 1
@@ -1127,28 +1235,28 @@ Seitenoptionen (add, remove):
                     Namen (--hidden nimmt sie) und ohne Links aus dem Ordner hinaus
   --exclude GLOB  --include GLOB   den Durchgang eingrenzen (** für beliebige Ordner)
 
-Anzeigenoptionen (generate, add, preview):
+Anzeigenoptionen (generate, add, preview, check):
 </translation>
     </message>
     <message>
         <source>Unset options take the window&apos;s Generate defaults for the type.
 
-Display rules (generate, add, preview; none by default):
+Display rules (generate, add, preview, check; none by default):
 </source>
         <translation>Nicht gesetzte Optionen nehmen die Vorgaben von „Generieren“ im Fenster für die Art.
 
-Anzeigeregeln (generate, add, preview; vorgegeben keine):
+Anzeigeregeln (generate, add, preview, check; vorgegeben keine):
 </translation>
     </message>
     <message>
         <source>
-Exit status: 0 done, 1 some page refused (or would change, with --check),
-2 bad arguments (nothing written).
+Exit status: 0 done, 1 some page refused (or would change, with --check;
+or check found something), 2 bad arguments (nothing written).
 &quot;zephrin-cli COMMAND --help&quot; lists a command&apos;s options; see also zephrin-cli(1).
 </source>
         <translation>
-Rückgabewert: 0 erledigt, 1 eine Seite abgelehnt (oder mit --check: würde sich ändern),
-2 falsche Argumente (nichts geschrieben).
+Rückgabewert: 0 erledigt, 1 eine Seite abgelehnt (oder mit --check: würde sich ändern;
+oder check hat etwas gefunden), 2 falsche Argumente (nichts geschrieben).
 „zephrin-cli BEFEHL --help“ nennt die Optionen eines Befehls; siehe auch zephrin-cli(1).
 </translation>
     </message>

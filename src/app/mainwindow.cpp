@@ -2,6 +2,7 @@
 
 #include "about/aboutwindow.h"
 #include "generator/colourtext.h"
+#include "generator/designcheck.h"
 #include "generator/generatedefaults.h"
 #include "generator/settingsfile.h"
 #include "generator/weblinks.h"
@@ -315,6 +316,8 @@ void MainWindow::showOutput()
 {
     showCode(m_ui->Text6, QString());
     showCode(m_ui->Text7, QString());
+    m_ui->checkResult->clear();
+    m_ui->checkResult->setToolTip(QString());
     m_ui->SSTab1->setCurrentIndex(GenerateTab);
     m_ui->Command1->setFocus();
 }
@@ -378,10 +381,11 @@ void MainWindow::generateHead()
     const std::optional<SupportScripts> scripts = readSupportScripts(current);
     if (!scripts)
         return;
-    const QString head = ::generateHead(current, scripts->support, scripts->rules);
-    showCode(m_ui->Text7, head);
+    const GeneratedCode code = generateCode(current, scripts->support, scripts->rules);
+    showCode(m_ui->Text7, code.head);
+    showCheck(current, code);
     if (headGoesToClipboard(current.type, scripts->support))
-        m_host.setClipboardText(head);
+        m_host.setClipboardText(code.head);
 }
 
 std::optional<SupportScripts> MainWindow::readSupportScripts(const AdSettings &settings)
@@ -403,6 +407,7 @@ std::optional<GeneratedCode> MainWindow::generateBothSections()
     GeneratedCode code = generateCode(current, scripts->support, scripts->rules);
     showCode(m_ui->Text6, code.body);
     showCode(m_ui->Text7, code.head);
+    showCheck(current, code);
     m_host.setClipboardText(code.clipboard);
     return code;
 }
@@ -603,6 +608,18 @@ void MainWindow::showCode(QPlainTextEdit *field, const QString &code)
     QString shown = code;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     field->setPlainText(shown);
+}
+
+void MainWindow::showCheck(const AdSettings &settings, const GeneratedCode &code)
+{
+    const DesignCheck check = checkDesign(settings, code);
+    QStringList lines;
+    for (const DesignFinding &finding : check.findings)
+        lines << QStringLiteral("%1 (%2) %3").arg(finding.finding, finding.rule, finding.change);
+    lines << check.blockSizes();
+    m_ui->checkResult->setText(
+        check.findings.isEmpty() ? tr("Check: OK") : tr("Check: %1").arg(check.findings.size()));
+    m_ui->checkResult->setToolTip(lines.join(QLatin1String("\n\n")));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -102,6 +102,9 @@ private:
     bool takeDrop(QDropEvent *event);
     void showCatalogueEntry(AdType type);
     void showCode(QPlainTextEdit *field, const QString &code);
+    // The design check of settings and their code beside the head section:
+    // how many findings, each with what to change in its tooltip.
+    void showCheck(const AdSettings &settings, const GeneratedCode &code);
     // Enables and labels the amounts that go with the chosen rules.
     void showRuleAmounts();
     // The scripts the head section of settings needs; nothing when one cannot

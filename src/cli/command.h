@@ -11,6 +11,7 @@ enum ExitStatus {
     ExitDone = 0, // everything asked was done
     ExitSomeRefused = 1, // some page was refused; the others were done
     ExitCheckFailed = 1, // --check: some page would change or was refused
+    ExitFound = 1, // check: the design has findings
     ExitBadArguments = 2, // bad arguments or settings, or no code could be made; nothing written
 };
 

@@ -3,6 +3,7 @@
 
 #include "cli/add.h"
 #include "cli/adoptions.h"
+#include "cli/check.h"
 #include "cli/generate.h"
 #include "cli/preview.h"
 #include "cli/remove.h"
@@ -61,6 +62,7 @@ QString overallHelp()
                "  add [--dry-run|--check] [--recursive] PAGE|FOLDER...   add or replace the block\n"
                "  remove [--dry-run|--check] [--recursive] PAGE|FOLDER...   take the block off\n"
                "  preview -o FILE   write a page holding only the ad\n"
+               "  check [--format text|json]   what to change before publishing; exit 1 if any\n"
                "\n"
                "Page options (add, remove):\n"
                "  --check           write nothing; list the pages that would change, exit 1 if "
@@ -69,19 +71,19 @@ QString overallHelp()
                "                    hidden names (--hidden takes them) or links out of the folder\n"
                "  --exclude GLOB  --include GLOB   narrow the walk (** for any folders)\n"
                "\n"
-               "Ad options (generate, add, preview):\n")
+               "Ad options (generate, add, preview, check):\n")
         + adOptions
         + QCoreApplication::translate(
                "zephrin-cli",
                "Unset options take the window's Generate defaults for the type.\n"
                "\n"
-               "Display rules (generate, add, preview; none by default):\n")
+               "Display rules (generate, add, preview, check; none by default):\n")
         + rules
         + QCoreApplication::translate(
                "zephrin-cli",
                "\n"
-               "Exit status: 0 done, 1 some page refused (or would change, with --check),\n"
-               "2 bad arguments (nothing written).\n"
+               "Exit status: 0 done, 1 some page refused (or would change, with --check;\n"
+               "or check found something), 2 bad arguments (nothing written).\n"
                "\"zephrin-cli COMMAND --help\" lists a command's options; see also "
                "zephrin-cli(1).\n");
 }
@@ -99,7 +101,8 @@ int main(int argc, char **argv)
     const Add add;
     const Remove remove;
     const Preview preview;
-    const Command *const commands[] = {&generate, &add, &remove, &preview};
+    const Check check;
+    const Command *const commands[] = {&generate, &add, &remove, &preview, &check};
 
     Console console;
     const QStringList arguments = app.arguments().mid(1);
@@ -122,6 +125,7 @@ int main(int argc, char **argv)
             : QCoreApplication::translate("zephrin-cli", "zephrin-cli: \"%1\" is not a command")
                   .arg(first));
     console.error(QCoreApplication::translate(
-        "zephrin-cli", "Commands: generate, add, remove, preview. Try \"zephrin-cli --help\"."));
+        "zephrin-cli",
+        "Commands: generate, add, remove, preview, check. Try \"zephrin-cli --help\"."));
     return ExitBadArguments;
 }

@@ -1,9 +1,32 @@
 #include "generator/colourtext.h"
 
+#include <algorithm>
+#include <cmath>
+
 ColourValue colourValue(int red, int green, int blue)
 {
     return ColourValue(red & 0xFF) | ColourValue(green & 0xFF) << 8
         | ColourValue(blue & 0xFF) << 16;
+}
+
+namespace {
+
+// WCAG's relative luminance.
+double luminance(ColourValue colour)
+{
+    const auto linear = [](ColourValue value) {
+        const double c = (value & 0xFF) / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour) + 0.7152 * linear(colour >> 8) + 0.0722 * linear(colour >> 16);
+}
+
+} // namespace
+
+double contrastRatio(ColourValue a, ColourValue b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QString colourText(ColourValue colour, const QString &returnMode)

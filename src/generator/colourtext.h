@@ -11,6 +11,9 @@ inline constexpr ColourValue lightGrey = 0xC0C0C0;
 
 ColourValue colourValue(int red, int green, int blue);
 
+// The WCAG contrast ratio of two colours, from 1 (none) to 21 (black on white).
+double contrastRatio(ColourValue a, ColourValue b);
+
 // The text of a chosen colour in a return mode. The mode is trimmed, upper-
 // cased and its first letter taken: "H" gives six uppercase hex digits RRGGBB,
 // "D" gives "R=255    G=0    B=0", anything else (empty included) the decimal

@@ -1,5 +1,7 @@
 #include "widgets/windowstyle.h"
 
+#include "generator/colourtext.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHelpEvent>
@@ -7,19 +9,7 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include <cmath>
-
 namespace {
-
-double relativeLuminance(const QColor &colour)
-{
-    auto channel = [](double value) {
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    const QColor rgb = colour.toRgb();
-    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF())
-        + 0.0722 * channel(rgb.blueF());
-}
 
 QColor readableTextOn(const QColor &background)
 {
@@ -99,9 +89,9 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colo
 
 double contrastRatio(const QColor &a, const QColor &b)
 {
-    const double la = relativeLuminance(a);
-    const double lb = relativeLuminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+    const QColor ra = a.toRgb(), rb = b.toRgb();
+    return contrastRatio(colourValue(ra.red(), ra.green(), ra.blue()),
+                         colourValue(rb.red(), rb.green(), rb.blue()));
 }
 
 QString withoutAccessKeys(const QString &caption)

@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -159,6 +160,7 @@ private Q_SLOTS:
     void addAndRemove_inAGitRepository_changeOnlyTheBlock();
     void badArguments_exitTwoAndWriteNothing_data();
     void badArguments_exitTwoAndWriteNothing();
+    void check_exitsOneOnFindings();
 };
 
 void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
@@ -560,6 +562,8 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("unknown section")
         << args("generate --section middle -o out.html") << QByteArray() << "--section";
     QTest::newRow("preview without -o") << args("preview") << QByteArray() << "-o";
+    QTest::newRow("check, unknown format")
+        << args("check --format xml") << QByteArray() << "--format";
     QTest::newRow("settings: unknown key")
         << args("add --settings s.json --save-settings saved.json p.html")
         << QByteArray(R"({"version": 1, "hight": 200})") << "\"hight\"";
@@ -638,6 +642,36 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing()
     QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
     QVERIFY(run.out.isEmpty());
     QCOMPARE(snapshot(dir.path()), before);
+}
+
+void TestZephrinCli::check_exitsOneOnFindings()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const Run clean
+        = runCli({QStringLiteral("check"), QStringLiteral("--type"), QStringLiteral("window-ad")});
+    QCOMPARE(clean.exitCode, 0);
+    QVERIFY2(clean.out.startsWith("The code adds "), clean.out.constData());
+
+    // White text on a light colour, and the template's small links.
+    const QStringList design {QStringLiteral("--type"), QStringLiteral("jumpy-ad"),
+                              QStringLiteral("--colour"), QStringLiteral("FFFFCC")};
+    const Run found = runCli(
+        QStringList {QStringLiteral("check"), QStringLiteral("--format"), QStringLiteral("json")}
+        + design);
+    QCOMPARE(found.exitCode, 1);
+    const QJsonObject report = QJsonDocument::fromJson(found.out).object();
+    QStringList settings;
+    for (const QJsonValue finding : report.value(QStringLiteral("findings")).toArray())
+        settings << finding[QStringLiteral("setting")].toString();
+    QCOMPARE(settings, (QStringList {QStringLiteral("colour"), QStringLiteral("type")}));
+
+    // What the block adds is what adding it to a page adds.
+    const QString page = dir.filePath(QStringLiteral("p.html"));
+    QVERIFY(writeFile(page, "<p>page</p>\r\n"));
+    QCOMPARE(runCli(QStringList {QStringLiteral("add")} + design + QStringList {page}).exitCode, 0);
+    QCOMPARE(report[QStringLiteral("block")][QStringLiteral("bytes")].toInteger(),
+             readFile(page).size() - 13);
 }
 
 QTEST_GUILESS_MAIN(TestZephrinCli)

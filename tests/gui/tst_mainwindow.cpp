@@ -16,6 +16,8 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -1079,9 +1081,20 @@ void TestMainWindow::design_givesWhatCommandLineGives()
     click("Command7");
 
     QProcess cli;
-    cli.start(QStringLiteral(ZEPHRIN_CLI), arguments << cliPage);
+    cli.start(QStringLiteral(ZEPHRIN_CLI), QStringList(arguments) << cliPage);
     QVERIFY(cli.waitForFinished(60000));
     QCOMPARE(readAll(page), readAll(cliPage));
+
+    // The check beside the head section counts what zephrin-cli check finds.
+    arguments[0] = QStringLiteral("check");
+    cli.start(QStringLiteral(ZEPHRIN_CLI),
+              arguments << "--format"
+                        << "json");
+    QVERIFY(cli.waitForFinished(60000));
+    const qsizetype found
+        = QJsonDocument::fromJson(cli.readAllStandardOutput())["findings"].toArray().size();
+    QCOMPARE(child<QLabel>("checkResult")->text(),
+             found ? QStringLiteral("Check: %1").arg(found) : QStringLiteral("Check: OK"));
 }
 
 void TestMainWindow::drop_pageIsTargetDesignOpens_data()
