@@ -90,4 +90,45 @@ inline QString pageText(AdType type, const QByteArray &supportScript)
     return page;
 }
 
+// A script that turns every word on a demonstration page into a bar of its
+// colour, so a snapshot shows the shape of the page and its box in any
+// language. Symbols without letters or digits (Window AD's title buttons)
+// stay as they are; a button's label becomes a bar on the button.
+inline const QString wordlessScript = QStringLiteral(R"js((function () {
+  var word = /[\p{L}\p{N}]/u;
+  function bar(colour) {
+    return 'linear-gradient(' + colour + ',' + colour + ')';
+  }
+  var walk = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT), texts = [];
+  while (walk.nextNode())
+    texts.push(walk.currentNode);
+  texts.forEach(function (text) {
+    var parent = text.parentNode;
+    if (!word.test(text.nodeValue) || parent.closest('script, style'))
+      return;
+    var colour = getComputedStyle(parent).color, pieces = document.createDocumentFragment();
+    text.nodeValue.split(/(\s+)/).forEach(function (piece) {
+      if (!word.test(piece)) {
+        pieces.appendChild(document.createTextNode(piece));
+        return;
+      }
+      var span = document.createElement('span');
+      span.textContent = piece;
+      span.style.cssText = 'color:transparent;text-decoration-color:transparent;background:'
+        + bar(colour) + ' no-repeat 0 60%/100% 45%';
+      pieces.appendChild(span);
+    });
+    parent.replaceChild(pieces, text);
+  });
+  Array.prototype.forEach.call(document.querySelectorAll('input'), function (input) {
+    if (!word.test(input.value))
+      return;
+    input.style.backgroundImage = bar(getComputedStyle(input).color);
+    input.style.backgroundRepeat = 'no-repeat';
+    input.style.backgroundPosition = 'center';
+    input.style.backgroundSize = '60% 35%';
+    input.style.color = 'transparent';
+  });
+})())js");
+
 } // namespace DemoPage

@@ -1,5 +1,6 @@
 // zephrin_snapshots: renders each demonstration page into a snapshot image, for
-// scripts/snapshots. The pages themselves are built by zephrin_demopages.
+// scripts/snapshots. The pages themselves are built by zephrin_demopages. The
+// words are drawn as bars, so the snapshots suit the window in any language.
 //
 //   zephrin_snapshots PAGE_DIR OUT_DIR  render each page of PAGE_DIR to OUT_DIR/<snapshot>.png
 
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTimer>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <cstdio>
@@ -23,6 +25,8 @@ constexpr int snapshotWidth = 281;
 constexpr int snapshotHeight = 185;
 // Long enough for every box's entrance effect, short of Force Emailer's 5 s.
 constexpr int settleMs = 2500;
+// Time for the page to be drawn again once its words are bars.
+constexpr int repaintMs = 300;
 
 void fail(const QString &message)
 {
@@ -57,6 +61,8 @@ bool renderSnapshots(const QDir &pages, const QDir &out)
             return false;
         }
         wait(settleMs);
+        view.page()->runJavaScript(DemoPage::wordlessScript);
+        wait(repaintMs);
         const QImage image = view.grab().toImage().scaled(
             snapshotWidth, snapshotHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QString name = QFileInfo(QString::fromLatin1(info.snapshot)).completeBaseName()

@@ -808,10 +808,6 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <translation>Nichts schreiben, nur sagen, was geschähe.</translation>
     </message>
     <message>
-        <source>Take the *.htm, *.html, *.asp and *.php pages in folders.</source>
-        <translation>Die Seiten *.htm, *.html, *.asp und *.php in Ordnern nehmen.</translation>
-    </message>
-    <message>
         <source>no page or folder given</source>
         <translation>keine Seite und kein Ordner angegeben</translation>
     </message>
@@ -903,6 +899,10 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
             <numerusform>Prüfung, nichts geschrieben; %n Seite: %1 würde sich ändern, %2 aktuell, %3 abgelehnt.</numerusform>
             <numerusform>Prüfung, nichts geschrieben; %n Seiten: %1 würden sich ändern, %2 aktuell, %3 abgelehnt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Take the %1 and %2 pages in folders.</source>
+        <translation>Die Seiten %1 und %2 in Ordnern nehmen.</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1213,7 @@ Commands:
 
 Page options (add, remove):
   --check           write nothing; list the pages that would change, exit 1 if any
-  -r, --recursive   the *.htm, *.html, *.asp, *.php pages in folders, without
+  -r, --recursive   the %1 pages in folders, without
                     hidden names (--hidden takes them) or links out of the folder
   --exclude GLOB  --include GLOB   narrow the walk (** for any folders)
 
@@ -1231,7 +1231,7 @@ Befehle:
 
 Seitenoptionen (add, remove):
   --check           nichts schreiben; Seiten auflisten, die sich ändern würden, dann Ende mit 1
-  -r, --recursive   die Seiten *.htm, *.html, *.asp, *.php in Ordnern, ohne versteckte
+  -r, --recursive   die Seiten %1 in Ordnern, ohne versteckte
                     Namen (--hidden nimmt sie) und ohne Links aus dem Ordner hinaus
   --exclude GLOB  --include GLOB   den Durchgang eingrenzen (** für beliebige Ordner)
 

@@ -9,6 +9,7 @@
 #include "host/hostservices.h"
 #include "pages/pagefile.h"
 #include "pages/previewpage.h"
+#include "pages/sitewalk.h"
 #include "preview/previewloader.h"
 #include "ui_mainwindow.h"
 #include "widgets/windowstyle.h"
@@ -40,9 +41,12 @@ QStringList pageNameFilters()
 {
     return {
         MainWindow::tr("All Files (*.*)") + QStringLiteral(" (*)"),
-        MainWindow::tr("Asp Files(*.asp)") + QStringLiteral(" (*.asp)"),
-        MainWindow::tr("HTML Files (*.htm,*.html)") + QStringLiteral(" (*.htm *.html)"),
-        MainWindow::tr("Php Files (*.php)") + QStringLiteral(" (*.php)"),
+        MainWindow::tr("Asp Files(*.asp)")
+            + QStringLiteral(" (%1)").arg(QLatin1String(SiteWalk::aspPages)),
+        MainWindow::tr("HTML Files (*.htm,*.html)")
+            + QStringLiteral(" (%1)").arg(QLatin1String(SiteWalk::htmlPages)),
+        MainWindow::tr("Php Files (*.php)")
+            + QStringLiteral(" (%1)").arg(QLatin1String(SiteWalk::phpPages)),
     };
 }
 constexpr int initialPageFilter = 2; // HTML Files
@@ -77,9 +81,9 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
 {
     // The window's colours are set before its controls exist, which take them
     // on as they are made: set afterwards, each change would walk every control.
-    setBackground(this, QPalette::Window, windowGrey);
-    setBackground(this, QPalette::Button, windowGrey);
-    setBackground(this, QPalette::Base, Qt::white);
+    setClassicBackground(this, QPalette::Window, windowGrey);
+    setClassicBackground(this, QPalette::Button, windowGrey);
+    setClassicBackground(this, QPalette::Base, Qt::white);
     setAutoFillBackground(true);
     m_ui->setupUi(this);
     // The design file's buttons sit in the free end of the tab row.
@@ -93,9 +97,7 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     addActions({m_ui->openDesignAction, m_ui->saveDesignAction, m_ui->saveDesignAsAction});
     setAcceptDrops(true);
 
-    QPalette targetPalette = m_ui->Text17->palette();
-    targetPalette.setColor(QPalette::Text, Qt::blue);
-    m_ui->Text17->setPalette(targetPalette);
+    setTextColour(m_ui->Text17, QPalette::Text, QPalette::Base, Qt::blue);
     for (QWidget *line : {m_ui->Line1, m_ui->Line2, m_ui->Line3, m_ui->Line4})
         setBackground(line, QPalette::Window, lineGrey);
     m_ui->Picture2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
@@ -178,6 +180,8 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
             &MainWindow::updateModifiedMark);
 
     m_ui->Txtbody->setPlainText(QString::fromLatin1(sampleBody));
+    // The swatch shows the box's colour under any desktop colour scheme.
+    showColour(m_colour);
     m_ui->SSTab1->setCurrentIndex(ChooseTab);
     m_ui->Option1->setChecked(true);
 }

@@ -1,19 +1,12 @@
 #include "cli/pagerun.h"
 
+#include "pages/parallelpages.h"
+
 #include <QCoreApplication>
-#include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
-#include <condition_variable>
-#include <map>
-#include <mutex>
 #include <optional>
-#include <sys/stat.h>
-#include <thread>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -36,124 +29,18 @@ QString progressBar(int done, int total)
         .arg(total);
 }
 
-// Pages are rewritten by several workers at once: each page is flushed to disk
-// before it replaces the old one, and the disk can take many such flushes
-// together in the time of one.
-constexpr int workerCount = 8;
-
-// The most page bytes held in memory at once; a larger page runs alone.
-constexpr qint64 memoryBudget = qint64(512) * 1024 * 1024;
-
-// The file a page name leads to: two names of one file (hard or symbolic
-// links) are rewritten one after the other, in the order listed, never at once.
-using FileKey = std::pair<dev_t, ino_t>;
-
-// A page's file and the bytes it counts against the memory budget, from one
-// look at it before the run.
-struct PageFile
-{
-    FileKey key {0, 0};
-    qint64 cost = 0;
-};
-
-PageFile pageFileOf(const QString &page)
-{
-    struct stat status;
-    if (::stat(QFile::encodeName(page).constData(), &status) != 0)
-        return {};
-    return {{status.st_dev, status.st_ino}, qMin(qint64(status.st_size), memoryBudget)};
-}
-
-// Runs change over pages on the workers; results are handed back in order.
-class ParallelPages
-{
-public:
-    ParallelPages(const QStringList &pages,
-                  const std::function<PageResult(const QString &)> &change)
-        : m_pages(pages)
-        , m_change(change)
-        , m_results(size_t(pages.size()))
-        , m_cost(size_t(pages.size()))
-        , m_sameFileBefore(size_t(pages.size()), -1)
-    {
-        std::map<FileKey, qsizetype> lastWithFile;
-        for (qsizetype i = 0; i < pages.size(); ++i) {
-            const PageFile file = pageFileOf(pages.at(i));
-            m_cost[size_t(i)] = file.cost;
-            if (file.key == FileKey {0, 0})
-                continue;
-            const auto [it, first] = lastWithFile.emplace(file.key, i);
-            if (!first) {
-                m_sameFileBefore[size_t(i)] = it->second;
-                it->second = i;
-            }
-        }
-        const int count = int(qMin<qsizetype>(workerCount, pages.size()));
-        for (int i = 0; i < count; ++i)
-            m_workers.emplace_back([this] { work(); });
-    }
-    ~ParallelPages()
-    {
-        for (std::thread &worker : m_workers)
-            worker.join();
-    }
-
-    // The result of page index, once it is done.
-    PageResult result(qsizetype index)
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [&] { return m_results[size_t(index)].has_value(); });
-        return *m_results[size_t(index)];
-    }
-
-private:
-    void work()
-    {
-        for (qsizetype index; (index = m_next++) < m_pages.size();) {
-            const QString &page = m_pages.at(index);
-            const qint64 cost = m_cost[size_t(index)];
-            const qsizetype before = m_sameFileBefore[size_t(index)];
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                // Another name of the same file waits for the one listed before it.
-                m_changed.wait(lock, [&] {
-                    return m_inUse + cost <= memoryBudget
-                        && (before < 0 || m_results[size_t(before)].has_value());
-                });
-                m_inUse += cost;
-            }
-            PageResult result = m_change(page);
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_inUse -= cost;
-                m_results[size_t(index)] = std::move(result);
-            }
-            m_changed.notify_all();
-        }
-    }
-
-    const QStringList &m_pages;
-    const std::function<PageResult(const QString &)> &m_change;
-    std::vector<std::optional<PageResult>> m_results;
-    std::vector<qint64> m_cost; // each page's bytes, at most the budget
-    std::vector<qsizetype> m_sameFileBefore; // index of an earlier name of the same file, or -1
-    std::atomic<qsizetype> m_next {0};
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    qint64 m_inUse = 0;
-    std::vector<std::thread> m_workers;
-};
-
 } // namespace
 
 QList<QCommandLineOption> PageRun::options()
 {
+    const QStringList pages = SiteWalk::pageNamePatterns();
     return {
         {QStringLiteral("dry-run"), Texts::tr("Write nothing; say what would happen.")},
         {QStringLiteral("check"),
          Texts::tr("Write nothing; list the pages that would change; exit 1 if any.")},
         {{QStringLiteral("r"), QStringLiteral("recursive")},
-         Texts::tr("Take the *.htm, *.html, *.asp and *.php pages in folders.")},
+         Texts::tr("Take the %1 and %2 pages in folders.")
+             .arg(pages.first(pages.size() - 1).join(QStringLiteral(", ")), pages.last())},
         {QStringLiteral("hidden"),
          Texts::tr("With -r, take hidden files and folders (.name) too.")},
         {QStringLiteral("exclude"),
@@ -263,8 +150,7 @@ int PageRun::run(const PageList &list, Mode mode, Console &console,
 
     const bool showProgress = console.errorIsTerminal() && pages.size() >= progressFrom;
     int updated = 0, unchanged = 0, refused = 0;
-    ParallelPages parallel(pages, checkedChange);
-    for (qsizetype i = 0; i < pages.size(); ++i) {
+    changePagesInParallel(pages, checkedChange, [&](qsizetype i, const PageResult &result) {
         const QString &page = pages.at(i);
         saySkippedBefore(&page);
         for (const QString &copy : list.keptCopies.value(page))
@@ -272,7 +158,6 @@ int PageRun::run(const PageList &list, Mode mode, Console &console,
                     "%1: not a page: a copy of %2 that an interrupted run kept, holding the page "
                     "as it was before that run; if %2 is whole, delete the copy")
                     .arg(copy, page));
-        const PageResult result = parallel.result(i);
         const QString note
             = result.note.isEmpty() ? QString() : Texts::tr(" (note: %1)").arg(result.note);
         switch (result.outcome) {
@@ -292,7 +177,7 @@ int PageRun::run(const PageList &list, Mode mode, Console &console,
         }
         if (showProgress)
             console.status(progressBar(updated + unchanged + refused, int(pages.size())));
-    }
+    });
     saySkippedBefore(nullptr);
     console.clearStatus();
     QString counts = Texts::tr("%1 updated, %2 unchanged, %3 refused")

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/command.h"
-#include "cli/sitewalk.h"
 #include "pages/pagefile.h"
+#include "pages/sitewalk.h"
 
 #include <QStringList>
 

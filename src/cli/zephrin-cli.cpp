@@ -10,6 +10,7 @@
 #include "generator/designschema.h"
 #include "generator/supportfolder.h"
 #include "generator/userlanguage.h"
+#include "pages/sitewalk.h"
 
 #include <QCoreApplication>
 
@@ -52,27 +53,27 @@ QString overallHelp()
                                       });
         (rule ? rules : adOptions) += optionHelp(option);
     }
-    return QCoreApplication::translate(
-               "zephrin-cli",
-               "Usage: zephrin-cli COMMAND [OPTIONS] [PAGE|FOLDER...]\n"
-               "Makes Zephrin's ad code and adds it to web pages, as the window does.\n"
-               "\n"
-               "Commands:\n"
-               "  generate [--section body|head|both] [-o FILE] [--csp]   print the code\n"
-               "  add [--dry-run|--check] [--recursive] PAGE|FOLDER...   add or replace the block\n"
-               "  remove [--dry-run|--check] [--recursive] PAGE|FOLDER...   take the block off\n"
-               "  preview -o FILE   write a page holding only the ad\n"
-               "  check [--format text|json]   what to change before publishing; exit 1 if any\n"
-               "\n"
-               "Page options (add, remove):\n"
-               "  --check           write nothing; list the pages that would change, exit 1 if "
-               "any\n"
-               "  -r, --recursive   the *.htm, *.html, *.asp, *.php pages in folders, without\n"
-               "                    hidden names (--hidden takes them) or links out of the folder\n"
-               "  --exclude GLOB  --include GLOB   narrow the walk (** for any folders)\n"
-               "\n"
-               "Ad options (generate, add, preview, check):\n")
-        + adOptions
+    const QString head = QCoreApplication::translate(
+        "zephrin-cli",
+        "Usage: zephrin-cli COMMAND [OPTIONS] [PAGE|FOLDER...]\n"
+        "Makes Zephrin's ad code and adds it to web pages, as the window does.\n"
+        "\n"
+        "Commands:\n"
+        "  generate [--section body|head|both] [-o FILE] [--csp]   print the code\n"
+        "  add [--dry-run|--check] [--recursive] PAGE|FOLDER...   add or replace the block\n"
+        "  remove [--dry-run|--check] [--recursive] PAGE|FOLDER...   take the block off\n"
+        "  preview -o FILE   write a page holding only the ad\n"
+        "  check [--format text|json]   what to change before publishing; exit 1 if any\n"
+        "\n"
+        "Page options (add, remove):\n"
+        "  --check           write nothing; list the pages that would change, exit 1 if "
+        "any\n"
+        "  -r, --recursive   the %1 pages in folders, without\n"
+        "                    hidden names (--hidden takes them) or links out of the folder\n"
+        "  --exclude GLOB  --include GLOB   narrow the walk (** for any folders)\n"
+        "\n"
+        "Ad options (generate, add, preview, check):\n");
+    return head.arg(SiteWalk::pageNamePatterns().join(QStringLiteral(", "))) + adOptions
         + QCoreApplication::translate(
                "zephrin-cli",
                "Unset options take the window's Generate defaults for the type.\n"

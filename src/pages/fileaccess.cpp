@@ -137,7 +137,7 @@ bool NewFile::create(const QByteArray &prefix, mode_t mode)
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
         QByteArray name = prefix;
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < newFileRandomLength; ++i)
             name.append(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
         m_file = Descriptor(::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode));
         if (m_file.fd() >= 0) {

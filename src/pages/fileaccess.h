@@ -77,8 +77,11 @@ bool readToEnd(int fd, qsizetype sizeHint, QByteArray &contents);
 // No descriptor, and error set, on failure.
 Descriptor openRegular(const QString &path, struct stat &status, QString &error);
 
+// The random letters and digits that end the name of each NewFile.
+inline constexpr int newFileRandomLength = 6;
+
 // A file made for one write (the temporary page, or the kept copy of a page),
-// named prefix and six random characters, that did not exist before. It is
+// named prefix and newFileRandomLength random characters, that did not exist before. It is
 // removed again when it goes out of scope unless keep() was called, so no
 // failure leaves it behind. The kernel applies the umask (or the folder's
 // default ACL) to mode, so the process umask is never touched.

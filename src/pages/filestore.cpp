@@ -121,3 +121,16 @@ QString replaceRefusal(const QString &path)
 {
     return refusal(path, resolveTarget(path));
 }
+
+QString keptCopyPageName(const QString &copyName)
+{
+    const QLatin1String infix(keptCopyInfix);
+    const qsizetype end = copyName.size() - infix.size() - newFileRandomLength;
+    if (end < 2 || !copyName.startsWith(QLatin1Char('.')) || !copyName.mid(end).startsWith(infix))
+        return {};
+    for (const QChar c : copyName.mid(end + infix.size())) {
+        if (c.unicode() > 127 || !c.isLetterOrNumber())
+            return {};
+    }
+    return copyName.mid(1, end - 1);
+}

@@ -59,6 +59,16 @@ QString replaceFileContents(const QString &path, const QByteArray &contents);
 // then updated in place.
 QString replaceFileContents(const QString &path, const ContentWriter &contents);
 
+// While it updates a page in place, the file store keeps a copy of the page
+// beside it named "." + the page's name + keptCopyInfix + six random letters
+// and digits (".a.html.zephrin-copy-Ab12Cd"), or the same without the leading
+// dot in the user's cache folder. A run that was killed may leave it behind.
+inline constexpr char keptCopyInfix[] = ".zephrin-copy-";
+
+// The name of the page whose copy kept beside it is named copyName ("a.html"
+// for ".a.html.zephrin-copy-Ab12Cd"); empty when copyName names no such copy.
+QString keptCopyPageName(const QString &copyName);
+
 // The refusal replaceFileContents would give for path without writing
 // anything: a target that is not a regular file, a read-only page, a missing
 // file whose folder is not writable. Empty when the write would be tried.

@@ -1,4 +1,5 @@
 #include "pages/fileaccess.h"
+#include "pages/filestore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,7 +37,7 @@ QString keepCopy(const Target &target, const QByteArray &original, CopyPlace cop
 {
     QByteArray folder = target.folder.size() > 1 ? target.folder.chopped(1) : target.folder;
     bool created = copyPlace == CopyPlace::BesidePage
-        && copy.create(target.folder + '.' + target.fileName + ".zephrin-copy-", 0600);
+        && copy.create(target.folder + '.' + target.fileName + keptCopyInfix, 0600);
     if (!created
         && (copyPlace == CopyPlace::Cache || errno == EACCES || errno == EPERM || errno == EROFS)) {
         const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
@@ -44,7 +45,7 @@ QString keepCopy(const Target &target, const QByteArray &original, CopyPlace cop
         if (cache.isEmpty() || !QDir().mkpath(cache))
             errno = EACCES;
         else
-            created = copy.create(folder + '/' + target.fileName + ".zephrin-copy-", 0600);
+            created = copy.create(folder + '/' + target.fileName + keptCopyInfix, 0600);
     }
     QString reason = created ? QString() : systemReason(errno);
     if (reason.isEmpty() && !writeAll(copy.fd(), original.constData(), original.size()))

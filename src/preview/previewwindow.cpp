@@ -15,7 +15,7 @@ PreviewWindow::PreviewWindow(HostServices &host, AdType selected, QWidget *paren
 {
     m_ui->setupUi(this);
     for (QPushButton *button : {m_ui->Command1, m_ui->Command2, m_ui->Command3})
-        setBackground(button, QPalette::Button, windowGrey);
+        setClassicBackground(button, QPalette::Button, windowGrey);
     prepareControls(this);
     m_ui->Command1->setFocus();
 

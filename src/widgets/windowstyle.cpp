@@ -11,6 +11,16 @@
 
 namespace {
 
+// The colour part of the way from a to b (0 is a, 1 is b).
+QColor mixed(const QColor &a, const QColor &b, float part)
+{
+    const auto between = [part](float x, float y) {
+        return x + (y - x) * part;
+    };
+    return QColor::fromRgbF(between(a.redF(), b.redF()), between(a.greenF(), b.greenF()),
+                            between(a.blueF(), b.blueF()));
+}
+
 QColor readableTextOn(const QColor &background)
 {
     const QColor black(Qt::black);
@@ -41,29 +51,17 @@ protected:
     }
 };
 
-void showToolTipsAsPlainText()
+// Sets a background role of widget's palette and the text roles drawn on it
+// (see setBackground) to text, or to black or white where text would read at
+// less than 4.5:1.
+void setColours(QWidget *widget, QPalette::ColorRole role, const QColor &colour, QColor text)
 {
-    static PlainToolTips *filter = nullptr;
-    if (filter || !qApp)
-        return;
-    filter = new PlainToolTips(qApp);
-    qApp->installEventFilter(filter);
-}
-
-} // namespace
-
-void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
+    if (contrastRatio(text, colour) < 4.5)
+        text = readableTextOn(colour);
     QPalette palette = widget->palette();
-    const QColor text = readableTextOn(colour);
     // Disabled controls keep looking disabled, their text a third of the way
     // to the background, yet stay readable (4.5:1 on white and on the grey).
-    const auto towardBackground = [&](float textPart, float backgroundPart) {
-        return (2 * textPart + backgroundPart) / 3;
-    };
-    const QColor disabledText = QColor::fromRgbF(towardBackground(text.redF(), colour.redF()),
-                                                 towardBackground(text.greenF(), colour.greenF()),
-                                                 towardBackground(text.blueF(), colour.blueF()));
+    const QColor disabledText = mixed(text, colour, 1.0f / 3);
     auto setText = [&](QPalette::ColorRole textRole) {
         palette.setColor(textRole, text);
         palette.setColor(QPalette::Disabled, textRole, disabledText);
@@ -84,6 +82,56 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colo
     default:
         break;
     }
+    widget->setPalette(palette);
+}
+
+void showToolTipsAsPlainText()
+{
+    static PlainToolTips *filter = nullptr;
+    if (filter || !qApp)
+        return;
+    filter = new PlainToolTips(qApp);
+    qApp->installEventFilter(filter);
+}
+
+} // namespace
+
+void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    setColours(widget, role, colour, readableTextOn(colour));
+}
+
+bool isDarkScheme(const QPalette &palette)
+{
+    return palette.color(QPalette::WindowText).lightness()
+        > palette.color(QPalette::Window).lightness();
+}
+
+void setClassicBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    const QPalette desktop = QApplication::palette();
+    if (!isDarkScheme(desktop)) {
+        setBackground(widget, role, colour);
+        return;
+    }
+    // The desktop's own colours, with disabled text that still reads.
+    const QPalette::ColorRole textRole = role == QPalette::Base ? QPalette::Text
+        : role == QPalette::Button                              ? QPalette::ButtonText
+                                                                : QPalette::WindowText;
+    setColours(widget, role, desktop.color(QPalette::Active, role),
+               desktop.color(QPalette::Active, textRole));
+}
+
+void setTextColour(QWidget *widget, QPalette::ColorRole textRole,
+                   QPalette::ColorRole backgroundRole, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    const QColor background = palette.color(backgroundRole);
+    const QColor extreme = readableTextOn(background);
+    QColor text = colour;
+    for (int step = 1; step <= 10 && contrastRatio(text, background) < 4.5; ++step)
+        text = mixed(colour, extreme, step / 10.0f);
+    palette.setColor(textRole, text);
     widget->setPalette(palette);
 }
 

@@ -560,6 +560,17 @@ void AdsInBrowser::demoPage_showsBoxWithoutErrors()
         = QString::fromUtf8(QJsonDocument(QJsonArray {words}).toJson(QJsonDocument::Compact));
     QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox(%1[0]))").arg(quoted)), 15000);
     QCOMPARE(m_page->errors, QStringList());
+
+    // The snapshot made of it shows no word in any language: every letter and
+    // digit left on the page, a button's label too, is drawn transparent.
+    eval(DemoPage::wordlessScript);
+    QVERIFY(check(QStringLiteral(
+        "Array.prototype.every.call(document.body.querySelectorAll('*'), function (e) {"
+        "  var own = e.tagName === 'INPUT' ? e.value : Array.prototype.map.call(e.childNodes,"
+        "      function (n) { return n.nodeType === 3 ? n.nodeValue : ''; }).join('');"
+        "  return e.closest('script, style') || !/[\\p{L}\\p{N}]/u.test(own)"
+        "      || getComputedStyle(e).color === 'rgba(0, 0, 0, 0)';"
+        "})")));
 }
 
 // Runs in a process of its own, started with the engine's reduced-motion switch.

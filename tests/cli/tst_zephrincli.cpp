@@ -434,6 +434,13 @@ void TestZephrinCli::siteWalk_takesThePagesASiteMeans_data()
     QTest::newRow("--include with a negated set")
         << "add --check --include [!a]*.html" << false << 1 << QByteArray("site/in.html\n")
         << QStringList();
+    QTest::newRow("a link to a folder outside: not entered, its pages unchanged")
+        << "add --include **/x.html" << false << 0
+        << QByteArray("0 pages: 0 updated, 0 unchanged, 0 refused.\n") << QStringList();
+    QTest::newRow("a link to a folder inside: not entered, its pages taken once")
+        << "add --include **/b.php" << false << 0
+        << QByteArray("site/sub/b.php: updated\n1 pages: 1 updated, 0 unchanged, 0 refused.\n")
+        << QStringList {"site/sub/b.php"};
     QTest::newRow("--check, up to date")
         << "add --check --hidden" << true << 0 << QByteArray() << QStringList();
     QTest::newRow("remove --check")
@@ -451,16 +458,22 @@ void TestZephrinCli::siteWalk_takesThePagesASiteMeans()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QDir root(dir.path());
-    for (const char *folder : {"site/sub", "site/.git", "site/node_modules/lib", "site/drafts"})
+    for (const char *folder :
+         {"site/sub", "site/.git", "site/node_modules/lib", "site/drafts", "elsewhere"})
         QVERIFY(root.mkpath(QString::fromLatin1(folder)));
     for (const char *page :
-         {"outside.html", "site/a.html", "site/sub/b.php", "site/.hidden.html", "site/.git/c.html",
-          "site/node_modules/lib/d.html", "site/drafts/e.htm", "site/.a.html.zephrin-copy-Ab12Cd"})
+         {"outside.html", "elsewhere/x.html", "site/a.html", "site/sub/b.php", "site/.hidden.html",
+          "site/.git/c.html", "site/node_modules/lib/d.html", "site/drafts/e.htm",
+          "site/.a.html.zephrin-copy-Ab12Cd"})
         QVERIFY(writeFile(root.filePath(QString::fromLatin1(page)), page));
     QVERIFY(
         QFile::link(QStringLiteral("sub/b.php"), root.filePath(QStringLiteral("site/in.html"))));
     QVERIFY(QFile::link(QStringLiteral("../outside.html"),
                         root.filePath(QStringLiteral("site/out.html"))));
+    // Links to folders, outside the site and inside it.
+    QVERIFY(
+        QFile::link(QStringLiteral("../elsewhere"), root.filePath(QStringLiteral("site/linked"))));
+    QVERIFY(QFile::link(QStringLiteral("sub"), root.filePath(QStringLiteral("site/mirror"))));
     if (addedBefore)
         QCOMPARE(runCli({QStringLiteral("add"), QStringLiteral("-r"), QStringLiteral("--hidden"),
                          QStringLiteral("site")},

@@ -13,6 +13,16 @@
 // as .git, files elsewhere that a link in the site leads to).
 namespace SiteWalk {
 
+// The names of pages by kind, in any letter case, space-separated as a file
+// dialog's types list them: a walk takes the files whose names match one, the
+// window's page dialog offers each kind and zephrin-cli's help names them.
+inline constexpr char htmlPages[] = "*.htm *.html";
+inline constexpr char aspPages[] = "*.asp";
+inline constexpr char phpPages[] = "*.php";
+
+// Every pattern of a page's name, one by one: "*.htm", "*.html", "*.asp", "*.php".
+QStringList pageNamePatterns();
+
 struct Rules
 {
     bool hidden = false; // take files and folders whose names start with "." too
@@ -40,8 +50,8 @@ struct Walk
     QList<Skipped> skipped; // sorted by path
 };
 
-// The *.htm, *.html, *.asp and *.php files (any letter case) under folders
-// and their subfolders, as rules take them, each named by its folder as given
+// The files whose names match pageNamePatterns() under folders and their
+// subfolders, as rules take them, each named by its folder as given
 // and its path below it. Links to folders are not entered. A symbolic link to
 // a file outside all of folders is skipped; one to a file inside is taken
 // once: not at all when the file is itself taken by its own name, otherwise
@@ -49,8 +59,8 @@ struct Walk
 Walk walk(const QStringList &folders, const Rules &rules);
 
 // The copies that an interrupted update of a page left beside the file it
-// leads to (".NAME.zephrin-copy-XXXXXX"), for each of pages that has any;
-// each copy is named once.
+// leads to (see keptCopyInfix), for each of pages that has any; each copy is
+// named once.
 QHash<QString, QStringList> keptCopies(const QStringList &pages);
 
 } // namespace SiteWalk

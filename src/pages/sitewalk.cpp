@@ -1,4 +1,6 @@
-#include "cli/sitewalk.h"
+#include "pages/sitewalk.h"
+
+#include "pages/filestore.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -15,13 +17,12 @@ QString tr(const char *text)
     return QCoreApplication::translate("SiteWalk", text);
 }
 
-bool isPageName(const QString &name)
+bool isPageName(const QString &name, const QStringList &patterns)
 {
-    for (const char *suffix : {".htm", ".html", ".asp", ".php"}) {
-        if (name.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
+    // Each pattern is "*" and a suffix.
+    return std::any_of(patterns.cbegin(), patterns.cend(), [&name](const QString &pattern) {
+        return name.endsWith(QStringView(pattern).mid(1), Qt::CaseInsensitive);
+    });
 }
 
 bool matchesAny(const QList<QRegularExpression> &patterns, const QString &path)
@@ -43,11 +44,15 @@ bool insideAny(const QString &realPath, const QStringList &roots)
     });
 }
 
-// The suffix the file store gives a copy of a page it keeps while it updates
-// the page in place: ".zephrin-copy-" and six random characters.
-constexpr qsizetype keptCopySuffixLength = 14 + 6;
-
 } // namespace
+
+QStringList SiteWalk::pageNamePatterns()
+{
+    QStringList patterns;
+    for (const char *kind : {htmlPages, aspPages, phpPages})
+        patterns += QString::fromLatin1(kind).split(QLatin1Char(' '));
+    return patterns;
+}
 
 std::optional<QRegularExpression> SiteWalk::globPattern(const QString &glob)
 {
@@ -114,6 +119,7 @@ std::optional<QRegularExpression> SiteWalk::globPattern(const QString &glob)
 SiteWalk::Walk SiteWalk::walk(const QStringList &folders, const Rules &rules)
 {
     Walk result;
+    const QStringList patterns = pageNamePatterns();
     QStringList roots;
     for (const QString &folder : folders)
         roots.append(QFileInfo(folder).canonicalFilePath());
@@ -141,7 +147,7 @@ SiteWalk::Walk SiteWalk::walk(const QStringList &folders, const Rules &rules)
                         pending.append({path, relative});
                     continue;
                 }
-                if (!info.isFile() || !isPageName(name)
+                if (!info.isFile() || !isPageName(name, patterns)
                     || (!rules.include.isEmpty() && !matchesAny(rules.include, relative)))
                     continue;
                 if (!info.isSymLink()) {
@@ -188,12 +194,14 @@ QHash<QString, QStringList> SiteWalk::keptCopies(const QStringList &pages)
         auto found = copiesIn.find(folder);
         if (found == copiesIn.end()) {
             QHash<QString, QStringList> copies;
-            QDirIterator it(folder, {QStringLiteral(".*.zephrin-copy-??????")},
+            QDirIterator it(folder, {QStringLiteral(".*%1*").arg(QLatin1String(keptCopyInfix))},
                             QDir::Files | QDir::Hidden);
             while (it.hasNext()) {
                 it.next();
                 const QString name = it.fileName();
-                copies[name.mid(1, name.size() - 1 - keptCopySuffixLength)].append(name);
+                const QString pageName = keptCopyPageName(name);
+                if (!pageName.isEmpty())
+                    copies[pageName].append(name);
             }
             found = copiesIn.insert(folder, copies);
         }
