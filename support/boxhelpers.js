@@ -81,3 +81,38 @@
     }, 100);
     return function () { clearInterval(timer); };
   }
+
+  // The box's own record, kept by its script: its type, and what the scripts
+  // written after that script in the same head section hand it in a
+  // "zephrin-part" event (the storage key, the language, the display rules'
+  // hold(start) and the analytics' track(what, detail)). No other box can
+  // reach or change it.
+  function boxRecord(type) {
+    var record = { type: type, key: null, language: null, hold: null, track: null, state: '' };
+    var script = document.currentScript;
+    if (script) {
+      script.addEventListener('zephrin-part', function (e) {
+        var part = e.detail;
+        part.taken = true;
+        record.key = part.key;
+        record.language = part.language || 'en';
+        record.hold = part.hold || record.hold;
+        record.track = part.track || record.track;
+      });
+    }
+    return record;
+  }
+
+  // Tells the page what happened to box: a bubbling zephrin:show,
+  // zephrin:close (detail.how: 'link', 'button', 'esc' or 'countdown') or
+  // zephrin:submit event from it, detail naming the type, the storage key and
+  // the language; and the box's analytics, if any. A box shows once and
+  // closes once; a close before the show or after the close says nothing.
+  function announce(record, box, what, how) {
+    if (what === 'show' ? record.state : what === 'close' && record.state !== 'show') return;
+    if (what !== 'submit') record.state = what;
+    var detail = { type: record.type, key: record.key, language: record.language };
+    if (how) detail.how = how;
+    box.dispatchEvent(new CustomEvent('zephrin:' + what, { bubbles: true, detail: detail }));
+    if (record.track) record.track(what, detail);
+  }

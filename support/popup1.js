@@ -9,6 +9,8 @@
 
   // zephrin: box helpers
 
+  var record = boxRecord('stickme-note');
+
   // The box with its rule's values, never a page element of the same id.
   function findBox() {
     return document.querySelector('#fadeinbox[data-zephrin]');
@@ -43,9 +45,11 @@
     s.opacity = '1';
     box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
+    announce(record, box, 'show');
   }
 
-  function hide() {
+  // how: 'link' or 'esc', for the close event.
+  function hide(how) {
     var el = box || findBox();
     if (!el) return;
     if (box) {
@@ -54,6 +58,7 @@
       window.removeEventListener('keydown', onKey);
     }
     el.style.visibility = 'hidden';
+    if (box) announce(record, box, 'close', how);
   }
 
   // The one place the box starts: once the page is parsed, or when a box
@@ -61,17 +66,17 @@
   function start() {
     if (box || !(box = findBox())) return;
     focus = focusReturn(box);
-    onKey = escCloses(box, hide);
+    onKey = escCloses(box, function () { hide('esc'); });
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
-    // Display rules on the page, if any, decide when the box shows.
-    if (window.zephrinRules) window.zephrinRules.hold(show);
+    // Display rules, if the box has any, decide when it shows.
+    if (record.hold) record.hold(show);
     else show();
   }
 
-  window.hidefadebox = hide;
+  window.hidefadebox = function () { hide('link'); };
   document.addEventListener('zephrin-box', start);
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
-  else start();
+  else setTimeout(start); // after the scripts that follow this one
 })();
 </script>

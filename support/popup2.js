@@ -16,6 +16,8 @@
 
   // zephrin: box helpers
 
+  var record = boxRecord('window-ad');
+
   // Esc closes the topmost box only, and leaves a key the page has handled
   // or one meant for the page's own dialog alone.
   function onKey(e) {
@@ -24,7 +26,7 @@
     for (var i = 0; i < closable.length; i++) {
       if (closable[i].element === top) {
         e.preventDefault();
-        closable[i].close();
+        closable[i].close('esc');
         return;
       }
     }
@@ -151,13 +153,15 @@
       name(buttons.max, said('restore', 'Restore'));
     }
 
-    function close() {
+    // how: 'button' or 'esc', for the close event.
+    function close(how) {
       if (win.style.display === 'none') return;
       focus.giveBack();
       win.style.display = 'none';
       window.removeEventListener('resize', refit);
       if (closable.indexOf(self) >= 0) closable.splice(closable.indexOf(self), 1);
       if (!closable.length) window.removeEventListener('keydown', onKey);
+      announce(record, win, 'close', how);
     }
 
     // Focus inside the closing window goes back where it came from.
@@ -167,7 +171,9 @@
     bar.appendChild(title);
     if (canMinimise) bar.appendChild(buttons.min = titleButton(said('minimise', 'Minimise'), '_', minimise));
     if (canMaximise) bar.appendChild(buttons.max = titleButton(said('maximise', 'Maximise'), '\u25A1', maximise));
-    if (canClose) bar.appendChild(titleButton(said('close', 'Close'), '\u00D7', close));
+    if (canClose) {
+      bar.appendChild(titleButton(said('close', 'Close'), '\u00D7', function () { close('button'); }));
+    }
     win.appendChild(bar);
     win.appendChild(content);
 
@@ -203,14 +209,15 @@
       if (!closable.length) window.addEventListener('keydown', onKey);
       closable.push(this);
     }
+    announce(record, win, 'show');
   }
 
-  // Display rules on the page, if any, decide when the window opens; opened
+  // Display rules, if the box has any, decide when the window opens; opened
   // late, it comes in where the reader has scrolled to.
   window.ZephrinWindowAd = function () {
     var self = this, args = Array.prototype.slice.call(arguments);
-    if (!window.zephrinRules) return ZephrinWindowAd.apply(self, args);
-    window.zephrinRules.hold(function () {
+    if (!record.hold) return ZephrinWindowAd.apply(self, args);
+    record.hold(function () {
       args[0] = number(args[0], 0) + pageYOffset;
       ZephrinWindowAd.apply(self, args);
     });

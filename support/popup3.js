@@ -10,6 +10,8 @@
 
   // zephrin: box helpers
 
+  var record = boxRecord('jumpy-ad');
+
   function findBox() {
     return document.querySelector('#dropin[data-zephrin]');
   }
@@ -39,6 +41,7 @@
     box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
     s.visibility = 'visible';
+    announce(record, box, 'show');
     if (matchMedia('(prefers-reduced-motion: reduce)').matches || !box.animate) return;
     var drop = box.getBoundingClientRect().bottom + MARGIN;
     box.animate([
@@ -52,7 +55,8 @@
     ], 1600);
   }
 
-  function dismiss() {
+  // how: 'link' or 'esc', for the close event.
+  function dismiss(how) {
     var el = box || findBox();
     if (!el) return;
     if (box) {
@@ -62,6 +66,7 @@
       window.removeEventListener('keydown', onKey);
     }
     el.style.visibility = 'hidden';
+    if (box) announce(record, box, 'close', how);
   }
 
   // The one place the box starts: once the page is parsed, or when a box
@@ -69,21 +74,21 @@
   function start() {
     if (box || !(box = findBox())) return;
     focus = focusReturn(box);
-    onKey = escCloses(box, dismiss);
+    onKey = escCloses(box, function () { dismiss('esc'); });
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
-    // Display rules on the page, if any, decide when the box shows; shown
-    // late, it comes in where the reader has scrolled to.
-    if (!window.zephrinRules) return show();
-    window.zephrinRules.hold(function () {
+    // Display rules, if the box has any, decide when it shows; shown late, it
+    // comes in where the reader has scrolled to.
+    if (!record.hold) return show();
+    record.hold(function () {
       box.style.top = box.offsetTop + pageYOffset + 'px';
       show();
     });
   }
 
-  window.dismissbox = dismiss;
+  window.dismissbox = function () { dismiss('link'); };
   document.addEventListener('zephrin-box', start);
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
-  else start();
+  else setTimeout(start); // after the scripts that follow this one
 })();
 </script>

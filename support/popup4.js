@@ -11,6 +11,8 @@
 
   // zephrin: box helpers
 
+  var record = boxRecord('force-emailer');
+
   function findBox() {
     return document.querySelector('#msg[data-zephrin]');
   }
@@ -43,16 +45,19 @@
       box.animate([{ transform: 'translateX(' + -from + 'px)' }, { transform: 'none' }],
                    { duration: 1000, easing: 'ease-out' });
     }
-    stopCountdown = countdown(box, SHOWN_MS, hide);
+    stopCountdown = countdown(box, SHOWN_MS, function () { hide('countdown'); });
+    announce(record, box, 'show');
   }
 
-  function hide() {
+  // how: 'countdown' or 'esc', for the close event.
+  function hide(how) {
     stopCountdown();
     focus.giveBack();
     window.removeEventListener('resize', fit);
     box.removeEventListener('focusin', focus.note);
     window.removeEventListener('keydown', onKey);
     box.style.visibility = 'hidden';
+    announce(record, box, 'close', how);
   }
 
   // The one place the box starts: once the page is parsed, or when a box
@@ -60,16 +65,17 @@
   function start() {
     if (box || !(box = findBox())) return;
     focus = focusReturn(box);
-    onKey = escCloses(box, hide);
+    onKey = escCloses(box, function () { hide('esc'); });
+    box.addEventListener('submit', function () { announce(record, box, 'submit'); });
     document.removeEventListener('DOMContentLoaded', start);
     window.removeEventListener('load', start);
     document.removeEventListener('zephrin-box', start);
-    // Display rules on the page, if any, decide when the box shows: in sight
-    // from the start, it is hidden until then, and shown late it comes in
-    // where the reader has scrolled to.
-    if (!window.zephrinRules) return show();
+    // Display rules, if the box has any, decide when it shows: in sight from
+    // the start, it is hidden until then, and shown late it comes in where
+    // the reader has scrolled to.
+    if (!record.hold) return show();
     box.style.visibility = 'hidden';
-    window.zephrinRules.hold(function () {
+    record.hold(function () {
       show();
       box.style.top = box.offsetTop + pageYOffset + 'px';
     });
@@ -78,6 +84,6 @@
   document.addEventListener('zephrin-box', start);
   window.addEventListener('load', start);
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
-  else start();
+  else setTimeout(start); // after the scripts that follow this one
 })();
 </script>

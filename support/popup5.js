@@ -11,6 +11,8 @@
 
   // zephrin: box helpers
 
+  var record = boxRecord('timer-ad');
+
   function findBox() {
     return document.querySelector('#sponsorAdDiv[data-zephrin]');
   }
@@ -43,16 +45,19 @@
     box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
     box.style.visibility = 'visible';
-    stopCountdown = countdown(box, SHOWN_MS, hide);
+    stopCountdown = countdown(box, SHOWN_MS, function () { hide('countdown'); });
+    announce(record, box, 'show');
   }
 
-  function hide() {
+  // how: 'countdown' or 'esc', for the close event.
+  function hide(how) {
     stopCountdown();
     focus.giveBack();
     window.removeEventListener('resize', fit);
     box.removeEventListener('focusin', focus.note);
     window.removeEventListener('keydown', onKey);
     box.style.visibility = 'hidden';
+    announce(record, box, 'close', how);
   }
 
   // The one place the box starts: once the page is parsed, or when a box
@@ -60,13 +65,13 @@
   function start() {
     if (box || !(box = findBox())) return;
     focus = focusReturn(box);
-    onKey = escCloses(box, hide);
+    onKey = escCloses(box, function () { hide('esc'); });
     document.removeEventListener('DOMContentLoaded', start);
     document.removeEventListener('zephrin-box', start);
-    // Display rules on the page, if any, decide when the box shows; shown
-    // late, it stands where the reader has scrolled to.
-    if (!window.zephrinRules) return show();
-    window.zephrinRules.hold(function () {
+    // Display rules, if the box has any, decide when it shows; shown late, it
+    // stands where the reader has scrolled to.
+    if (!record.hold) return show();
+    record.hold(function () {
       show();
       box.style.top = box.offsetTop + pageYOffset + 'px';
     });
@@ -74,6 +79,6 @@
 
   document.addEventListener('zephrin-box', start);
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
-  else start();
+  else setTimeout(start); // after the scripts that follow this one
 })();
 </script>

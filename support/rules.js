@@ -1,7 +1,8 @@
 <script>
-// Display rules: the box's support script hands its start to
-// zephrinRules.hold(start), which starts it once the rules allow.
-var zephrinRules = (function (r) {
+// Display rules: hands the box's support script, the script before this
+// one, its hold(start), which starts the box once the rules allow. What the
+// rules keep belongs to that one box.
+(function zephrinRules(r) {
   'use strict';
   var held = false, on = { passive: true };
 
@@ -40,6 +41,10 @@ var zephrinRules = (function (r) {
     else if (r.start !== 'exit') go();
   }
 
-  return { hold: hold };
+  // The box's support script, the nearest script before this one, takes it.
+  var part = { key: r.key, language: r.language, hold: hold };
+  for (var s = document.currentScript; s && s.nodeName === 'SCRIPT' && !part.taken; s = s.previousElementSibling) {
+    s.dispatchEvent(new CustomEvent('zephrin-part', { detail: part }));
+  }
 })(/*RULES*/);
 </script>

@@ -408,7 +408,7 @@ std::optional<GeneratedCode> MainWindow::generateBothSections()
     const std::optional<SupportScripts> scripts = readSupportScripts(current);
     if (!scripts)
         return std::nullopt;
-    GeneratedCode code = generateCode(current, scripts->support, scripts->rules);
+    GeneratedCode code = generateCode(current, *scripts);
     showCode(m_ui->Text6, code.body);
     showCode(m_ui->Text7, code.head);
     showCheck(current, code);

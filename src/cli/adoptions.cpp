@@ -90,7 +90,7 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
                         : prepared.error());
     AdSettings asTyped = result.settings;
     asTyped.body = withCrLfLineBreaks(asTyped.body);
-    result.code = generateCode(asTyped, prepared.scripts.support, prepared.scripts.rules);
+    result.code = generateCode(asTyped, prepared.scripts);
     return result;
 }
 

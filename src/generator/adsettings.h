@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/adtype.h"
+#include "generator/analytics.h"
 #include "generator/boxtexts.h"
 #include "generator/displayrules.h"
 
@@ -20,12 +21,14 @@ struct AdSettings
     QString colour; // Text14, six hex digits without '#'
     DisplayRules rules; // the Display rules tab; none by default
     BoxTexts texts; // the words of the box; English by default
+    Analytics analytics = Analytics::None; // the site's analytics told of the box's events
 
     bool operator==(const AdSettings &o) const
     {
         return type == o.type && height == o.height && width == o.width
             && horizontal == o.horizontal && vertical == o.vertical && caption == o.caption
-            && body == o.body && colour == o.colour && rules == o.rules && texts == o.texts;
+            && body == o.body && colour == o.colour && rules == o.rules && texts == o.texts
+            && analytics == o.analytics;
     }
     bool operator!=(const AdSettings &o) const { return !(*this == o); }
 };

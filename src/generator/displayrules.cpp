@@ -1,7 +1,5 @@
 #include "generator/displayrules.h"
 
-#include "generator/headsection.h"
-
 #include <QCoreApplication>
 #include <QCryptographicHash>
 
@@ -154,13 +152,12 @@ QString rulesStorageKey(AdType type, const QString &body)
         .arg(QLatin1String(adTypeInfo(type).name), QString::fromLatin1(digest.left(4).toHex()));
 }
 
-QStringList rulesScriptLines(const DisplayRules &rules, AdType type, const QString &body,
-                             const QByteArray &script)
+QStringList rulesScriptMembers(const DisplayRules &rules)
 {
-    if (rules.isEmpty() || type == AdType::None)
+    if (rules.isEmpty())
         return {};
     // Every value is a name, a number or a day: nothing in it needs escaping.
-    QStringList members {QStringLiteral("key:'%1'").arg(rulesStorageKey(type, body))};
+    QStringList members;
     const QString start = writeChoice(startChoices, rules.start, rules.startAmount);
     if (!start.isEmpty()) {
         members << QStringLiteral("start:'%1'").arg(start.section(QLatin1Char(':'), 0, 0));
@@ -179,10 +176,5 @@ QStringList rulesScriptLines(const DisplayRules &rules, AdType type, const QStri
     if (rules.screens != DisplayRules::Screens::All)
         members << (rules.screens == DisplayRules::Screens::Wide ? QStringLiteral("wide:true")
                                                                  : QStringLiteral("wide:false"));
-
-    QStringList lines = scriptLines(script);
-    const QString object = QLatin1Char('{') + members.join(QLatin1Char(',')) + QLatin1Char('}');
-    for (QString &line : lines)
-        line.replace(QLatin1String("/*RULES*/"), object);
-    return lines;
+    return members;
 }

@@ -63,9 +63,8 @@ QString rulesConflict(const DisplayRules &rules);
 // so a new ad starts afresh and two ads never share a count.
 QString rulesStorageKey(AdType type, const QString &body);
 
-// The lines of the rules script for rules (each without its line end), taken
-// from script, the text of rules.js, with its placeholder /*RULES*/ replaced
-// by the rules as a script object literal under rulesStorageKey(type, body).
+// The rules as members of the object literal the rules script (rules.js)
+// receives in place of its placeholder /*RULES*/: "start:'delay'",
+// "amount:5", "visit:1", "days:7", "from:20261201", "until:…", "wide:true".
 // Empty when rules are empty: no rules, no script.
-QStringList rulesScriptLines(const DisplayRules &rules, AdType type, const QString &body,
-                             const QByteArray &script);
+QStringList rulesScriptMembers(const DisplayRules &rules);

@@ -28,17 +28,46 @@ QString generateBody(const AdSettings &settings)
 
 namespace {
 
-QStringList rulesLinesOf(const AdSettings &settings, const QByteArray &rulesScript)
+// The lines of a script that hands the box's support script a part of the
+// box (rules.js, analytics.js): script with placeholder replaced by an object
+// literal of the box's storage key, its language when not English, and
+// members. Nothing when there are no members: no part, no script.
+QStringList partScriptLines(const AdSettings &s, const QByteArray &script,
+                            QLatin1String placeholder, QStringList members)
 {
-    return rulesScriptLines(settings.rules, settings.type, settings.body, rulesScript);
+    if (members.isEmpty() || s.type == AdType::None)
+        return {};
+    // The key is a name and hex digits, the language a preset's code, the
+    // members names, numbers and days: nothing in them needs escaping.
+    if (s.texts.language != QLatin1String("en"))
+        members.prepend(QStringLiteral("language:'%1'").arg(s.texts.language));
+    members.prepend(QStringLiteral("key:'%1'").arg(rulesStorageKey(s.type, s.body)));
+    const QString object = QLatin1Char('{') + members.join(QLatin1Char(',')) + QLatin1Char('}');
+    QStringList lines = scriptLines(script);
+    for (QString &line : lines)
+        line.replace(placeholder, object);
+    return lines;
+}
+
+QString headOf(const AdSettings &settings, const QStringList &lines, const QByteArray &rulesScript,
+               const QByteArray &analyticsScript)
+{
+    QStringList analytics;
+    if (settings.analytics != Analytics::None)
+        analytics << QStringLiteral("to:'%1'").arg(analyticsName(settings.analytics));
+    return headSection(
+        settings, lines,
+        partScriptLines(settings, rulesScript, QLatin1String("/*RULES*/"),
+                        rulesScriptMembers(settings.rules)),
+        partScriptLines(settings, analyticsScript, QLatin1String("/*ANALYTICS*/"), analytics));
 }
 
 } // namespace
 
 QString generateHead(const AdSettings &settings, const QByteArray &supportScript,
-                     const QByteArray &rulesScript)
+                     const QByteArray &rulesScript, const QByteArray &analyticsScript)
 {
-    return headSection(settings, scriptLines(supportScript), rulesLinesOf(settings, rulesScript));
+    return headOf(settings, scriptLines(supportScript), rulesScript, analyticsScript);
 }
 
 bool headGoesToClipboard(AdType type, const QByteArray &supportScript)
@@ -49,13 +78,13 @@ bool headGoesToClipboard(AdType type, const QByteArray &supportScript)
 }
 
 GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript,
-                           const QByteArray &rulesScript)
+                           const QByteArray &rulesScript, const QByteArray &analyticsScript)
 {
     // The script is split into lines once, for the section and the copy rule.
     const QStringList lines = scriptLines(supportScript);
     GeneratedCode code;
     code.body = generateBody(settings);
-    code.head = headSection(settings, lines, rulesLinesOf(settings, rulesScript));
+    code.head = headOf(settings, lines, rulesScript, analyticsScript);
     code.clipboard = headCopyRuns(settings.type, int(lines.size())) ? code.head : code.body;
     return code;
 }
@@ -89,12 +118,24 @@ SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings
     ReadResult file = readWholeFile(supportScriptPath(supportFolder, settings.type));
     scripts.support = std::move(file.contents);
     scripts.error = file.error;
-    if (scripts.ok() && !settings.rules.isEmpty()) {
-        file = readWholeFile(supportFolder + QLatin1Char('/') + QLatin1String(rulesScriptName));
-        scripts.rules = std::move(file.contents);
+    // A script read only for the settings that need it.
+    const auto readBeside = [&](const char *name, QByteArray &into) {
+        if (!scripts.ok())
+            return;
+        file = readWholeFile(supportFolder + QLatin1Char('/') + QLatin1String(name));
+        into = std::move(file.contents);
         scripts.error = file.error;
-    }
+    };
+    if (!settings.rules.isEmpty())
+        readBeside(rulesScriptName, scripts.rules);
+    if (settings.analytics != Analytics::None)
+        readBeside(analyticsScriptName, scripts.analytics);
     return scripts;
+}
+
+GeneratedCode generateCode(const AdSettings &settings, const SupportScripts &scripts)
+{
+    return generateCode(settings, scripts.support, scripts.rules, scripts.analytics);
 }
 
 PreparedGeneration prepareGeneration(const QString &supportFolder, const AdSettings &settings)

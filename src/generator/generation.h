@@ -23,10 +23,11 @@ struct GeneratedCode
 QString generateBody(const AdSettings &settings);
 
 // The head section of settings from the text of the type's support script
-// (popupN.js, read as UTF-8) and, when settings carry display rules, of the
-// rules script (rules.js). A null string for AdType::None.
+// (popupN.js, read as UTF-8), when settings carry display rules of the rules
+// script (rules.js), and when they name an analytics of the analytics script
+// (analytics.js). A null string for AdType::None.
 QString generateHead(const AdSettings &settings, const QByteArray &supportScript,
-                     const QByteArray &rulesScript = {});
+                     const QByteArray &rulesScript = {}, const QByteArray &analyticsScript = {});
 
 // Whether generating the head section from supportScript puts it on the clipboard.
 bool headGoesToClipboard(AdType type, const QByteArray &supportScript);
@@ -34,7 +35,8 @@ bool headGoesToClipboard(AdType type, const QByteArray &supportScript);
 // Both sections and the clipboard text, as the window's two Generate commands
 // run one after the other give them.
 GeneratedCode generateCode(const AdSettings &settings, const QByteArray &supportScript,
-                           const QByteArray &rulesScript = {});
+                           const QByteArray &rulesScript = {},
+                           const QByteArray &analyticsScript = {});
 
 // The file name of the rules script in the support folder.
 inline constexpr char rulesScriptName[] = "rules.js";
@@ -57,14 +59,18 @@ struct SupportScripts
 {
     QByteArray support; // the type's popupN.js, as installed
     QByteArray rules; // rules.js; empty when the settings carry no display rules
+    QByteArray analytics; // analytics.js; empty when the settings name no analytics
     QString error; // names the file that could not be read; empty on success
     bool ok() const { return error.isEmpty(); }
 };
 
 // Reads settings.type's support script from supportFolder, complete as the
-// build installed it, and, when settings carry display rules, the rules script
-// beside it.
+// build installed it, and, when settings carry display rules or name an
+// analytics, the rules or analytics script beside it.
 SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings &settings);
+
+// generateCode from the scripts read for settings.
+GeneratedCode generateCode(const AdSettings &settings, const SupportScripts &scripts);
 
 struct Setting;
 

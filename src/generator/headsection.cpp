@@ -75,12 +75,12 @@ QString styleElement(const AdSettings &field)
 }
 
 QString headSection(const AdSettings &settings, const QStringList &lines,
-                    const QStringList &rulesLines)
+                    const QStringList &rulesLines, const QStringList &analyticsLines)
 {
     if (settings.type == AdType::None)
         return QString();
     QString out;
-    for (const QStringList *script : {&lines, &rulesLines}) {
+    for (const QStringList *script : {&lines, &rulesLines, &analyticsLines}) {
         for (const QString &line : *script) {
             out += line;
             out += QLatin1String("\r\n");

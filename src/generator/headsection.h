@@ -18,11 +18,11 @@ QStringList scriptLines(const QByteArray &fileContents);
 QString styleElement(const AdSettings &settings);
 
 // The head section of settings.type: every script line followed by CR LF,
-// then every line of the rules script (rulesScriptLines) followed by CR LF,
-// then the type's style element (not followed by a line break). A null
-// QString for AdType::None.
+// then every line of the rules script and of the analytics script, each
+// followed by CR LF, then the type's style element (not followed by a line
+// break). A null QString for AdType::None.
 QString headSection(const AdSettings &settings, const QStringList &lines,
-                    const QStringList &rulesLines = {});
+                    const QStringList &rulesLines = {}, const QStringList &analyticsLines = {});
 
 // Whether the head copy to the clipboard runs after generating a head section
 // from lineCount script lines: Window AD and Jumpy AD copy after each line

@@ -162,6 +162,20 @@ function zName(el) {
 }
 )");
 
+// Records the boxes' events as they reach the document, in zEvents: "TYPE WHAT
+// [HOW] KEY LANGUAGE", marked when one does not come from a box.
+const QString eventRecorder = QStringLiteral(R"(
+window.zEvents = [];
+['show', 'close', 'submit'].forEach(function (what) {
+  document.addEventListener('zephrin:' + what, function (e) {
+    var d = e.detail;
+    zEvents.push([d.type, what, d.how, String(d.key), String(d.language)].filter(Boolean).join(' ')
+        + (e.target.hasAttribute('data-zephrin') ? '' : ' not from a box'));
+  });
+});
+)");
+const QString recordedEvents = QStringLiteral("zEvents.join('\\n')");
+
 } // namespace
 
 class AdsInBrowser : public QObject
@@ -199,7 +213,11 @@ private Q_SLOTS:
     void boxTexts_showInThePresetsLanguage_data();
     void boxTexts_showInThePresetsLanguage();
 
+    void severalBoxes_eachKeepsItsOwnRulesAndEvents_data();
+    void severalBoxes_eachKeepsItsOwnRulesAndEvents();
+
 private:
+    void runAtDocumentStart(const QString &code);
     bool load(const QString &html);
     bool loadUrl(const QUrl &url);
     QVariant eval(const QString &script);
@@ -232,6 +250,16 @@ void AdsInBrowser::cleanup()
 {
     if (QTest::currentTestFailed() && m_page && !m_page->errors.isEmpty())
         qWarning() << "script errors:" << m_page->errors.mid(0, 5);
+}
+
+// Runs code first in every document the page loads from now on.
+void AdsInBrowser::runAtDocumentStart(const QString &code)
+{
+    QWebEngineScript script;
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setSourceCode(code);
+    m_page->scripts().insert(script);
 }
 
 bool AdsInBrowser::loadUrl(const QUrl &url)
@@ -384,6 +412,8 @@ void AdsInBrowser::closeControl_hidesBox_data()
     QTest::newRow("Jumpy AD, Close Box link")
         << AdType::JumpyAd << QStringLiteral("document.querySelector('#dropin a').click()");
     QTest::newRow("Jumpy AD, Esc") << AdType::JumpyAd << esc;
+    QTest::newRow("Force Emailer, Esc") << AdType::ForceEmailer << esc;
+    QTest::newRow("Timer AD, Esc") << AdType::TimerAd << esc;
 }
 
 void AdsInBrowser::closeControl_hidesBox()
@@ -391,12 +421,22 @@ void AdsInBrowser::closeControl_hidesBox()
     QFETCH(AdType, type);
     QFETCH(QString, action);
 
+    runAtDocumentStart(eventRecorder);
     QVERIFY(load(pageFor(type, Order::Preview)));
     QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     eval(action);
     QTRY_VERIFY_WITH_TIMEOUT(!check(boxShown), 2000);
     // The links' href is '#': closing must not navigate or scroll the page.
     QCOMPARE(eval(QStringLiteral("location.hash")).toString(), QString());
+    // Told once, however often the control is used; a box with neither
+    // rules nor analytics has no storage key, nor language to tell.
+    eval(action);
+    const QString name = QLatin1String(adTypeInfo(type).name);
+    const QString how = action.contains(QLatin1String("Escape")) ? QStringLiteral("esc")
+        : action.contains(QLatin1String("button"))               ? QStringLiteral("button")
+                                                                 : QStringLiteral("link");
+    QCOMPARE(eval(recordedEvents).toString(),
+             QStringLiteral("%1 show null null\n%1 close %2 null null").arg(name, how));
     QCOMPARE(m_page->errors, QStringList());
 }
 
@@ -491,12 +531,16 @@ void AdsInBrowser::timedBox_disappearsOnItsOwn()
     QFETCH(AdType, type);
     QFETCH(int, withinMs);
 
+    runAtDocumentStart(eventRecorder);
     QVERIFY(load(pageFor(type, Order::Preview)));
     QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     QElapsedTimer clock;
     clock.start();
     QTRY_VERIFY_WITH_TIMEOUT(!check(boxShown), withinMs);
     QVERIFY2(clock.elapsed() > 3000, "gone too soon to be read");
+    QCOMPARE(eval(recordedEvents).toString(),
+             QStringLiteral("%1 show null null\n%1 close countdown null null")
+                 .arg(QLatin1String(adTypeInfo(type).name)));
     QCOMPARE(m_page->errors, QStringList());
 }
 
@@ -859,13 +903,9 @@ void AdsInBrowser::printedPolicy_boxShowsAndClosesWithoutViolations()
     for (const QString &close : closers) {
         init();
         // Violations are recorded from the first moment of the document on.
-        QWebEngineScript recorder;
-        recorder.setInjectionPoint(QWebEngineScript::DocumentCreation);
-        recorder.setWorldId(QWebEngineScript::MainWorld);
-        recorder.setSourceCode(QStringLiteral(
+        runAtDocumentStart(QStringLiteral(
             "window.zViolations = []; document.addEventListener('securitypolicyviolation', "
             "function (e) { zViolations.push(e.effectiveDirective); });"));
-        m_page->scripts().insert(recorder);
         QVERIFY(load(page));
         QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
         for (const QString &condition : checks)
@@ -1094,6 +1134,256 @@ void AdsInBrowser::boxTexts_showInThePresetsLanguage()
     QCOMPARE(
         eval(QStringLiteral("(function (b) { return %1; })(%2)").arg(shown, box)).toStringList(),
         expected);
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+// --- Several boxes on one page, and the events they tell ---------------------
+
+namespace {
+
+// A row's box N: "TYPE [SETTING=VALUE …]" with display rules, "analytics"
+// and "language" as settings files name them; its body text holds "Box-N".
+AdSettings boxFromText(const QString &text, int n)
+{
+    QStringList words = text.split(QLatin1Char(' '));
+    AdType type = AdType::None;
+    for (AdType t : DemoPage::allTypes) {
+        if (words.first() == QLatin1String(adTypeInfo(t).name))
+            type = t;
+    }
+    AdSettings s = withRules(type, words.mid(1));
+    s.body = QStringLiteral("<b>Box-%1</b> sale today").arg(n);
+    for (const QString &word : words) {
+        const QString value = word.section(QLatin1Char('='), 1);
+        if (word.startsWith(QLatin1String("language=")))
+            s.texts.language = value;
+        for (std::size_t i = 0; i < analyticsNames.size(); ++i) {
+            if (word == QLatin1String("analytics=") + QLatin1String(analyticsNames[i]))
+                s.analytics = Analytics(i);
+        }
+    }
+    return s;
+}
+
+// The site's analytics as stand-ins that record each call in zCalls: "WHO
+// NAME TYPE [HOW] KEY LANGUAGE" (Matomo's: "matomo trackEvent CATEGORY
+// NAME KEY"); "throwing" ones that throw instead.
+QString analyticsStandIns(bool throwing)
+{
+    return QStringLiteral(R"(<script>
+window.zCalls = [];
+function zCall(who, name, d) {
+  if (%1) throw new Error(who + ' is down');
+  zCalls.push([who, name, d.type, d.how, d.key, d.language].filter(Boolean).join(' '));
+}
+window.dataLayer = [];
+dataLayer.push = function (o) { zCall('dataLayer', o.event, o.zephrin); };
+window.plausible = function (name, o) { zCall('plausible', name, o.props); };
+window._paq = { push: function (a) { zCall('matomo', a.slice(0, 3).join(' '), { key: a[3] }); } };
+window.umami = { track: function (name, d) { zCall('umami', name, d); } };
+</script>)")
+        .arg(throwing ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+} // namespace
+
+// Pages with two or three boxes of different types, with and without display
+// rules and analytics, their sections in the order the row lists them or the
+// other way round. Steps: "shown:N" (box N in sight soon), "hidden:N" (box N
+// out of sight now), "wait:MS", "add:N" (box N's sections added after the
+// page has loaded, as a tag manager would), "key:Escape", "next" (the page
+// again in the same tab), "js:CODE" (Bn is box n), "expect:CONDITION" (soon
+// true), "events:A|B…" (the events the document heard, in any order),
+// "calls:A|B…" (the stand-ins' calls, in any order); KEYn is box n's storage key.
+void AdsInBrowser::severalBoxes_eachKeepsItsOwnRulesAndEvents_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<bool>("reversed");
+    QTest::addColumn<QString>("prelude"); // the page's own, first in its head
+    QTest::addColumn<QStringList>("steps");
+
+    const QString submit
+        = QStringLiteral("js:document.querySelector('#msg input[type=submit]').click()");
+    const QString holdCountdown
+        = QStringLiteral("js:B1.dispatchEvent(new PointerEvent('pointerenter'))");
+    // The test stays on its page when Force Emailer's form is sent.
+    const QString stayOnPage = QStringLiteral(
+        "<script>document.addEventListener('submit', function (e) { e.preventDefault(); "
+        "});</script>");
+
+    for (bool reversed : {false, true}) {
+        const char *order = reversed ? "last box's sections first" : "first box's sections first";
+        QTest::addRow("delay, once per visit, no rules; %s", order)
+            << QStringList {"timer-ad start=delay:3", "stickme-note show-again=visit", "jumpy-ad"}
+            << reversed << QString()
+            << QStringList {"shown:2",
+                            "shown:3",
+                            "hidden:1",
+                            "wait:1000",
+                            "hidden:1",
+                            "shown:1",
+                            "js:hidefadebox()",
+                            "expect:!zShown(B2) && zShown(B3) && zShown(B1)",
+                            "js:dismissbox()",
+                            "expect:!zShown(B3) && zShown(B1)",
+                            "key:Escape",
+                            "expect:!zShown(B1)",
+                            "events:timer-ad show KEY1 en|timer-ad close esc KEY1 en|"
+                            "stickme-note show KEY2 en|stickme-note close link KEY2 en|"
+                            "jumpy-ad show null null|jumpy-ad close link null null",
+                            "next",
+                            "shown:3",
+                            "hidden:2",
+                            "hidden:1",
+                            "shown:1",
+                            "hidden:2"};
+        QTest::addRow("once per visit, delay; %s", order)
+            << QStringList {"force-emailer show-again=visit", "window-ad start=delay:2"} << reversed
+            << QString()
+            << QStringList {"shown:1", holdCountdown, "hidden:2", "shown:2", "expect:zShown(B1)",
+                            "next",    "hidden:1",    "hidden:2", "shown:2"};
+    }
+    // Each box's calls, "WHO" standing for the analytics.
+    const QStringList calls {
+        "WHO zephrin_show force-emailer KEY1 fr", "WHO zephrin_submit force-emailer KEY1 fr",
+        "WHO zephrin_close force-emailer esc KEY1 fr", "WHO zephrin_show window-ad KEY2 en",
+        "WHO zephrin_close window-ad button KEY2 en"};
+    const std::pair<const char *, QStringList> analytics[] = {
+        {"datalayer", QStringList(calls).replaceInStrings("WHO", "dataLayer")},
+        {"plausible", QStringList(calls).replaceInStrings("WHO", "plausible")},
+        {"umami", QStringList(calls).replaceInStrings("WHO", "umami")},
+        // Matomo's events hold a category, an action and a name: the key.
+        {"matomo",
+         QStringList(calls).replaceInStrings(
+             QRegularExpression("^WHO (\\S+) \\S+ (\\S+ )?(KEY.).*"),
+             "matomo trackEvent Zephrin \\1 \\3")},
+    };
+    bool reversed = false;
+    for (const auto &[name, called] : analytics) {
+        QTest::addRow("analytics %s", name)
+            << QStringList {QStringLiteral("force-emailer language=fr analytics=") + name,
+                            QStringLiteral("window-ad start=delay:1 analytics=") + name}
+            << (reversed = !reversed) << analyticsStandIns(false) + stayOnPage
+            << QStringList {"shown:1",
+                            holdCountdown,
+                            "shown:2",
+                            submit,
+                            "js:B2.querySelector('button[aria-label=Close]').click()",
+                            "key:Escape",
+                            "expect:!zShown(B1) && !zShown(B2)",
+                            "events:force-emailer show KEY1 fr|force-emailer submit KEY1 fr|"
+                            "force-emailer close esc KEY1 fr|window-ad show KEY2 en|"
+                            "window-ad close button KEY2 en",
+                            "calls:" + called.join(QLatin1Char('|'))};
+    }
+    QTest::newRow("analytics absent")
+        << QStringList {"stickme-note analytics=umami", "timer-ad analytics=datalayer"} << false
+        << QString()
+        << QStringList {"shown:1",
+                        "shown:2",
+                        "js:hidefadebox()",
+                        "key:Escape",
+                        "expect:!zShown(B1) && !zShown(B2)",
+                        "events:stickme-note show KEY1 en|stickme-note close link KEY1 en|"
+                        "timer-ad show KEY2 en|timer-ad close esc KEY2 en"};
+    QTest::newRow("analytics throwing")
+        << QStringList {"jumpy-ad analytics=plausible", "force-emailer analytics=matomo"} << true
+        << analyticsStandIns(true) + stayOnPage
+        << QStringList {"shown:1",
+                        "shown:2",
+                        submit,
+                        "js:dismissbox()",
+                        "key:Escape",
+                        "expect:!zShown(B1) && !zShown(B2)",
+                        "events:jumpy-ad show KEY1 en|jumpy-ad close link KEY1 en|"
+                        "force-emailer show KEY2 en|force-emailer submit KEY2 en|"
+                        "force-emailer close esc KEY2 en",
+                        "calls:"};
+    QTest::newRow("a box with a delay added after load")
+        << QStringList {"stickme-note", "jumpy-ad start=delay:2"} << false << QString()
+        << QStringList {"shown:1",  "add:2",   "hidden:2",         "wait:1000",
+                        "hidden:2", "shown:2", "expect:zShown(B1)"};
+}
+
+void AdsInBrowser::severalBoxes_eachKeepsItsOwnRulesAndEvents()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, reversed);
+    QFETCH(QString, prelude);
+    QFETCH(QStringList, steps);
+
+    QList<GeneratedCode> codes;
+    QStringList keys;
+    for (const QString &text : boxes) {
+        const AdSettings s = boxFromText(text, int(codes.size()) + 1);
+        const SupportScripts scripts = readSupportScripts(supportDir(), s);
+        QVERIFY2(scripts.ok(), qPrintable(scripts.error));
+        codes << generateCode(s, scripts);
+        keys << rulesStorageKey(s.type, s.body);
+    }
+    const auto added = [&](int n) {
+        return steps.contains(QStringLiteral("add:%1").arg(n));
+    };
+    QString head, body;
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        const qsizetype at = reversed ? codes.size() - 1 - i : i;
+        if (!added(int(at) + 1)) {
+            head += codes.at(at).head;
+            body += codes.at(at).body;
+        }
+    }
+    const QString page = QStringLiteral("<!DOCTYPE html>\n<html><head>") + prelude + head
+        + QStringLiteral("</head>\n<body><p>Before the boxes.</p>") + body
+        + QStringLiteral("<div style='height:3000px'></div></body></html>\n");
+
+    const auto shown = [this](int n) {
+        return check(QString(seen).replace(marker, QStringLiteral("Box-%1").arg(n)));
+    };
+    const auto sorted = [](QStringList list) {
+        list.sort();
+        return list;
+    };
+    runAtDocumentStart(eventRecorder);
+    QVERIFY(load(page));
+    m_view->activateWindow();
+    m_view->setFocus();
+    for (QString step : steps) {
+        for (qsizetype i = 0; i < codes.size(); ++i) {
+            step.replace(QStringLiteral("KEY%1").arg(i + 1), keys.at(i))
+                .replace(QStringLiteral("B%1").arg(i + 1),
+                         QStringLiteral("zBox('Box-%1')").arg(i + 1));
+        }
+        const QString value = step.section(QLatin1Char(':'), 1);
+        if (step.startsWith(QLatin1String("shown:"))) {
+            QTRY_VERIFY2_WITH_TIMEOUT(shown(value.toInt()), qPrintable(step), 15000);
+        } else if (step.startsWith(QLatin1String("hidden:"))) {
+            QVERIFY2(!shown(value.toInt()), qPrintable(step));
+        } else if (step.startsWith(QLatin1String("wait:"))) {
+            QTest::qWait(value.toInt());
+        } else if (step.startsWith(QLatin1String("add:"))) {
+            const GeneratedCode &code = codes.at(value.toInt() - 1);
+            for (const QString &script :
+                 code.head.split(QStringLiteral("</script>\r\n"), Qt::SkipEmptyParts))
+                QVERIFY(check(addScriptAfterLoad(script + QStringLiteral("</script>"),
+                                                 QStringLiteral("head"))));
+            QVERIFY(check(addScriptAfterLoad(code.body)));
+        } else if (step == QLatin1String("key:Escape")) {
+            QTRY_VERIFY(check(QStringLiteral("document.hasFocus()")));
+            QTest::keyClick(m_view->focusProxy(), Qt::Key_Escape);
+        } else if (step == QLatin1String("next")) {
+            QVERIFY(load(page));
+        } else if (step.startsWith(QLatin1String("js:"))) {
+            eval(step.mid(3));
+        } else if (step.startsWith(QLatin1String("expect:"))) {
+            QTRY_VERIFY2_WITH_TIMEOUT(check(step.mid(7)), qPrintable(step), 5000);
+        } else {
+            const QString list = step.startsWith(QLatin1String("events:"))
+                ? recordedEvents
+                : QStringLiteral("zCalls.join('\\n')");
+            QCOMPARE(sorted(eval(list).toString().split(QLatin1Char('\n'), Qt::SkipEmptyParts)),
+                     sorted(value.split(QLatin1Char('|'), Qt::SkipEmptyParts)));
+        }
+    }
     QCOMPARE(m_page->errors, QStringList());
 }
 

@@ -210,7 +210,9 @@ void TestHeadSection::headCopyRuns_dependsOnTypeAndLines()
 void TestHeadSection::rulesScript_followsSupportScriptWithRules_data()
 {
     QTest::addColumn<QStringList>("rules"); // as settings files and the command line give them
-    QTest::addColumn<QString>("object"); // what the script receives; empty: no rules script
+    // What the rules script receives after the key; empty: no rules script.
+    // After " | ", what the analytics script receives; none: no such script.
+    QTest::addColumn<QString>("object");
 
     QTest::newRow("no rules") << QStringList() << QString();
     QTest::newRow("defaults given")
@@ -224,6 +226,13 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules_data()
         << QStringList {"show-again=days:3650", "from=2026-02-28", "until=2027-01-09"}
         << "days:3650,from:20260228,until:20270109";
     QTest::newRow("wide") << QStringList {"screens=wide"} << "wide:true";
+    QTest::newRow("analytics none")
+        << QStringList {"analytics=none", "start=delay:5"} << "start:'delay',amount:5";
+    QTest::newRow("analytics without rules")
+        << QStringList {"analytics=plausible"} << " | to:'plausible'";
+    QTest::newRow("analytics with rules, a box in French")
+        << QStringList {"analytics=matomo", "language=fr", "show-again=visit"}
+        << "language:'fr',visit:1 | language:'fr',to:'matomo'";
 }
 
 void TestHeadSection::rulesScript_followsSupportScriptWithRules()
@@ -245,12 +254,23 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules()
                          ? QString()
                          : text);
         }
+        if (key == QLatin1String("language"))
+            QVERIFY(boxTextFields[0].read(text, s.texts));
+        for (std::size_t i = 0; i < analyticsNames.size(); ++i) {
+            if (key == QLatin1String("analytics") && text == QLatin1String(analyticsNames[i]))
+                s.analytics = Analytics(i);
+        }
     }
     QString expected = QStringLiteral("popup\r\n");
-    if (!object.isEmpty())
-        expected += QStringLiteral("hold({key:'%1',%2});\r\n")
-                        .arg(rulesStorageKey(s.type, s.body), object);
-    QCOMPARE(generateHead(s, "popup\n", "hold(/*RULES*/);\n"), expected + styleElement(s));
+    const QStringList objects = object.split(QStringLiteral(" | "));
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        if (!objects.at(i).isEmpty())
+            expected += QStringLiteral("%1({key:'%2',%3});\r\n")
+                            .arg(i == 0 ? "hold" : "track", rulesStorageKey(s.type, s.body),
+                                 objects.at(i));
+    }
+    QCOMPARE(generateHead(s, "popup\n", "hold(/*RULES*/);\n", "track(/*ANALYTICS*/);\n"),
+             expected + styleElement(s));
 
     // Another ad, of another type or with another text, keeps a count of its own.
     const QString key = rulesStorageKey(s.type, s.body);
