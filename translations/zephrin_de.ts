@@ -231,10 +231,216 @@
     </message>
 </context>
 <context>
+    <name>DesignFile</name>
+    <message>
+        <source>Zephrin designs (*.json)</source>
+        <translation>Zephrin-Entwürfe (*.json)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open design</source>
+        <translation>Entwurf öffnen</translation>
+    </message>
+    <message>
+        <source>%1
+The design was not opened.</source>
+        <translation>%1
+Der Entwurf wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number of pixels, so a design file cannot keep it. Type a number, or press Generate for the type&apos;s defaults. Nothing was saved.</source>
+        <translation>%1 „%2“ ist keine ganze Zahl von Pixeln und lässt sich daher nicht in einer Entwurfsdatei speichern. Geben Sie eine Zahl ein, oder wählen Sie „Generieren“ für die Vorgaben der Anzeigenart. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save design</source>
+        <translation>Entwurf speichern</translation>
+    </message>
+    <message>
+        <source>%1[*] - Zephrin</source>
+        <translation>%1[*] - Zephrin</translation>
+    </message>
+    <message>
+        <source>The design &quot;%1&quot; has changes that are not saved. Save them?</source>
+        <translation>Der Entwurf „%1“ hat ungespeicherte Änderungen. Sollen sie gespeichert werden?</translation>
+    </message>
+</context>
+<context>
     <name>DisplayRules</name>
     <message>
         <source>&quot;until&quot; %1 is before &quot;from&quot; %2: the box would never start</source>
         <translation>„until“ %1 liegt vor „from“ %2: Die Box erschiene nie</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayRulesTab</name>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>S&amp;tart</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>When the box starts on the reader&apos;s page.
+&quot;When the pointer leaves the top&quot; needs a mouse:
+on touch screens the box then never starts.</source>
+        <translation>Wann die Box auf der Seite des Lesers erscheint.
+„Wenn der Zeiger oben hinausgeht“ braucht eine Maus:
+auf Touchscreens erscheint die Box dann nie.</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Sofort</translation>
+    </message>
+    <message>
+        <source>After a delay</source>
+        <translation>Nach einer Wartezeit</translation>
+    </message>
+    <message>
+        <source>After scrolling down</source>
+        <translation>Nach dem Scrollen</translation>
+    </message>
+    <message>
+        <source>When the pointer leaves the top</source>
+        <translation>Wenn der Zeiger oben hinausgeht</translation>
+    </message>
+    <message>
+        <source>Seconds after the page has loaded, or how far
+down the page the reader has scrolled.</source>
+        <translation>Sekunden, nachdem die Seite geladen ist, oder wie weit
+der Leser auf der Seite nach unten gescrollt hat.</translation>
+    </message>
+    <message>
+        <source>Start after</source>
+        <translation>Start nach</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w again</source>
+        <translation>&amp;Wieder zeigen</translation>
+    </message>
+    <message>
+        <source>Show again</source>
+        <translation>Wieder zeigen</translation>
+    </message>
+    <message>
+        <source>How often one reader sees the box, remembered in the
+reader&apos;s browser and sent nowhere. Where the browser
+keeps nothing, the box shows at most once per page view.</source>
+        <translation>Wie oft ein Leser die Box sieht; sein Browser merkt es sich,
+nichts wird versandt. Wo der Browser nichts speichert,
+erscheint die Box höchstens einmal je Seitenaufruf.</translation>
+    </message>
+    <message>
+        <source>Every page view</source>
+        <translation>Bei jedem Seitenaufruf</translation>
+    </message>
+    <message>
+        <source>Once per visit</source>
+        <translation>Einmal je Besuch</translation>
+    </message>
+    <message>
+        <source>Once every N days</source>
+        <translation>Einmal alle N Tage</translation>
+    </message>
+    <message>
+        <source>Days before the same reader sees the box again,
+counted from when it last started.</source>
+        <translation>Tage, bis derselbe Leser die Box wieder sieht,
+gezählt ab ihrem letzten Erscheinen.</translation>
+    </message>
+    <message>
+        <source>Days between showings</source>
+        <translation>Tage zwischen zwei Anzeigen</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>Show the box from this day on (the reader&apos;s local date).</source>
+        <translation>Die Box ab diesem Tag zeigen (Datum des Lesers).</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Show the box until this day, inclusive (the reader&apos;s local date).</source>
+        <translation>Die Box bis einschließlich diesem Tag zeigen (Datum des Lesers).</translation>
+    </message>
+    <message>
+        <source>&amp;Until</source>
+        <translation>Bi&amp;s</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Sc&amp;reens</source>
+        <translation>Bildschi&amp;rme</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>Bildschirme</translation>
+    </message>
+    <message>
+        <source>Wide screens show the page at least 768 pixels wide;
+checked when the box would start.</source>
+        <translation>Breite Bildschirme zeigen die Seite mindestens 768 Pixel breit;
+geprüft, wenn die Box erscheinen würde.</translation>
+    </message>
+    <message>
+        <source>All screens</source>
+        <translation>Alle Bildschirme</translation>
+    </message>
+    <message>
+        <source>Wide screens only</source>
+        <translation>Nur breite Bildschirme</translation>
+    </message>
+    <message>
+        <source>Narrow screens only</source>
+        <translation>Nur schmale Bildschirme</translation>
+    </message>
+    <message>
+        <source>The rules go into the head section and run in the reader&apos;s browser. The test drive always shows the box at once; View shows it with the rules.</source>
+        <translation>Die Regeln kommen in den Head-Abschnitt und wirken im Browser des Lesers. Die Probefahrt zeigt die Box immer sofort, die Vorschau mit den Regeln.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the box</source>
+        <translation>S&amp;prache der Box</translation>
+    </message>
+    <message>
+        <source>The language of the words the box shows the site&apos;s readers:
+its close link, closing notice and button, and the names
+screen readers announce for it. The credit link stays English.</source>
+        <translation>Die Sprache der Wörter, die die Box den Lesern der Website zeigt:
+Link zum Schließen, Hinweis zum Schließen und Schaltfläche sowie
+die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</translation>
+    </message>
+    <message>
+        <source>Language of the box</source>
+        <translation>Sprache der Box</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
     </message>
 </context>
 <context>
@@ -578,208 +784,8 @@
         <translation>Den Entwurf unter neuem Namen speichern (Strg+Umschalt+S)</translation>
     </message>
     <message>
-        <source>Zephrin designs (*.json)</source>
-        <translation>Zephrin-Entwürfe (*.json)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Open design</source>
-        <translation>Entwurf öffnen</translation>
-    </message>
-    <message>
-        <source>%1
-The design was not opened.</source>
-        <translation>%1
-Der Entwurf wurde nicht geöffnet.</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; is not a whole number of pixels, so a design file cannot keep it. Type a number, or press Generate for the type&apos;s defaults. Nothing was saved.</source>
-        <translation>%1 „%2“ ist keine ganze Zahl von Pixeln und lässt sich daher nicht in einer Entwurfsdatei speichern. Geben Sie eine Zahl ein, oder wählen Sie „Generieren“ für die Vorgaben der Anzeigenart. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>Save design</source>
-        <translation>Entwurf speichern</translation>
-    </message>
-    <message>
-        <source>%1[*] - Zephrin</source>
-        <translation>%1[*] - Zephrin</translation>
-    </message>
-    <message>
-        <source>The design &quot;%1&quot; has changes that are not saved. Save them?</source>
-        <translation>Der Entwurf „%1“ hat ungespeicherte Änderungen. Sollen sie gespeichert werden?</translation>
-    </message>
-    <message>
         <source>Display rules</source>
         <translation>Regeln</translation>
-    </message>
-    <message>
-        <source>S&amp;tart</source>
-        <translation>S&amp;tart</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>When the box starts on the reader&apos;s page.
-&quot;When the pointer leaves the top&quot; needs a mouse:
-on touch screens the box then never starts.</source>
-        <translation>Wann die Box auf der Seite des Lesers erscheint.
-„Wenn der Zeiger oben hinausgeht“ braucht eine Maus:
-auf Touchscreens erscheint die Box dann nie.</translation>
-    </message>
-    <message>
-        <source>At once</source>
-        <translation>Sofort</translation>
-    </message>
-    <message>
-        <source>After a delay</source>
-        <translation>Nach einer Wartezeit</translation>
-    </message>
-    <message>
-        <source>After scrolling down</source>
-        <translation>Nach dem Scrollen</translation>
-    </message>
-    <message>
-        <source>When the pointer leaves the top</source>
-        <translation>Wenn der Zeiger oben hinausgeht</translation>
-    </message>
-    <message>
-        <source>Seconds after the page has loaded, or how far
-down the page the reader has scrolled.</source>
-        <translation>Sekunden, nachdem die Seite geladen ist, oder wie weit
-der Leser auf der Seite nach unten gescrollt hat.</translation>
-    </message>
-    <message>
-        <source>Start after</source>
-        <translation>Start nach</translation>
-    </message>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Sho&amp;w again</source>
-        <translation>&amp;Wieder zeigen</translation>
-    </message>
-    <message>
-        <source>Show again</source>
-        <translation>Wieder zeigen</translation>
-    </message>
-    <message>
-        <source>How often one reader sees the box, remembered in the
-reader&apos;s browser and sent nowhere. Where the browser
-keeps nothing, the box shows at most once per page view.</source>
-        <translation>Wie oft ein Leser die Box sieht; sein Browser merkt es sich,
-nichts wird versandt. Wo der Browser nichts speichert,
-erscheint die Box höchstens einmal je Seitenaufruf.</translation>
-    </message>
-    <message>
-        <source>Every page view</source>
-        <translation>Bei jedem Seitenaufruf</translation>
-    </message>
-    <message>
-        <source>Once per visit</source>
-        <translation>Einmal je Besuch</translation>
-    </message>
-    <message>
-        <source>Once every N days</source>
-        <translation>Einmal alle N Tage</translation>
-    </message>
-    <message>
-        <source>Days before the same reader sees the box again,
-counted from when it last started.</source>
-        <translation>Tage, bis derselbe Leser die Box wieder sieht,
-gezählt ab ihrem letzten Erscheinen.</translation>
-    </message>
-    <message>
-        <source>Days between showings</source>
-        <translation>Tage zwischen zwei Anzeigen</translation>
-    </message>
-    <message>
-        <source> days</source>
-        <translation> Tage</translation>
-    </message>
-    <message>
-        <source>Show the box from this day on (the reader&apos;s local date).</source>
-        <translation>Die Box ab diesem Tag zeigen (Datum des Lesers).</translation>
-    </message>
-    <message>
-        <source>&amp;From</source>
-        <translation>&amp;Von</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>Von</translation>
-    </message>
-    <message>
-        <source>yyyy-MM-dd</source>
-        <translation>yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>Show the box until this day, inclusive (the reader&apos;s local date).</source>
-        <translation>Die Box bis einschließlich diesem Tag zeigen (Datum des Lesers).</translation>
-    </message>
-    <message>
-        <source>&amp;Until</source>
-        <translation>Bi&amp;s</translation>
-    </message>
-    <message>
-        <source>Until</source>
-        <translation>Bis</translation>
-    </message>
-    <message>
-        <source>Sc&amp;reens</source>
-        <translation>Bildschi&amp;rme</translation>
-    </message>
-    <message>
-        <source>Screens</source>
-        <translation>Bildschirme</translation>
-    </message>
-    <message>
-        <source>Wide screens show the page at least 768 pixels wide;
-checked when the box would start.</source>
-        <translation>Breite Bildschirme zeigen die Seite mindestens 768 Pixel breit;
-geprüft, wenn die Box erscheinen würde.</translation>
-    </message>
-    <message>
-        <source>All screens</source>
-        <translation>Alle Bildschirme</translation>
-    </message>
-    <message>
-        <source>Wide screens only</source>
-        <translation>Nur breite Bildschirme</translation>
-    </message>
-    <message>
-        <source>Narrow screens only</source>
-        <translation>Nur schmale Bildschirme</translation>
-    </message>
-    <message>
-        <source>The rules go into the head section and run in the reader&apos;s browser. The test drive always shows the box at once; View shows it with the rules.</source>
-        <translation>Die Regeln kommen in den Head-Abschnitt und wirken im Browser des Lesers. Die Probefahrt zeigt die Box immer sofort, die Vorschau mit den Regeln.</translation>
-    </message>
-    <message>
-        <source> %</source>
-        <translation> %</translation>
-    </message>
-    <message>
-        <source>&amp;Language of the box</source>
-        <translation>S&amp;prache der Box</translation>
-    </message>
-    <message>
-        <source>The language of the words the box shows the site&apos;s readers:
-its close link, closing notice and button, and the names
-screen readers announce for it. The credit link stays English.</source>
-        <translation>Die Sprache der Wörter, die die Box den Lesern der Website zeigt:
-Link zum Schließen, Hinweis zum Schließen und Schaltfläche sowie
-die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</translation>
-    </message>
-    <message>
-        <source>Language of the box</source>
-        <translation>Sprache der Box</translation>
     </message>
     <message>
         <source>Check: OK</source>
@@ -903,6 +909,14 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
     <message>
         <source>Take the %1 and %2 pages in folders.</source>
         <translation>Die Seiten %1 und %2 in Ordnern nehmen.</translation>
+    </message>
+    <message>
+        <source>%1: a copy of %2 that an interrupted run kept in the cache folder, holding the page as it was before that run; if %2 is whole, delete the copy</source>
+        <translation>%1: eine Kopie von %2, die ein abgebrochener Lauf im Cache-Ordner behalten hat, mit der Seite, wie sie vor diesem Lauf war; ist %2 vollständig, die Kopie löschen</translation>
+    </message>
+    <message>
+        <source>%1: not a page: new contents for a page in its folder that an interrupted run wrote but never put in place, the page being left as it was; delete it</source>
+        <translation>%1: keine Seite: neuer Inhalt für eine Seite in seinem Ordner, den ein abgebrochener Lauf geschrieben, aber nie eingesetzt hat; die Seite blieb, wie sie war; löschen</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImageReader>
 #include <QPixmap>
 #include <QScreen>
@@ -21,20 +22,44 @@
 
 namespace {
 
-// The icon theme's program icon, as installed with the desktop entry; the
-// compiled-in PNG when the theme has none (a build folder, a bare desktop).
-// The fallback is read only when needed, by Qt's own PNG reader: left to
-// detect the format, the reader first loads every image-format plugin to ask
-// whether one of them reads PNG.
-QIcon programIcon()
+// The program's icon, read from the compiled-in PNG when the window system
+// first asks for it (one that takes windows' icons from the desktop entry
+// never does). The icon theme is not asked: looking the icon up there reads
+// the theme's index, near a third of start-up under X11; desktops show the
+// theme's icon from the desktop entry themselves. The reader is Qt's own PNG
+// reader: left to detect the format, it first loads every image-format plugin
+// to ask whether one of them reads PNG.
+class ProgramIconEngine : public QIconEngine
 {
-    const QIcon themed = QIcon::fromTheme(QStringLiteral("example.tolvane.Zephrin"));
-    if (!themed.isNull() && !themed.availableSizes().isEmpty())
-        return themed;
-    QImageReader reader(QStringLiteral(":/icons/example.tolvane.Zephrin-64.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
-}
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(64, 64)}; }
+    QIconEngine *clone() const override { return new ProgramIconEngine; }
+
+private:
+    const QIcon &icon()
+    {
+        if (m_icon.isNull()) {
+            QImageReader reader(QStringLiteral(":/icons/example.tolvane.Zephrin-64.png"), "png");
+            reader.setAutoDetectImageFormat(false);
+            m_icon = QIcon(QPixmap::fromImage(reader.read()));
+        }
+        return m_icon;
+    }
+
+    QIcon m_icon;
+};
 
 // The program's own command line, described in the language installed.
 std::unique_ptr<QCommandLineParser> windowCommandLine()
@@ -101,7 +126,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Zephrin"));
     QApplication::setOrganizationName(QStringLiteral("Tolvane"));
     QApplication::setDesktopFileName(QStringLiteral("example.tolvane.Zephrin"));
-    QApplication::setWindowIcon(programIcon());
+    QApplication::setWindowIcon(QIcon(new ProgramIconEngine));
     installTranslations(translationsFolder());
 
     QtHostServices host;

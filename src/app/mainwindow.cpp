@@ -1,10 +1,11 @@
 #include "app/mainwindow.h"
 
 #include "about/aboutwindow.h"
+#include "app/displayrulestab.h"
+#include "app/filedrops.h"
 #include "generator/colourtext.h"
 #include "generator/designcheck.h"
 #include "generator/generatedefaults.h"
-#include "generator/settingsfile.h"
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
 #include "pages/pagefile.h"
@@ -19,10 +20,8 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QStyle>
 #include <QTextDocument>
-#include <QUrl>
 
 #include <array>
 
@@ -51,24 +50,6 @@ QStringList pageNameFilters()
 }
 constexpr int initialPageFilter = 2; // HTML Files
 
-QStringList designNameFilters()
-{
-    return {MainWindow::tr("Zephrin designs (*.json)"), MainWindow::tr("All files (*)")};
-}
-
-// The one local file (not a folder) a drop brings, when it may be copied (a
-// drop taken as a move would have the source delete its file); empty for
-// anything else.
-QString droppedFile(const QDropEvent *event)
-{
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls.constFirst().isLocalFile()
-        || !(event->possibleActions() & Qt::CopyAction))
-        return {};
-    const QString path = urls.constFirst().toLocalFile();
-    return QFileInfo(path).isFile() ? path : QString();
-}
-
 } // namespace
 
 MainWindow::MainWindow(HostServices &host, QWidget *parent)
@@ -77,15 +58,42 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_host(host)
     , m_ui(std::make_unique<Ui::MainWindow>())
+    , m_designFile(
+          host, this, [this] { return fieldSettings(); },
+          [this](const AdSettings &design) { applySettings(design); })
     , m_colour(QString::fromLatin1(defaultColour))
 {
     // The window's colours are set before its controls exist, which take them
     // on as they are made: set afterwards, each change would walk every control.
+    // The form gives each tab page the window's font for the same reason: its
+    // pages are made without a parent, and their fields would first lay out
+    // their text in the default font.
     setClassicBackground(this, QPalette::Window, windowGrey);
     setClassicBackground(this, QPalette::Button, windowGrey);
     setClassicBackground(this, QPalette::Base, Qt::white);
     setAutoFillBackground(true);
     m_ui->setupUi(this);
+    setTextColour(m_ui->Text17, QPalette::Text, QPalette::Base, Qt::blue);
+    for (QWidget *line : {m_ui->Line1, m_ui->Line2, m_ui->Line3, m_ui->Line4})
+        setBackground(line, QPalette::Window, lineGrey);
+    prepareControls(this);
+
+    setUpDesignButtons();
+    setUpTypeButtons();
+    connectCommands();
+    setUpRulesTab();
+
+    m_ui->Txtbody->setPlainText(QString::fromLatin1(sampleBody));
+    // The swatch shows the box's colour under any desktop colour scheme.
+    showColour(m_colour);
+    m_ui->SSTab1->setCurrentIndex(ChooseTab);
+    m_ui->Option1->setChecked(true);
+    // What start-up puts in the fields is no change to a design.
+    watchChanges();
+}
+
+void MainWindow::setUpDesignButtons()
+{
     // The design file's buttons sit in the free end of the tab row.
     m_ui->SSTab1->setCornerWidget(m_ui->designButtons, Qt::TopRightCorner);
     m_ui->openDesignButton->setDefaultAction(m_ui->openDesignAction);
@@ -95,14 +103,15 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     m_ui->saveDesignButton->setMenu(saveMenu);
     // The shortcuts work wherever the focus is, the menu closed.
     addActions({m_ui->openDesignAction, m_ui->saveDesignAction, m_ui->saveDesignAsAction});
-    setAcceptDrops(true);
+    connect(m_ui->openDesignAction, &QAction::triggered, this, &MainWindow::openDesign);
+    connect(m_ui->saveDesignAction, &QAction::triggered, this, &MainWindow::saveDesign);
+    connect(m_ui->saveDesignAsAction, &QAction::triggered, this, &MainWindow::saveDesignAs);
+    // A page dropped on the window becomes the target page; a design (.json) opens.
+    connect(new FileDrops(this), &FileDrops::dropped, this, &MainWindow::openDroppedFile);
+}
 
-    setTextColour(m_ui->Text17, QPalette::Text, QPalette::Base, Qt::blue);
-    for (QWidget *line : {m_ui->Line1, m_ui->Line2, m_ui->Line3, m_ui->Line4})
-        setBackground(line, QPalette::Window, lineGrey);
-    m_ui->Picture2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-    prepareControls(this);
-
+void MainWindow::setUpTypeButtons()
+{
     const std::array<std::pair<QAbstractButton *, AdType>, 5> typeButtons {{
         {m_ui->Option1, AdType::StickMeNote},
         {m_ui->Option2, AdType::WindowAd},
@@ -113,10 +122,23 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     for (const auto &[button, type] : typeButtons)
         m_ui->typeButtons->setId(button, static_cast<int>(type));
     m_timerSnapshotTop = m_ui->Picture1->y() - timerSnapshotRise;
-    for (const BoxLanguage &language : boxLanguages)
-        m_ui->boxLanguage->addItem(QString::fromUtf8(language.name),
-                                   QString::fromLatin1(language.code));
+    // Selecting a type, by the user or by the program, shows its catalogue entry.
+    connect(m_ui->typeButtons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            showCatalogueEntry(static_cast<AdType>(id));
+    });
+    connect(m_ui->SSTab1, &QTabWidget::currentChanged, this, [this](int tab) {
+        // The snapshot shows on the catalogue only.
+        m_ui->Picture1->setVisible(tab == ChooseTab);
+        // The help icon is the desktop theme's, whose index takes long to
+        // read: it is looked up when its tab first shows.
+        if (tab == GenerateTab && m_ui->Picture2->icon().isNull())
+            m_ui->Picture2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    });
+}
 
+void MainWindow::connectCommands()
+{
     connect(m_ui->Command5, &QPushButton::clicked, this, &MainWindow::showCatalogue);
     connect(m_ui->Command6, &QPushButton::clicked, this, &MainWindow::showSettings);
     connect(m_ui->b, &QPushButton::clicked, this, &MainWindow::showOutput);
@@ -129,61 +151,27 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     connect(m_ui->view, &QPushButton::clicked, this, &MainWindow::showPreview);
     connect(m_ui->Command13, &QPushButton::clicked, this, &MainWindow::choosePage);
     connect(m_ui->Command7, &QPushButton::clicked, this, &MainWindow::addCodeToPage);
-    connect(m_ui->openDesignAction, &QAction::triggered, this, &MainWindow::openDesign);
-    connect(m_ui->saveDesignAction, &QAction::triggered, this, &MainWindow::saveDesign);
-    connect(m_ui->saveDesignAsAction, &QAction::triggered, this, &MainWindow::saveDesignAs);
-    // The snapshot shows on the catalogue only.
-    connect(m_ui->SSTab1, &QTabWidget::currentChanged, this,
-            [this](int tab) { m_ui->Picture1->setVisible(tab == ChooseTab); });
-    // Selecting a type, by the user or by the program, shows its catalogue entry.
-    connect(m_ui->typeButtons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked) {
-            showCatalogueEntry(static_cast<AdType>(id));
+}
+
+void MainWindow::setUpRulesTab()
+{
+    // The tab makes its controls when first needed. Its fields take no drops
+    // (spin boxes and dates), so a file dropped there goes to the window.
+    connect(m_ui->rulesPage, &DisplayRulesTab::changed, this, &MainWindow::updateModifiedMark);
+}
+
+void MainWindow::watchChanges()
+{
+    connect(m_ui->typeButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
             updateModifiedMark();
-        }
     });
     for (QLineEdit *field : {m_ui->Text1, m_ui->Text2, m_ui->Text3, m_ui->Text4, m_ui->Text5})
         connect(field, &QLineEdit::textChanged, this, &MainWindow::updateModifiedMark);
     connect(m_ui->Txtbody, &QPlainTextEdit::textChanged, this, &MainWindow::updateModifiedMark);
-    // A language the user picks fills every text of the box, single ones too.
-    connect(m_ui->boxLanguage, &QComboBox::activated, this, [this](int index) {
-        m_boxTexts = BoxTexts();
-        m_boxTexts.language = m_ui->boxLanguage->itemData(index).toString();
-        updateModifiedMark();
-    });
-    // The fields take text drops themselves; a dropped file is the window's.
-    for (QLineEdit *field : findChildren<QLineEdit *>())
+    // In the multi-line fields Enter is "&Output" too.
+    for (QPlainTextEdit *field : {m_ui->Txtbody, m_ui->Text6, m_ui->Text7})
         field->installEventFilter(this);
-    for (QPlainTextEdit *field : {m_ui->Txtbody, m_ui->Text6, m_ui->Text7}) {
-        field->installEventFilter(this);
-        field->viewport()->installEventFilter(this);
-    }
-    connect(m_ui->startRule, &QComboBox::currentIndexChanged, this, &MainWindow::showRuleAmounts);
-    connect(m_ui->showAgainRule, &QComboBox::currentIndexChanged, this,
-            &MainWindow::showRuleAmounts);
-    connect(m_ui->fromDay, &QCheckBox::toggled, m_ui->fromDate, &QWidget::setEnabled);
-    connect(m_ui->untilDay, &QCheckBox::toggled, m_ui->untilDate, &QWidget::setEnabled);
-    m_ui->fromDate->setDate(QDate::currentDate());
-    m_ui->untilDate->setDate(QDate::currentDate());
-    showRuleAmounts();
-    connect(m_ui->startRule, &QComboBox::currentIndexChanged, this,
-            &MainWindow::updateModifiedMark);
-    connect(m_ui->startAmount, &QSpinBox::valueChanged, this, &MainWindow::updateModifiedMark);
-    connect(m_ui->showAgainRule, &QComboBox::currentIndexChanged, this,
-            &MainWindow::updateModifiedMark);
-    connect(m_ui->showAgainDays, &QSpinBox::valueChanged, this, &MainWindow::updateModifiedMark);
-    for (QCheckBox *day : {m_ui->fromDay, m_ui->untilDay})
-        connect(day, &QCheckBox::toggled, this, &MainWindow::updateModifiedMark);
-    for (QDateEdit *day : {m_ui->fromDate, m_ui->untilDate})
-        connect(day, &QDateEdit::dateChanged, this, &MainWindow::updateModifiedMark);
-    connect(m_ui->screensRule, &QComboBox::currentIndexChanged, this,
-            &MainWindow::updateModifiedMark);
-
-    m_ui->Txtbody->setPlainText(QString::fromLatin1(sampleBody));
-    // The swatch shows the box's colour under any desktop colour scheme.
-    showColour(m_colour);
-    m_ui->SSTab1->setCurrentIndex(ChooseTab);
-    m_ui->Option1->setChecked(true);
 }
 
 MainWindow::~MainWindow()
@@ -219,7 +207,7 @@ AdSettings MainWindow::fieldSettings() const
     s.body.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     s.colour = m_colour;
     s.rules = displayRules();
-    s.texts = m_boxTexts;
+    s.texts = m_ui->rulesPage->boxTexts();
     return s;
 }
 
@@ -236,57 +224,18 @@ void MainWindow::applySettings(const AdSettings &settings)
     m_ui->Txtbody->setPlainText(
         QString(settings.body).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     showColour(settings.colour);
-    m_boxTexts = settings.texts;
-    m_ui->boxLanguage->setCurrentIndex(m_ui->boxLanguage->findData(settings.texts.language));
+    m_ui->rulesPage->setBoxTexts(settings.texts);
     setDisplayRules(settings.rules);
 }
 
 DisplayRules MainWindow::displayRules() const
 {
-    // The lists hold the rules in the order of their enumerations.
-    DisplayRules rules;
-    rules.start = DisplayRules::Start(m_ui->startRule->currentIndex());
-    if (rules.start == DisplayRules::Start::AfterDelay
-        || rules.start == DisplayRules::Start::AfterScroll)
-        rules.startAmount = m_ui->startAmount->value();
-    rules.showAgain = DisplayRules::ShowAgain(m_ui->showAgainRule->currentIndex());
-    if (rules.showAgain == DisplayRules::ShowAgain::EveryNDays)
-        rules.days = m_ui->showAgainDays->value();
-    if (m_ui->fromDay->isChecked())
-        rules.from = m_ui->fromDate->date();
-    if (m_ui->untilDay->isChecked())
-        rules.until = m_ui->untilDate->date();
-    rules.screens = DisplayRules::Screens(m_ui->screensRule->currentIndex());
-    return rules;
+    return m_ui->rulesPage->rules();
 }
 
 void MainWindow::setDisplayRules(const DisplayRules &rules)
 {
-    m_ui->startRule->setCurrentIndex(int(rules.start));
-    m_ui->showAgainRule->setCurrentIndex(int(rules.showAgain));
-    showRuleAmounts();
-    if (rules.startAmount > 0)
-        m_ui->startAmount->setValue(rules.startAmount);
-    if (rules.days > 0)
-        m_ui->showAgainDays->setValue(rules.days);
-    m_ui->fromDay->setChecked(rules.from.isValid());
-    if (rules.from.isValid())
-        m_ui->fromDate->setDate(rules.from);
-    m_ui->untilDay->setChecked(rules.until.isValid());
-    if (rules.until.isValid())
-        m_ui->untilDate->setDate(rules.until);
-    m_ui->screensRule->setCurrentIndex(int(rules.screens));
-}
-
-void MainWindow::showRuleAmounts()
-{
-    // The rules take an amount only where it means something (it is never 0).
-    const DisplayRules rules = displayRules();
-    const bool scroll = rules.start == DisplayRules::Start::AfterScroll;
-    m_ui->startAmount->setEnabled(rules.startAmount > 0);
-    m_ui->startAmount->setMaximum(scroll ? maxScrollPercent : maxDelaySeconds);
-    m_ui->startAmount->setSuffix(scroll ? tr(" %") : tr(" s"));
-    m_ui->showAgainDays->setEnabled(rules.days > 0);
+    m_ui->rulesPage->setRules(rules);
 }
 
 void MainWindow::showCatalogue()
@@ -460,6 +409,7 @@ void MainWindow::chooseColour()
         return;
     showColour(
         colourText(colourValue(chosen.red(), chosen.green(), chosen.blue()), QStringLiteral("H")));
+    updateModifiedMark();
 }
 
 void MainWindow::showColour(const QString &colour)
@@ -470,7 +420,6 @@ void MainWindow::showColour(const QString &colour)
     palette.setColor(QPalette::Base, shown);
     palette.setColor(QPalette::Text, shown);
     m_ui->Text13->setPalette(palette);
-    updateModifiedMark();
 }
 
 void MainWindow::choosePage()
@@ -487,123 +436,35 @@ void MainWindow::setTargetPage(const QString &path)
 
 void MainWindow::openDesign()
 {
-    if (!settleUnsavedChanges())
-        return;
-    const QString path = m_host.chooseFile(this, FileDialogMode::Open, tr("Open design"),
-                                           designNameFilters(), m_designPath);
-    if (!path.isEmpty())
-        openDesignFile(path);
+    m_designFile.chooseAndOpen();
 }
 
 bool MainWindow::openDesignFile(const QString &path)
 {
-    const DesignReadResult read = readDesignFile(path);
-    if (!read.ok()) {
-        m_host.showMessage(this, tr("%1\nThe design was not opened.").arg(read.error));
-        return false;
-    }
-    applySettings(resolvedSettings(read.design));
-    setDesignFile(path);
-    return true;
+    return m_designFile.open(path);
 }
 
 bool MainWindow::saveDesign()
 {
-    return saveDesignTo(m_designPath);
+    return m_designFile.save();
 }
 
 bool MainWindow::saveDesignAs()
 {
-    return saveDesignTo(QString());
-}
-
-bool MainWindow::saveDesignTo(const QString &path)
-{
-    const AdSettings design = fieldSettings();
-    if (const Setting *lost = fieldNotKeptInFile(design)) {
-        const QLabel *const labels[] = {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->Label4};
-        const auto index
-            = static_cast<std::size_t>(lost - &designSetting(SettingGroup::Top, "height"));
-        const QString name
-            = index < std::size(labels) ? labels[index]->text() : QLatin1String(lost->key);
-        m_host.showMessage(this,
-                           tr("%1 \"%2\" is not a whole number of pixels, so a design file "
-                              "cannot keep it. Type a number, or press Generate for the "
-                              "type's defaults. Nothing was saved.")
-                               .arg(name, lost->value.write(design)));
-        return false;
-    }
-    const QString target = path.isEmpty()
-        ? m_host.chooseFile(this, FileDialogMode::Save, tr("Save design"), designNameFilters(),
-                            m_designPath)
-        : path;
-    if (target.isEmpty())
-        return false;
-    const QString error = replaceFileContents(target, designJson(design));
-    if (!error.isEmpty()) {
-        m_host.showMessage(this, error);
-        return false;
-    }
-    setDesignFile(target);
-    return true;
-}
-
-void MainWindow::setDesignFile(const QString &path)
-{
-    m_designPath = path;
-    m_savedDesign = fieldSettings();
-    setWindowFilePath(path);
-    setWindowTitle(tr("%1[*] - Zephrin").arg(QFileInfo(path).fileName()));
-    setWindowModified(false);
+    return m_designFile.saveAs();
 }
 
 void MainWindow::updateModifiedMark()
 {
-    setWindowModified(!m_designPath.isEmpty() && fieldSettings() != m_savedDesign);
+    m_designFile.markChanges();
 }
 
-bool MainWindow::settleUnsavedChanges()
+void MainWindow::openDroppedFile(const QString &path)
 {
-    if (!isWindowModified())
-        return true;
-    const QString question = tr("The design \"%1\" has changes that are not saved. Save them?")
-                                 .arg(QFileInfo(m_designPath).fileName());
-    switch (m_host.askToSaveChanges(this, question)) {
-    case UnsavedChangesAnswer::Save:
-        return saveDesign();
-    case UnsavedChangesAnswer::Discard:
-        return true;
-    case UnsavedChangesAnswer::Cancel:
-        break;
-    }
-    return false;
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (!droppedFile(event).isEmpty()) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    }
-}
-
-void MainWindow::dropEvent(QDropEvent *event)
-{
-    takeDrop(event);
-}
-
-bool MainWindow::takeDrop(QDropEvent *event)
-{
-    const QString path = droppedFile(event);
-    if (path.isEmpty())
-        return false;
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
     if (QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) != 0)
         setTargetPage(path);
-    else if (settleUnsavedChanges())
-        openDesignFile(path);
-    return true;
+    else if (m_designFile.settleUnsavedChanges())
+        m_designFile.open(path);
 }
 
 void MainWindow::showCode(QPlainTextEdit *field, const QString &code)
@@ -638,23 +499,10 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-        if (auto *drag = static_cast<QDragMoveEvent *>(event); !droppedFile(drag).isEmpty()) {
-            drag->setDropAction(Qt::CopyAction);
-            drag->accept();
-            return true;
-        }
-        break;
-    case QEvent::Drop:
-        if (takeDrop(static_cast<QDropEvent *>(event)))
-            return true;
-        break;
-    case QEvent::KeyPress: {
-        auto *field = qobject_cast<QPlainTextEdit *>(watched);
+    auto *field = qobject_cast<QPlainTextEdit *>(watched);
+    if (field && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (field && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             // In the multi-line fields Enter is "&Output"; Ctrl+Enter types a line break.
             if (key->modifiers() & Qt::ControlModifier)
                 field->insertPlainText(QStringLiteral("\n"));
@@ -662,17 +510,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
                 m_ui->b->click();
             return true;
         }
-        break;
-    }
-    default:
-        break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!settleUnsavedChanges()) {
+    if (!m_designFile.settleUnsavedChanges()) {
         event->ignore();
         return;
     }

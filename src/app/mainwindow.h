@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/designfile.h"
 #include "generator/adsettings.h"
 #include "generator/generation.h"
 
@@ -36,7 +37,7 @@ public:
 
     // The design file the fields were last opened from or saved to; empty
     // until one is.
-    QString designPath() const { return m_designPath; }
+    QString designPath() const { return m_designFile.path(); }
     // Opens the design file at path into the fields; a file that cannot be
     // read or holds what this program does not know is reported and changes
     // nothing. Returns whether it was opened.
@@ -77,11 +78,17 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // A page dropped on the window becomes the target page; a design (.json) opens.
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
+    // The steps of making the window, after its form: the design file's
+    // buttons and dropped files, the ad type buttons, the commands, the
+    // Display rules tab, and watching the fields for changes to the design.
+    void setUpDesignButtons();
+    void setUpTypeButtons();
+    void connectCommands();
+    void setUpRulesTab();
+    void watchChanges();
+
     // The fields as they stand, the body's line breaks as typed (LF): what a
     // design file keeps and what the open one is compared with.
     AdSettings fieldSettings() const;
@@ -92,21 +99,14 @@ private:
     void showColour(const QString &colour);
     void setTargetPage(const QString &path);
 
-    // Saves to path, or to a name asked for when path is empty.
-    bool saveDesignTo(const QString &path);
-    void setDesignFile(const QString &path);
     void updateModifiedMark();
-    // Whether the design in the fields may be replaced or closed: nothing
-    // unsaved is lost, or the user saved or discarded it.
-    bool settleUnsavedChanges();
-    bool takeDrop(QDropEvent *event);
+    // A page dropped on the window becomes the target page; a design (.json) opens.
+    void openDroppedFile(const QString &path);
     void showCatalogueEntry(AdType type);
     void showCode(QPlainTextEdit *field, const QString &code);
     // The design check of settings and their code beside the head section:
     // how many findings, each with what to change in its tooltip.
     void showCheck(const AdSettings &settings, const GeneratedCode &code);
-    // Enables and labels the amounts that go with the chosen rules.
-    void showRuleAmounts();
     // The scripts the head section of settings needs; nothing when one cannot
     // be read or the rules contradict each other (reported).
     std::optional<SupportScripts> readSupportScripts(const AdSettings &settings);
@@ -116,11 +116,9 @@ private:
 
     HostServices &m_host;
     std::unique_ptr<Ui::MainWindow> m_ui;
+    DesignFile m_designFile;
     QString m_colour; // the ad's background colour as RRGGBB
-    BoxTexts m_boxTexts; // the box's texts: the language chosen, single texts a design gave
     QString m_pagePath; // the page chosen to take the code; empty until one is chosen
-    QString m_designPath; // the design file open; empty until one is opened or saved
-    AdSettings m_savedDesign; // fieldSettings() as the design file holds them
     int m_timerSnapshotTop = 0; // the snapshot's top once "Timer AD" has been shown
 
     QPointer<QWidget> m_about;

@@ -119,6 +119,7 @@ private Q_SLOTS:
     void preview_unwritableSupportFolder_data();
     void preview_unwritableSupportFolder();
     void rulesTab_carriesRulesIntoPreviewNotThroughGenerate();
+    void rulesTab_firstShownShowsItsControls();
 
     void design_saveThenOpenRoundTrip();
     void design_badFileChangesNothing_data();
@@ -955,6 +956,14 @@ void TestMainWindow::rulesTab_carriesRulesIntoPreviewNotThroughGenerate()
     m_form->setDisplayRules(DisplayRules());
     QVERIFY(m_form->displayRules().isEmpty());
     QVERIFY(!amount->isEnabled());
+}
+
+// The tab makes its controls when it first shows, and they show with it.
+void TestMainWindow::rulesTab_firstShownShowsItsControls()
+{
+    QVERIFY(showAndActivate());
+    child<QTabWidget>("SSTab1")->setCurrentIndex(2);
+    QVERIFY(child<QComboBox>("startRule")->isVisible());
 }
 
 void TestMainWindow::design_saveThenOpenRoundTrip()

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "generator/boxtexts.h"
+#include "generator/displayrules.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class DisplayRulesTab;
+}
+
+// The Display rules tab: when the box starts, how often one reader sees it,
+// on which days and screens, and the language of its texts. Its controls are
+// made the first time the tab is shown or its rules are asked for or set, so
+// a start-up that never shows the tab does not pay for them.
+class DisplayRulesTab : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DisplayRulesTab(QWidget *parent = nullptr);
+    ~DisplayRulesTab() override;
+
+    // The rules the controls show; made here if not yet.
+    DisplayRules rules();
+    void setRules(const DisplayRules &rules);
+    // The box's texts: the language chosen, and single texts a design gave.
+    BoxTexts boxTexts() const { return m_boxTexts; }
+    void setBoxTexts(const BoxTexts &texts);
+
+    void setVisible(bool visible) override;
+
+Q_SIGNALS:
+    // A rule or the box's language changed, by the user or by a setter.
+    void changed();
+
+private:
+    // The controls, made the first time they are needed.
+    Ui::DisplayRulesTab &controls();
+    // Enables and labels the amounts that go with the chosen rules.
+    void showRuleAmounts();
+
+    std::unique_ptr<Ui::DisplayRulesTab> m_ui; // null until the controls are made
+    BoxTexts m_boxTexts;
+};
