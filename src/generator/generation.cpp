@@ -6,6 +6,9 @@
 #include "generator/headsection.h"
 #include "generator/scripthashes.h"
 #include "pages/filestore.h"
+#include "pages/pagefile.h"
+
+#include <QCoreApplication>
 
 QString withCrLfLineBreaks(const QString &text)
 {
@@ -149,4 +152,20 @@ PreparedGeneration prepareGeneration(const QString &supportFolder, const AdSetti
     }
     prepared.scripts = readSupportScripts(supportFolder, settings);
     return prepared;
+}
+
+QString sameTypeBoxNote(const LoadedPage &page, AdType type)
+{
+    if (type == AdType::None)
+        return {};
+    const QByteArray id(adTypeInfo(type).boxId);
+    const QByteArray mark
+        = id.isEmpty() ? QByteArray("ZephrinWindowAd(") : '#' + id + QByteArray("[data-zephrin]");
+    if (!pageTextContains(page, mark))
+        return {};
+    return QCoreApplication::translate("Generation",
+                                       "the page already holds a %1 outside the code block: two "
+                                       "boxes of the same type on one page do not work, as they "
+                                       "share the type's id and style")
+        .arg(QLatin1String(adTypeInfo(type).caption));
 }
