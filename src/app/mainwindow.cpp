@@ -289,7 +289,7 @@ void MainWindow::showTestDrive()
     if (!m_preview) {
         // The preview module, with the web engine, loads on the first test drive.
         QString error;
-        m_preview = createPreviewWindow(m_host, selectedType(), &error);
+        m_preview = createPreviewWindow(m_host, selectedType(), &error, fieldSettings().look);
         if (!m_preview) {
             m_host.showMessage(this, error);
             return;
@@ -404,6 +404,8 @@ void MainWindow::addCodeToPage()
         m_host.showMessage(this, result.message);
         return;
     }
+    if (const QString note = sameTypeBoxNote(page, selectedType()); !note.isEmpty())
+        m_host.showMessage(this, tr("The code was added to \"%1\", but %2.").arg(m_pagePath, note));
     m_host.openFile(m_pagePath);
 }
 
