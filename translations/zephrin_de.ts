@@ -109,6 +109,14 @@
         <source>--%1: %2</source>
         <translation>--%1: %2</translation>
     </message>
+    <message>
+        <source>--caption: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--settings: %1: &quot;caption&quot; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Add</name>
@@ -533,8 +541,8 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <translation>--section: „%1“ ist weder body noch head noch both</translation>
     </message>
     <message>
-        <source>Print on standard error the Content-Security-Policy script-src directive the code needs (both sections).</source>
-        <translation>Auf der Standardfehlerausgabe die script-src-Anweisung der Content-Security-Policy ausgeben, die der Code braucht (beide Abschnitte).</translation>
+        <source>Print on standard error the Content-Security-Policy the code needs: script-src for both sections, and form-action and frame-src for a sign-up form.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -806,6 +814,14 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <source>The code was added to &quot;%1&quot;, but %2.</source>
         <translation>Der Code wurde in „%1“ eingefügt, aber %2.</translation>
     </message>
+    <message>
+        <source>The box&apos;s caption. For Force Emailer: the e-mail address that receives subscriptions, or the https: address of a mailing list&apos;s sign-up form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2. Nothing was generated.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageFile</name>
@@ -1067,10 +1083,6 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <translation>Vertikale Position in Pixeln.</translation>
     </message>
     <message>
-        <source>Caption; for force-emailer the address to mail.</source>
-        <translation>Titel; bei force-emailer die Adresse, an die gemailt wird.</translation>
-    </message>
-    <message>
         <source>Background colour, RRGGBB or #RRGGBB.</source>
         <translation>Hintergrundfarbe, RRGGBB oder #RRGGBB.</translation>
     </message>
@@ -1138,6 +1150,10 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <source>--%1: &quot;%2&quot; must be %3</source>
         <translation>--%1: „%2“ muss %3 sein</translation>
     </message>
+    <message>
+        <source>Caption; for force-emailer the address to mail, or the https: address of a sign-up form.</source>
+        <translation>Titel; bei force-emailer die Adresse, an die gemailt wird, oder die https:-Adresse eines Anmeldeformulars.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1187,6 +1203,13 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
     <message>
         <source>Email to:</source>
         <translation>E-Mail an:</translation>
+    </message>
+</context>
+<context>
+    <name>SignupForm</name>
+    <message>
+        <source>&quot;%1&quot; is neither an e-mail address nor the https: address of a sign-up form</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

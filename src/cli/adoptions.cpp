@@ -1,6 +1,7 @@
 #include "cli/adoptions.h"
 
 #include "generator/settingsfile.h"
+#include "generator/signupform.h"
 #include "generator/supportfolder.h"
 #include "pages/filestore.h"
 
@@ -83,6 +84,13 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
     }
     result.settings
         = resolvedSettings(file.design.overriddenBy(body.design).overriddenBy(options.design));
+    if (const QString problem = captionProblem(result.settings); !problem.isEmpty()) {
+        if (!file.design.gives(designSetting(SettingGroup::Top, "caption"))
+            || options.design.gives(designSetting(SettingGroup::Top, "caption")))
+            return fail(Texts::tr("--caption: %1").arg(problem));
+        return fail(Texts::tr("--settings: %1: \"caption\" %2")
+                        .arg(parser.value(QStringLiteral("settings")), problem));
+    }
     const PreparedGeneration prepared = prepareGeneration(supportFolder(), result.settings);
     if (!prepared.ok())
         return fail(prepared.setting

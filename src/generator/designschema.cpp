@@ -190,7 +190,9 @@ std::vector<Setting> makeSettings()
         {top, "top", 1, "top", "N", QT_TRANSLATE_NOOP("Settings", "Vertical position in pixels."),
          pixels<&S::vertical, true>()},
         {top, "caption", 1, "caption email", "TEXT",
-         QT_TRANSLATE_NOOP("Settings", "Caption; for force-emailer the address to mail."),
+         QT_TRANSLATE_NOOP("Settings",
+                           "Caption; for force-emailer the address to mail, or the "
+                           "https: address of a sign-up form."),
          text<&S::caption>(false)},
         {top, "colour", 1, "colour", "RRGGBB",
          QT_TRANSLATE_NOOP("Settings", "Background colour, RRGGBB or #RRGGBB."), colour()},
