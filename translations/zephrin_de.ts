@@ -1025,6 +1025,14 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <source>Take the %1 and %2 pages in folders.</source>
         <translation>Die Seiten %1 und %2 in Ordnern nehmen.</translation>
     </message>
+    <message>
+        <source>%1: a copy of %2 that an interrupted run kept in the cache folder, holding the page as it was before that run; if %2 is whole, delete the copy</source>
+        <translation>%1: eine Kopie von %2, die ein abgebrochener Lauf im Cache-Ordner behalten hat, mit der Seite, wie sie vor diesem Lauf war; ist %2 vollständig, die Kopie löschen</translation>
+    </message>
+    <message>
+        <source>%1: not a page: new contents for a page in its folder that an interrupted run wrote but never put in place, the page being left as it was; delete it</source>
+        <translation>%1: keine Seite: neuer Inhalt für eine Seite in seinem Ordner, den ein abgebrochener Lauf geschrieben, aber nie eingesetzt hat; die Seite blieb, wie sie war; löschen</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>

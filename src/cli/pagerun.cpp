@@ -29,6 +29,29 @@ QString progressBar(int done, int total)
         .arg(total);
 }
 
+// The line for something an interrupted run left while it wrote page: what it
+// holds, and when it may be deleted.
+QString leftoverLine(const SiteWalk::Leftover &left, const QString &page)
+{
+    switch (left.kind) {
+    case SiteWalk::Leftover::KeptCopy:
+        break;
+    case SiteWalk::Leftover::CachedCopy:
+        return Texts::tr("%1: a copy of %2 that an interrupted run kept in the cache folder, "
+                         "holding the page as it was before that run; if %2 is whole, delete "
+                         "the copy")
+            .arg(left.path, page);
+    case SiteWalk::Leftover::NewContents:
+        return Texts::tr("%1: not a page: new contents for a page in its folder that an "
+                         "interrupted run wrote but never put in place, the page being left as "
+                         "it was; delete it")
+            .arg(left.path);
+    }
+    return Texts::tr("%1: not a page: a copy of %2 that an interrupted run kept, holding the page "
+                     "as it was before that run; if %2 is whole, delete the copy")
+        .arg(left.path, page);
+}
+
 } // namespace
 
 QList<QCommandLineOption> PageRun::options()
@@ -114,7 +137,7 @@ PageRun::PageList PageRun::pagesOf(const QCommandLineParser &parser)
     }
     list.pages.sort();
     list.pages.removeDuplicates();
-    list.keptCopies = SiteWalk::keptCopies(list.pages);
+    list.leftovers = SiteWalk::leftovers(list.pages);
     return list;
 }
 
@@ -153,11 +176,8 @@ int PageRun::run(const PageList &list, Mode mode, Console &console,
     changePagesInParallel(pages, checkedChange, [&](qsizetype i, const PageResult &result) {
         const QString &page = pages.at(i);
         saySkippedBefore(&page);
-        for (const QString &copy : list.keptCopies.value(page))
-            say(Texts::tr(
-                    "%1: not a page: a copy of %2 that an interrupted run kept, holding the page "
-                    "as it was before that run; if %2 is whole, delete the copy")
-                    .arg(copy, page));
+        for (const SiteWalk::Leftover &left : list.leftovers.value(page))
+            say(leftoverLine(left, page));
         const QString note
             = result.note.isEmpty() ? QString() : Texts::tr(" (note: %1)").arg(result.note);
         switch (result.outcome) {

@@ -28,7 +28,7 @@ struct PageList
 {
     QStringList pages;
     QList<SiteWalk::Skipped> skipped; // what the walk left out and says so
-    QHash<QString, QStringList> keptCopies; // copies an interrupted run left beside a page
+    QHash<QString, QList<SiteWalk::Leftover>> leftovers; // what interrupted runs left
     QString error; // names the argument at fault; empty on success
 };
 
@@ -41,8 +41,8 @@ PageList pagesOf(const QCommandLineParser &parser);
 
 // Runs change over the pages, printing "PAGE: updated", "PAGE: unchanged" (each
 // followed by " (note: NOTE)" when the result has one) or "PAGE: refused:
-// REASON" for each, the lines of skipped links and kept
-// copies in their places, and a summary line; keeps going past a refused
+// REASON" for each, the lines of skipped links and of what interrupted runs
+// left in their places, and a summary line; keeps going past a refused
 // page. Returns ExitDone, or ExitSomeRefused when a page was refused. A check
 // prints on standard output only the pages that would change, everything
 // else on standard error, and returns ExitCheckFailed when a page would

@@ -1,5 +1,58 @@
 #include "generator/boxhelpers.h"
 
+#include <QRegularExpression>
+
+namespace {
+
+// Whether text names name as a whole word.
+bool names(const QString &text, const QString &name)
+{
+    return QRegularExpression(QStringLiteral("\\b%1\\b").arg(name)).match(text).hasMatch();
+}
+
+// helpers without each function that neither script nor a function kept
+// calls, so a reader's page gets only the code its box runs. The helpers are
+// blocks parted by blank lines, a block defining at most one function.
+QByteArray helpersUsedBy(const QByteArray &script, const QByteArray &helpers)
+{
+    static const QRegularExpression definition(QStringLiteral("^\\s*function (\\w+)\\("),
+                                               QRegularExpression::MultilineOption);
+    QStringList blocks;
+    for (qsizetype from = 0;;) {
+        const qsizetype blank = helpers.indexOf("\n\n", from);
+        blocks.append(QString::fromUtf8(helpers.mid(from, blank < 0 ? -1 : blank - from)));
+        if (blank < 0)
+            break;
+        from = blank + 2;
+    }
+    QStringList defined; // the function each block defines, or empty
+    for (const QString &block : blocks)
+        defined.append(definition.match(block).captured(1));
+
+    const QString scriptText = QString::fromUtf8(script);
+    std::vector<bool> kept(std::size_t(blocks.size()), false);
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (qsizetype i = 0; i < blocks.size(); ++i) {
+            if (kept[std::size_t(i)])
+                continue;
+            bool used = defined[i].isEmpty() || names(scriptText, defined[i]);
+            for (qsizetype j = 0; !used && j < blocks.size(); ++j)
+                used = j != i && kept[std::size_t(j)] && names(blocks[j], defined[i]);
+            if (used)
+                kept[std::size_t(i)] = grown = true;
+        }
+    }
+    QStringList keptBlocks;
+    for (qsizetype i = 0; i < blocks.size(); ++i) {
+        if (kept[std::size_t(i)])
+            keptBlocks.append(blocks[i]);
+    }
+    return keptBlocks.join(QStringLiteral("\n\n")).toUtf8();
+}
+
+} // namespace
+
 ReadResult scriptWithBoxHelpers(const QString &scriptPath, const QString &helpersPath)
 {
     ReadResult script = readWholeFile(scriptPath);
@@ -15,7 +68,7 @@ ReadResult scriptWithBoxHelpers(const QString &scriptPath, const QString &helper
     if (!helpers.ok())
         return helpers;
 
-    QByteArray lines = helpers.contents.replace("\r\n", "\n");
+    QByteArray lines = helpersUsedBy(text, helpers.contents.replace("\r\n", "\n"));
     if (lines.endsWith('\n'))
         lines.chop(1); // the marker line keeps its own line end
     const qsizetype firstBreak = text.indexOf('\n');

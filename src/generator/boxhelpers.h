@@ -12,7 +12,9 @@ inline constexpr char boxHelpersName[] = "boxhelpers.js";
 inline constexpr char boxHelpersMarker[] = "// zephrin: box helpers";
 
 // The script at scriptPath with the whole first line holding boxHelpersMarker
-// replaced by the text of the helpers file at helpersPath. The helpers' lines
+// replaced by the text of the helpers file at helpersPath, less each function
+// that neither the script nor a helper it keeps calls (the file's blocks are
+// parted by blank lines, each defining at most one function). The helpers' lines
 // take the script's line ends (CR LF when its first line ends so, LF
 // otherwise); the marker line's own line end, or its lack of one on a last
 // line, stays. Fails, naming the file, when either file cannot be read or no

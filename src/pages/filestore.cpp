@@ -2,8 +2,12 @@
 
 #include "pages/fileaccess.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -122,15 +126,51 @@ QString replaceRefusal(const QString &path)
     return refusal(path, resolveTarget(path));
 }
 
+namespace {
+
+// Whether name ends in the random letters and digits of a NewFile.
+bool hasRandomEnd(const QString &name)
+{
+    return name.size() >= newFileRandomLength
+        && std::all_of(name.cend() - newFileRandomLength, name.cend(),
+                       [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
+}
+
+} // namespace
+
 QString keptCopyPageName(const QString &copyName)
 {
     const QLatin1String infix(keptCopyInfix);
     const qsizetype end = copyName.size() - infix.size() - newFileRandomLength;
-    if (end < 2 || !copyName.startsWith(QLatin1Char('.')) || !copyName.mid(end).startsWith(infix))
+    if (end < 2 || !copyName.startsWith(QLatin1Char('.')) || !copyName.mid(end).startsWith(infix)
+        || !hasRandomEnd(copyName))
         return {};
-    for (const QChar c : copyName.mid(end + infix.size())) {
-        if (c.unicode() > 127 || !c.isLetterOrNumber())
-            return {};
-    }
     return copyName.mid(1, end - 1);
+}
+
+QString cachedCopyFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
+
+QByteArray cachedCopyPrefix(const QByteArray &realPath)
+{
+    const qsizetype slash = realPath.lastIndexOf('/');
+    return realPath.mid(slash + 1) + '.'
+        + QCryptographicHash::hash(realPath, QCryptographicHash::Sha256).toHex().left(8)
+        + keptCopyInfix;
+}
+
+bool isCachedCopyOf(const QString &name, const QByteArray &realPath)
+{
+    const QString prefix = QFile::decodeName(cachedCopyPrefix(realPath));
+    return name.size() == prefix.size() + newFileRandomLength && name.startsWith(prefix)
+        && hasRandomEnd(name);
+}
+
+bool isNewContentsName(const QString &name)
+{
+    const QLatin1String prefix(newContentsPrefix);
+    return name.size() == prefix.size() + newFileRandomLength && name.startsWith(prefix)
+        && hasRandomEnd(name);
 }

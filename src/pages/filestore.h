@@ -61,13 +61,35 @@ QString replaceFileContents(const QString &path, const ContentWriter &contents);
 
 // While it updates a page in place, the file store keeps a copy of the page
 // beside it named "." + the page's name + keptCopyInfix + six random letters
-// and digits (".a.html.zephrin-copy-Ab12Cd"), or the same without the leading
-// dot in the user's cache folder. A run that was killed may leave it behind.
+// and digits (".a.html.zephrin-copy-Ab12Cd"), or, when the page's folder takes
+// no copy, in cachedCopyFolder() named cachedCopyPrefix() + six random letters
+// and digits. A run that was killed may leave it behind.
 inline constexpr char keptCopyInfix[] = ".zephrin-copy-";
 
 // The name of the page whose copy kept beside it is named copyName ("a.html"
 // for ".a.html.zephrin-copy-Ab12Cd"); empty when copyName names no such copy.
 QString keptCopyPageName(const QString &copyName);
+
+// The user's cache folder, where copies are kept for pages whose folders take none.
+QString cachedCopyFolder();
+
+// The start of the name of the copy kept in cachedCopyFolder() for the page at
+// realPath (every link resolved): the page's name, eight hexadecimal digits
+// that tell its path from other pages of that name, and keptCopyInfix
+// ("a.html.1f2e3d4c.zephrin-copy-").
+QByteArray cachedCopyPrefix(const QByteArray &realPath);
+
+// Whether name is that of a copy kept in cachedCopyFolder() for the page at realPath.
+bool isCachedCopyOf(const QString &name, const QByteArray &realPath);
+
+// The new contents of a page are written beside it into a file named
+// newContentsPrefix + six random letters and digits (".zephrin-Ab12Cd"),
+// which then replaces the page by rename. A run killed before the rename may
+// leave it behind, the page as it was.
+inline constexpr char newContentsPrefix[] = ".zephrin-";
+
+// Whether name is that of such a file.
+bool isNewContentsName(const QString &name);
 
 // The refusal replaceFileContents would give for path without writing
 // anything: a target that is not a regular file, a read-only page, a missing

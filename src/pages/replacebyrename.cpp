@@ -1,4 +1,5 @@
 #include "pages/fileaccess.h"
+#include "pages/filestore.h"
 
 #include <QList>
 
@@ -169,7 +170,7 @@ bool moveIntoPlace(const QByteArray &temporary, const Target &target)
 Attempt replaceByRename(const QString &path, const Target &target, const ContentWriter &contents)
 {
     NewFile temp;
-    if (!temp.create(target.folder + ".zephrin-", target.exists ? 0600 : 0666)) {
+    if (!temp.create(target.folder + newContentsPrefix, target.exists ? 0600 : 0666)) {
         if (errno == EACCES || errno == EPERM)
             return {true, {}};
         return {false, writeFailure(path, systemReason(errno))};

@@ -3,7 +3,9 @@
 #include "pages/filestore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -179,40 +181,69 @@ SiteWalk::Walk SiteWalk::walk(const QStringList &folders, const Rules &rules)
     return result;
 }
 
-QHash<QString, QStringList> SiteWalk::keptCopies(const QStringList &pages)
+QHash<QString, QList<SiteWalk::Leftover>> SiteWalk::leftovers(const QStringList &pages)
 {
     // Each folder is looked at once: a site may hold thousands of pages in one.
-    QHash<QString, QHash<QString, QStringList>> copiesIn; // folder → page file name → copies
+    struct FolderLeftovers
+    {
+        QHash<QString, QStringList> copies; // page file name → copies beside it
+        QStringList newContents;
+    };
+    QHash<QString, FolderLeftovers> inFolder;
+    QStringList cached; // names in the cache folder that may be copies
+    bool cacheRead = false;
     QSet<QString> named;
-    QHash<QString, QStringList> result;
+    QHash<QString, QList<Leftover>> result;
     for (const QString &page : pages) {
         const QFileInfo info(page);
-        // The copy is made beside the file a link leads to.
+        // Copies and new contents are made beside the file a link leads to.
         const bool link = info.isSymLink();
         const QFileInfo file = link ? QFileInfo(info.canonicalFilePath()) : info;
         const QString folder = file.absolutePath();
-        auto found = copiesIn.find(folder);
-        if (found == copiesIn.end()) {
-            QHash<QString, QStringList> copies;
-            QDirIterator it(folder, {QStringLiteral(".*%1*").arg(QLatin1String(keptCopyInfix))},
+        auto found = inFolder.find(folder);
+        if (found == inFolder.end()) {
+            FolderLeftovers here;
+            QDirIterator it(folder, {QStringLiteral(".zephrin-*"), QStringLiteral(".*.zephrin-*")},
                             QDir::Files | QDir::Hidden);
             while (it.hasNext()) {
                 it.next();
                 const QString name = it.fileName();
-                const QString pageName = keptCopyPageName(name);
-                if (!pageName.isEmpty())
-                    copies[pageName].append(name);
+                if (const QString pageName = keptCopyPageName(name); !pageName.isEmpty())
+                    here.copies[pageName].append(name);
+                else if (isNewContentsName(name))
+                    here.newContents.append(name);
             }
-            found = copiesIn.insert(folder, copies);
+            found = inFolder.insert(folder, here);
         }
-        for (const QString &name : found->value(file.fileName())) {
-            const QString copy = link               ? file.dir().filePath(name)
+        const auto tell = [&](Leftover::Kind kind, const QString &path) {
+            if (!named.contains(QFileInfo(path).absoluteFilePath())) {
+                named.insert(QFileInfo(path).absoluteFilePath());
+                result[page].append({kind, path});
+            }
+        };
+        const auto beside = [&](const QString &name) {
+            return link                             ? file.dir().filePath(name)
                 : info.path() == QLatin1String(".") ? name
                                                     : info.path() + QLatin1Char('/') + name;
-            if (!named.contains(QFileInfo(copy).absoluteFilePath())) {
-                named.insert(QFileInfo(copy).absoluteFilePath());
-                result[page].append(copy);
-            }
+        };
+        for (const QString &name : found->copies.value(file.fileName()))
+            tell(Leftover::KeptCopy, beside(name));
+        for (const QString &name : std::exchange(found->newContents, {}))
+            tell(Leftover::NewContents, beside(name));
+
+        if (!cacheRead) {
+            cacheRead = true;
+            const QString cache = cachedCopyFolder();
+            if (!cache.isEmpty())
+                cached = QDir(cache).entryList(
+                    {QStringLiteral("*%1*").arg(QLatin1String(keptCopyInfix))}, QDir::Files);
+        }
+        if (cached.isEmpty())
+            continue;
+        const QByteArray realPath = QFile::encodeName(file.canonicalFilePath());
+        for (const QString &name : std::as_const(cached)) {
+            if (isCachedCopyOf(name, realPath))
+                tell(Leftover::CachedCopy, QDir(cachedCopyFolder()).filePath(name));
         }
     }
     return result;

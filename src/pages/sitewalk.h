@@ -58,9 +58,22 @@ struct Walk
 // under the first link's name.
 Walk walk(const QStringList &folders, const Rules &rules);
 
-// The copies that an interrupted update of a page left beside the file it
-// leads to (see keptCopyInfix), for each of pages that has any; each copy is
-// named once.
-QHash<QString, QStringList> keptCopies(const QStringList &pages);
+// A file that a killed run of the file store left behind (see filestore.h).
+struct Leftover
+{
+    enum Kind {
+        KeptCopy, // the page's contents before an update in place, kept beside it
+        CachedCopy, // the same, kept in the cache folder
+        NewContents, // new contents for a page in its folder, never put in place
+    };
+    Kind kind;
+    QString path; // beside the page: named by the page's folder as given
+};
+
+// The leftovers of interrupted runs over pages, for each of pages that has
+// any: the copies kept of it, beside the file it leads to or in the cache
+// folder, and the new contents beside it (told to the first of pages in
+// their folder, since they do not name their page). Each is named once.
+QHash<QString, QList<Leftover>> leftovers(const QStringList &pages);
 
 } // namespace SiteWalk

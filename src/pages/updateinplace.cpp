@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -40,12 +39,12 @@ QString keepCopy(const Target &target, const QByteArray &original, CopyPlace cop
         && copy.create(target.folder + '.' + target.fileName + keptCopyInfix, 0600);
     if (!created
         && (copyPlace == CopyPlace::Cache || errno == EACCES || errno == EPERM || errno == EROFS)) {
-        const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        const QString cache = cachedCopyFolder();
         folder = QFile::encodeName(cache);
         if (cache.isEmpty() || !QDir().mkpath(cache))
             errno = EACCES;
         else
-            created = copy.create(folder + '/' + target.fileName + keptCopyInfix, 0600);
+            created = copy.create(folder + '/' + cachedCopyPrefix(target.realPath), 0600);
     }
     QString reason = created ? QString() : systemReason(errno);
     if (reason.isEmpty() && !writeAll(copy.fd(), original.constData(), original.size()))

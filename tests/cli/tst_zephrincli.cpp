@@ -4,6 +4,7 @@
 #include "generator/generatedefaults.h"
 #include "generator/generation.h"
 #include "generator/settingsfile.h"
+#include "pages/filestore.h"
 #include "pages/pagetext.h"
 #include "pages/previewpage.h"
 
@@ -411,10 +412,16 @@ void TestZephrinCli::siteWalk_takesThePagesASiteMeans_data()
 
     const QByteArray allPages = "site/.git/c.html\nsite/.hidden.html\nsite/a.html\n"
                                 "site/drafts/e.htm\nsite/node_modules/lib/d.html\nsite/sub/b.php\n";
-    QTest::newRow("hidden names, links out and in, a kept copy")
+    QTest::newRow("hidden names, links out and in, leftovers of interrupted runs")
         << "add" << false << 0
         << QByteArray("site/.a.html.zephrin-copy-Ab12Cd: not a page: a copy of site/a.html that "
                       "an interrupted run kept, holding the page as it was before that run; if "
+                      "site/a.html is whole, delete the copy\n"
+                      "site/.zephrin-Xy34Ef: not a page: new contents for a page in its folder "
+                      "that an interrupted run wrote but never put in place, the page being left "
+                      "as it was; delete it\n"
+                      "<cached copy of a.html>: a copy of site/a.html that an interrupted run kept "
+                      "in the cache folder, holding the page as it was before that run; if "
                       "site/a.html is whole, delete the copy\nsite/a.html: updated\n"
                       "site/drafts/e.htm: updated\nsite/node_modules/lib/d.html: updated\n"
                       "site/out.html: skipped: link to a file outside site\n"
@@ -464,8 +471,16 @@ void TestZephrinCli::siteWalk_takesThePagesASiteMeans()
     for (const char *page :
          {"outside.html", "elsewhere/x.html", "site/a.html", "site/sub/b.php", "site/.hidden.html",
           "site/.git/c.html", "site/node_modules/lib/d.html", "site/drafts/e.htm",
-          "site/.a.html.zephrin-copy-Ab12Cd"})
+          "site/.a.html.zephrin-copy-Ab12Cd", "site/.zephrin-Xy34Ef"})
         QVERIFY(writeFile(root.filePath(QString::fromLatin1(page)), page));
+    // A copy kept in the cache folder, named for the page's real path.
+    const QString cache = root.filePath(QStringLiteral("cache"));
+    const QString cachedCopy = cache + QStringLiteral("/zephrin-cli/")
+        + QFile::decodeName(cachedCopyPrefix(QFile::encodeName(
+            QFileInfo(root.filePath(QStringLiteral("site/a.html"))).canonicalFilePath())))
+        + QStringLiteral("Ab12Cd");
+    QVERIFY(root.mkpath(QFileInfo(cachedCopy).path()));
+    QVERIFY(writeFile(cachedCopy, "a copy"));
     QVERIFY(
         QFile::link(QStringLiteral("sub/b.php"), root.filePath(QStringLiteral("site/in.html"))));
     QVERIFY(QFile::link(QStringLiteral("../outside.html"),
@@ -475,8 +490,8 @@ void TestZephrinCli::siteWalk_takesThePagesASiteMeans()
         QFile::link(QStringLiteral("../elsewhere"), root.filePath(QStringLiteral("site/linked"))));
     QVERIFY(QFile::link(QStringLiteral("sub"), root.filePath(QStringLiteral("site/mirror"))));
     if (addedBefore)
-        QCOMPARE(runCli({QStringLiteral("add"), QStringLiteral("-r"), QStringLiteral("--hidden"),
-                         QStringLiteral("site")},
+        QCOMPARE(runCli({QStringLiteral("XDG_CACHE_HOME=") + cache, QStringLiteral("add"),
+                         QStringLiteral("-r"), QStringLiteral("--hidden"), QStringLiteral("site")},
                         dir.path())
                      .exitCode,
                  0);
@@ -486,8 +501,9 @@ void TestZephrinCli::siteWalk_takesThePagesASiteMeans()
     QStringList command = arguments.split(QLatin1Char(' '));
     command.insert(1, QStringLiteral("-r"));
     command.insert(2, QStringLiteral("site"));
+    command.prepend(QStringLiteral("XDG_CACHE_HOME=") + cache);
     const Run run = runCli(command, dir.path());
-    QCOMPARE(run.out, out);
+    QCOMPARE(run.out, out.replace("<cached copy of a.html>", QFile::encodeName(cachedCopy)));
     QCOMPARE(run.exitCode, exitCode);
     const auto after = snapshot(dir.path());
     QStringList differ;

@@ -76,6 +76,10 @@ void TestHeadSection::boxHelpers_takeTheMarkersLine_data()
     QTest::newRow("CR LF script") << QByteArray("a\r\n  // zephrin: box helpers\r\nb\r\n")
                                   << QByteArray("h1\nh2\n") << QByteArray("a\r\nh1\r\nh2\r\nb\r\n")
                                   << QString();
+    QTest::newRow("helper nobody calls left out")
+        << QByteArray("// zephrin: box helpers\nf();\n")
+        << QByteArray("// shared\n\nfunction f() { g(); }\n\nfunction g() {}\n\nfunction h() {}\n")
+        << QByteArray("// shared\n\nfunction f() { g(); }\n\nfunction g() {}\nf();\n") << QString();
     QTest::newRow("missing marker") << QByteArray("a\n// zephrin: helpers\n") << QByteArray("h\n")
                                     << QByteArray() << "popup1.js";
     QTest::newRow("missing helper file") << QByteArray("// zephrin: box helpers\n") << QByteArray()
