@@ -66,26 +66,35 @@ inline AdSettings sampleSettings(AdType type)
     return s;
 }
 
-// The page for type around the given support script file. It is a modern
-// page (doctype, UTF-8) with the head section in its head and the body
-// section in its body, as a user pastes them; line ends are LF throughout.
-inline QString pageText(AdType type, const QByteArray &supportScript)
+// The page for type around the given support script file, its box in look.
+// It is a modern page (doctype, UTF-8; for the modern look light or dark as
+// the reader's system is) with the head section in its head and the body section in its body, as
+// a user pastes them; line ends are LF throughout.
+inline QString pageText(AdType type, const QByteArray &supportScript, Look look = Look::Classic)
 {
-    const AdSettings s = sampleSettings(type);
+    AdSettings s = sampleSettings(type);
+    s.look = look;
     const AdTypeInfo &info = adTypeInfo(type);
     const QString caption = QString::fromLatin1(info.caption);
-    QString page = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n"
-                                  "<meta charset=\"utf-8\">\n"
-                                  "<meta name=\"viewport\" content=\"width=device-width, "
-                                  "initial-scale=1\">\n<title>Zephrin demonstration: ")
+    QString page
+        = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n"
+                         "<meta charset=\"utf-8\">\n"
+                         "<meta name=\"viewport\" content=\"width=device-width, "
+                         "initial-scale=1\">\n<title>Zephrin demonstration: ")
         + caption
         + QStringLiteral("</title>\n<style>body{font:15px/1.4 sans-serif;margin:12px 20px;"
-                         "color:#222}h1{font-size:20px;margin:0 0 6px}p{margin:0 0 8px}</style>\n")
-        + generateHead(s, supportScript) + QStringLiteral("\n</head>\n<body>\n<h1>") + caption
-        + QStringLiteral("</h1>\n<p>") + QString::fromLatin1(info.description)
-        + QStringLiteral("</p>\n") + generateBody(s)
+                         "color:#222}h1{font-size:20px;margin:0 0 6px}p{margin:0 0 8px}")
+        // A modern site follows the reader's colour scheme; a classic box
+        // would take the page's light text with it, so its page stays light.
+        + QLatin1String(
+              look == Look::Modern
+                  ? "@media(prefers-color-scheme:dark){body{background:#18191B;color:#ddd}}"
+                  : "")
+        + QStringLiteral("</style>\n") + generateHead(s, supportScript)
+        + QStringLiteral("\n</head>\n<body>\n<h1>") + caption + QStringLiteral("</h1>\n<p>")
+        + QString::fromLatin1(info.description) + QStringLiteral("</p>\n") + generateBody(s)
         + QStringLiteral(
-                       "\n<p>Press \"Show again\" to watch it once more.</p>\n</body>\n</html>\n");
+              "\n<p>Press \"Show again\" to watch it once more.</p>\n</body>\n</html>\n");
     page.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return page;
 }

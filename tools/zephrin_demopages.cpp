@@ -1,5 +1,6 @@
 // zephrin_demopages: writes the demonstration pages (sticky.html ...
-// timer.html) from the support scripts, at build time.
+// timer.html, and modern-sticky.html ... in the modern look) from the support
+// scripts, at build time.
 //
 //   zephrin_demopages SCRIPT_DIR OUT_DIR
 //
@@ -24,16 +25,18 @@ bool fail(const QString &message)
 
 bool writePage(AdType type, const QDir &scripts, const QDir &out)
 {
-    const AdTypeInfo &info = adTypeInfo(type);
     AdSettings settings;
     settings.type = type;
     const SupportScripts script = readSupportScripts(scripts.path(), settings);
     if (!script.ok())
         return fail(script.error);
-    QSaveFile page(out.filePath(QString::fromLatin1(info.demoPage)));
-    if (!page.open(QIODevice::WriteOnly)
-        || page.write(DemoPage::pageText(type, script.support).toUtf8()) < 0 || !page.commit())
-        return fail(page.fileName() + QStringLiteral(": ") + page.errorString());
+    for (Look look : {Look::Classic, Look::Modern}) {
+        QSaveFile page(out.filePath(demoPageName(type, look)));
+        if (!page.open(QIODevice::WriteOnly)
+            || page.write(DemoPage::pageText(type, script.support, look).toUtf8()) < 0
+            || !page.commit())
+            return fail(page.fileName() + QStringLiteral(": ") + page.errorString());
+    }
     return true;
 }
 

@@ -3,6 +3,9 @@
 // words are drawn as bars, so the snapshots suit the window in any language.
 //
 //   zephrin_snapshots PAGE_DIR OUT_DIR  render each page of PAGE_DIR to OUT_DIR/<snapshot>.png
+//   zephrin_snapshots --looks PAGE_DIR OUT_DIR [SUFFIX]
+//       render each page in both looks at 800 x 600 and 360 x 640 to
+//       OUT_DIR/<page>-<width>[-SUFFIX].png (scripts/screenshots --looks)
 
 #include "demopage.h"
 
@@ -40,6 +43,45 @@ void wait(int ms)
     loop.exec();
 }
 
+// The page at path as view shows it once its box has appeared, after script
+// (if any) has run in it; a null image when the page does not load.
+QImage rendering(QWebEngineView &view, const QString &path, const QString &script = {})
+{
+    bool loaded = false;
+    QEventLoop loop;
+    const auto connection
+        = QObject::connect(&view, &QWebEngineView::loadFinished, &loop, [&](bool ok) {
+              loaded = ok;
+              loop.quit();
+          });
+    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+    view.load(QUrl::fromLocalFile(path));
+    loop.exec();
+    QObject::disconnect(connection);
+    if (!loaded) {
+        fail(QStringLiteral("could not load ") + path);
+        return QImage();
+    }
+    wait(settleMs);
+    if (!script.isEmpty()) {
+        view.page()->runJavaScript(script);
+        wait(repaintMs);
+    }
+    return view.grab().toImage();
+}
+
+bool save(const QImage &image, const QString &path)
+{
+    if (image.isNull())
+        return false;
+    if (!image.save(path)) {
+        fail(QStringLiteral("could not write ") + path);
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
 bool renderSnapshots(const QDir &pages, const QDir &out)
 {
     QWebEngineView view;
@@ -47,29 +89,37 @@ bool renderSnapshots(const QDir &pages, const QDir &out)
     view.show();
     for (AdType type : DemoPage::allTypes) {
         const AdTypeInfo &info = adTypeInfo(type);
-        bool loaded = false;
-        QEventLoop loop;
-        QObject::connect(&view, &QWebEngineView::loadFinished, &loop, [&](bool ok) {
-            loaded = ok;
-            loop.quit();
-        });
-        QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-        view.load(QUrl::fromLocalFile(pages.absoluteFilePath(QString::fromLatin1(info.demoPage))));
-        loop.exec();
-        if (!loaded) {
-            fail(QStringLiteral("could not load ") + QString::fromLatin1(info.demoPage));
-            return false;
-        }
-        wait(settleMs);
-        view.page()->runJavaScript(DemoPage::wordlessScript);
-        wait(repaintMs);
-        const QImage image = view.grab().toImage().scaled(
-            snapshotWidth, snapshotHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage image
+            = rendering(view, pages.absoluteFilePath(QString::fromLatin1(info.demoPage)),
+                        DemoPage::wordlessScript);
         const QString name = QFileInfo(QString::fromLatin1(info.snapshot)).completeBaseName()
             + QStringLiteral(".png");
-        if (!image.save(out.filePath(name))) {
-            fail(QStringLiteral("could not write ") + out.filePath(name));
+        if (!save(image.scaled(snapshotWidth, snapshotHeight, Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation),
+                  out.filePath(name)))
             return false;
+    }
+    return true;
+}
+
+// Each demonstration page in both looks on a desktop and on a phone, as
+// OUT_DIR/<page>-<width>[-suffix].png.
+bool renderLooks(const QDir &pages, const QDir &out, const QString &suffix)
+{
+    QWebEngineView view;
+    view.show();
+    for (const QSize size : {QSize(800, 600), QSize(360, 640)}) {
+        view.resize(size);
+        for (AdType type : DemoPage::allTypes) {
+            for (Look look : {Look::Classic, Look::Modern}) {
+                const QString page = demoPageName(type, look);
+                const QString name = QFileInfo(page).completeBaseName() + QLatin1Char('-')
+                    + QString::number(size.width())
+                    + (suffix.isEmpty() ? QString() : QLatin1Char('-') + suffix)
+                    + QStringLiteral(".png");
+                if (!save(rendering(view, pages.absoluteFilePath(page)), out.filePath(name)))
+                    return false;
+            }
         }
     }
     return true;
@@ -79,10 +129,16 @@ bool renderSnapshots(const QDir &pages, const QDir &out)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3) {
-        fail(QStringLiteral("usage: zephrin_snapshots PAGE_DIR OUT_DIR"));
+    QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const bool looks = args.value(0) == QLatin1String("--looks");
+    if (looks)
+        args.removeFirst();
+    if (args.size() != 2 && !(looks && args.size() == 3)) {
+        fail(QStringLiteral("usage: zephrin_snapshots [--looks] PAGE_DIR OUT_DIR [SUFFIX]"));
         return 2;
     }
-    QApplication app(argc, argv);
-    return renderSnapshots(QDir(app.arguments().at(1)), QDir(app.arguments().at(2))) ? 0 : 1;
+    if (looks)
+        return renderLooks(QDir(args.at(0)), QDir(args.at(1)), args.value(2)) ? 0 : 1;
+    return renderSnapshots(QDir(args.at(0)), QDir(args.at(1))) ? 0 : 1;
 }

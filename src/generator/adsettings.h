@@ -4,6 +4,7 @@
 #include "generator/analytics.h"
 #include "generator/boxtexts.h"
 #include "generator/displayrules.h"
+#include "generator/look.h"
 
 #include <QString>
 
@@ -22,13 +23,14 @@ struct AdSettings
     DisplayRules rules; // the Display rules tab; none by default
     BoxTexts texts; // the words of the box; English by default
     Analytics analytics = Analytics::None; // the site's analytics told of the box's events
+    Look look = Look::Classic;
 
     bool operator==(const AdSettings &o) const
     {
         return type == o.type && height == o.height && width == o.width
             && horizontal == o.horizontal && vertical == o.vertical && caption == o.caption
             && body == o.body && colour == o.colour && rules == o.rules && texts == o.texts
-            && analytics == o.analytics;
+            && analytics == o.analytics && look == o.look;
     }
     bool operator!=(const AdSettings &o) const { return !(*this == o); }
 };

@@ -9,6 +9,15 @@ ColourValue colourValue(int red, int green, int blue)
         | ColourValue(blue & 0xFF) << 16;
 }
 
+std::optional<ColourValue> colourOfText(const QString &text)
+{
+    bool ok = false;
+    const uint rgb = text.toUInt(&ok, 16);
+    if (text.size() != 6 || !ok)
+        return std::nullopt;
+    return colourValue(int(rgb >> 16), int(rgb >> 8), int(rgb));
+}
+
 namespace {
 
 // The fifth root of x in (0, 1], by Newton's method from above.

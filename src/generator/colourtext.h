@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // A colour as the platform's colour dialog reports it: red in bits 0-7,
 // green in 8-15, blue in 16-23.
 using ColourValue = quint32;
@@ -10,6 +12,10 @@ using ColourValue = quint32;
 inline constexpr ColourValue lightGrey = 0xC0C0C0;
 
 ColourValue colourValue(int red, int green, int blue);
+
+// The colour written as text RRGGBB (the colour field's form); nothing for
+// other text.
+std::optional<ColourValue> colourOfText(const QString &text);
 
 // The WCAG contrast ratio of two colours, from 1 (none) to 21 (black on white).
 double contrastRatio(ColourValue a, ColourValue b);

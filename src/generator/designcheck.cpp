@@ -19,16 +19,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(DesignCheck)
 };
 
-// A colour as RRGGBB; nothing for other text.
-std::optional<ColourValue> colourOf(const QString &text)
-{
-    bool ok = false;
-    const uint rgb = text.toUInt(&ok, 16);
-    if (text.size() != 6 || !ok)
-        return std::nullopt;
-    return colourValue(int(rgb >> 16), int(rgb >> 8), int(rgb));
-}
-
 // A colour the template gives its text or links, as the check names it.
 struct Ink
 {
@@ -59,12 +49,12 @@ QList<Ink> inksOf(const AdSettings &s)
 
 void checkContrast(const AdSettings &s, QList<DesignFinding> &findings)
 {
-    const std::optional<ColourValue> box = colourOf(s.colour);
+    const std::optional<ColourValue> box = colourOfText(s.colour);
     if (!box)
         return;
     const ColourValue black = colourValue(0, 0, 0), white = colourValue(255, 255, 255);
     for (const Ink &ink : inksOf(s)) {
-        const ColourValue text = *colourOf(QLatin1String(ink.rgb));
+        const ColourValue text = *colourOfText(QLatin1String(ink.rgb));
         const double ratio = contrastRatio(text, *box);
         if (ratio >= 4.5)
             continue;

@@ -1,6 +1,7 @@
 #include "generator/headsection.h"
 
 #include "generator/encoder.h"
+#include "generator/look.h"
 
 QStringList scriptLines(const QByteArray &fileContents)
 {
@@ -87,6 +88,7 @@ QString headSection(const AdSettings &settings, const QStringList &lines,
         }
     }
     out += styleElement(settings);
+    out += lookStyleElement(settings);
     return out;
 }
 

@@ -216,6 +216,9 @@ private Q_SLOTS:
     void severalBoxes_eachKeepsItsOwnRulesAndEvents_data();
     void severalBoxes_eachKeepsItsOwnRulesAndEvents();
 
+    void look_readsAndFitsBesideThePagesOwnStyles_data();
+    void look_readsAndFitsBesideThePagesOwnStyles();
+
 private:
     void runAtDocumentStart(const QString &code);
     bool load(const QString &html);
@@ -1134,6 +1137,141 @@ void AdsInBrowser::boxTexts_showInThePresetsLanguage()
     QCOMPARE(
         eval(QStringLiteral("(function (b) { return %1; })(%2)").arg(shown, box)).toStringList(),
         expected);
+    QCOMPARE(m_page->errors, QStringList());
+}
+
+// --- The looks ----------------------------------------------------------------
+
+namespace {
+
+// The lowest contrast of any text the element el shows against the
+// background behind it, with that text and the background's luminance:
+// [ratio, text, luminance].
+const QString lowestContrast = QStringLiteral(R"((function (el) {
+  function rgba(c) { return c.match(/[\d.]+/g).map(Number).concat([1]).slice(0, 4); }
+  function lum(c) {
+    return [0, 1, 2].map(function (i) { var v = c[i] / 255;
+      return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4); })
+      .reduce(function (s, v, i) { return s + v * [0.2126, 0.7152, 0.0722][i]; }, 0);
+  }
+  function behind(e) {
+    for (; e; e = e.parentElement) { var b = rgba(getComputedStyle(e).backgroundColor); if (b[3] > 0) return b; }
+    return [255, 255, 255, 1];
+  }
+  var low = [21, '', 1], w = document.createTreeWalker(el, NodeFilter.SHOW_TEXT), r = document.createRange();
+  for (var n; (n = w.nextNode());) {
+    var e = n.parentElement, cs = getComputedStyle(e), c = rgba(cs.color);
+    r.selectNodeContents(n);
+    var box = r.getBoundingClientRect();
+    if (!n.data.trim() || c[3] === 0 || cs.visibility !== 'visible' || box.width < 1 || box.height < 1) continue;
+    var a = lum(c), b = lum(behind(e)), ratio = (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
+    if (ratio <= low[0]) low = [ratio, n.data.trim(), b];
+  }
+  return low;
+}))");
+
+// Computed styles of the page's own elements, which no box may change.
+const QString ownStyles = QStringLiteral(R"(['button', 'a', 'p', 'table', 'td'].map(function (tag) {
+  var cs = getComputedStyle(document.getElementById('own-' + tag));
+  return tag + ': ' + ['color', 'background-color', 'font-family', 'font-size', 'font-weight',
+    'line-height', 'padding', 'margin', 'border', 'border-radius', 'border-spacing', 'box-shadow',
+    'text-decoration', 'text-align', 'visibility', 'display', 'position']
+    .map(function (p) { return cs.getPropertyValue(p); }).join(', ');
+}).join('\n'))");
+
+} // namespace
+
+// Each type in each look on a phone-sized page with styles of its own for
+// button, a, p and table, in the colour scheme the browser was started with
+// (light; the dark run is the same test with the engine's dark switch).
+void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles_data()
+{
+    QTest::addColumn<AdSettings>("settings");
+    QTest::addColumn<QString>("pageFont"); // the page's font-family; empty: none
+    QTest::addColumn<QString>("closer"); // selector of the close control; empty: none
+
+    const bool dark = qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")
+                          .contains(QLatin1String("--force-dark-mode"));
+    const char *scheme = dark ? "dark" : "light";
+    const QString serif = QStringLiteral("Georgia, serif");
+    const std::pair<AdType, QString> types[] = {
+        {AdType::StickMeNote, QStringLiteral("#fadeinbox a")},
+        {AdType::WindowAd, QStringLiteral("button[aria-label=Close]")},
+        {AdType::JumpyAd, QStringLiteral("#dropin a")},
+        {AdType::ForceEmailer, QString()},
+        {AdType::TimerAd, QString()},
+    };
+    for (const auto &[type, closer] : types) {
+        AdSettings s = testSettings(type);
+        const char *name = adTypeInfo(type).caption;
+        QTest::addRow("%s, classic, %s", name, scheme) << s << serif << QString();
+        s.look = Look::Modern;
+        QTest::addRow("%s, modern, %s", name, scheme) << s << serif << closer;
+        // Colours on either side of where white text starts to read better.
+        s.colour = QStringLiteral("777777");
+        QTest::addRow("%s, modern, grey, no page font, %s", name, scheme)
+            << s << QString() << closer;
+        s.colour = QStringLiteral("2E6DA4");
+        QTest::addRow("%s, modern, blue, %s", name, scheme) << s << serif << closer;
+    }
+}
+
+void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles()
+{
+    QFETCH(AdSettings, settings);
+    QFETCH(QString, pageFont);
+    QFETCH(QString, closer);
+    const bool dark = QByteArray(QTest::currentDataTag()).endsWith("dark");
+
+    const QString page
+        = QStringLiteral(
+              "<!DOCTYPE html>\n<html><head><style>body{%1color:#333}"
+              "button{background:#c33;color:#fff;border:3px solid #900;border-radius:2px;"
+              "padding:5px 9px;font:inherit}a{color:#060;text-decoration:none}"
+              "p{margin:10px 0;color:#444}table{border:2px solid #999;border-spacing:3px}"
+              "td{padding:4px;background:#eee}</style>%2</head>\n<body>"
+              "<p id=own-p>Own text, <a id=own-a href='#x'>own link</a>.</p>"
+              "<button id=own-button>Own button</button>"
+              "<table id=own-table><tr><td id=own-td>Own cell</td></tr></table>%3"
+              "<p>After the ad.</p></body></html>\n")
+              .arg(pageFont.isEmpty() ? QString()
+                                      : QStringLiteral("font-family:%1;").arg(pageFont));
+    m_view->resize(320, 640);
+    QVERIFY(load(page.arg(QString(), QString())));
+    const QString own = eval(ownStyles).toString();
+    QVERIFY(!own.isEmpty());
+
+    QVERIFY(load(page.arg(headSection(settings, scriptLines(supportScript(settings.type))),
+                          bodyFor(settings))));
+    QCOMPARE(check(QStringLiteral("matchMedia('(prefers-color-scheme: dark)').matches")), dark);
+    QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zSettled(%1)").arg(box)), 15000);
+
+    const QVariantList low
+        = eval(lowestContrast + QLatin1Char('(') + box + QLatin1Char(')')).toList();
+    QVERIFY2(
+        low.value(0).toDouble() >= 4.5,
+        qPrintable(low.value(1).toString() + QStringLiteral(" at ") + low.value(0).toString()));
+    // A modern box left white turns dark with the reader's system.
+    if (settings.look == Look::Modern && settings.colour == QLatin1String("FFFFFF"))
+        QCOMPARE(low.value(2).toDouble() < 0.1, dark);
+    QVERIFY(check(onBoxRect(
+        QStringLiteral("r.left >= 0 && r.right <= document.documentElement.clientWidth"))));
+    QCOMPARE(eval(ownStyles).toString(), own);
+    const QString font
+        = eval(QStringLiteral("getComputedStyle(%1).fontFamily").arg(box)).toString();
+    if (settings.look == Look::Modern && pageFont.isEmpty())
+        QVERIFY2(font.startsWith(QLatin1String("system-ui")), qPrintable(font));
+    else
+        QCOMPARE(font,
+                 pageFont.isEmpty()
+                     ? eval(QStringLiteral("getComputedStyle(document.body).fontFamily")).toString()
+                     : pageFont);
+    if (!closer.isEmpty()) {
+        QVERIFY(check(QStringLiteral("(function (r) { return r.width >= 24 && r.height >= 24; })"
+                                     "(document.querySelector('%1').getBoundingClientRect())")
+                          .arg(closer)));
+    }
     QCOMPARE(m_page->errors, QStringList());
 }
 

@@ -36,6 +36,8 @@ private Q_SLOTS:
     void headCopyRuns_dependsOnTypeAndLines();
     void rulesScript_followsSupportScriptWithRules_data();
     void rulesScript_followsSupportScriptWithRules();
+    void modernLook_addsSmallStyleForTheBoxAlone_data();
+    void modernLook_addsSmallStyleForTheBoxAlone();
 };
 
 void TestHeadSection::scriptLines_splitsAtLineEnds_data()
@@ -281,6 +283,51 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules()
     QVERIFY(key.startsWith(QStringLiteral("zephrin-stickme-note-")));
     QVERIFY(key != rulesStorageKey(AdType::JumpyAd, s.body));
     QVERIFY(key != rulesStorageKey(s.type, s.body + QLatin1Char(' ')));
+}
+
+void TestHeadSection::modernLook_addsSmallStyleForTheBoxAlone_data()
+{
+    QTest::addColumn<AdSettings>("settings");
+    QTest::addColumn<QString>("box"); // the selector every rule must start with
+    QTest::addColumn<bool>("dark"); // whether it has a dark variant
+
+    QTest::newRow("stickme note, white")
+        << testSettings(AdType::StickMeNote, "FFFFFF") << "#fadeinbox[data-zephrin]" << true;
+    QTest::newRow("window ad, white")
+        << testSettings(AdType::WindowAd, "FFFFFF") << "[data-zephrin=window]" << true;
+    AdSettings s = testSettings(AdType::JumpyAd);
+    s.height = "1e3;}body{color:red";
+    QTest::newRow("jumpy ad, colour, height not a number") << s << "#dropin[data-zephrin]" << false;
+    QTest::newRow("force emailer, lowercase white")
+        << testSettings(AdType::ForceEmailer, "ffffff") << "#msg[data-zephrin]" << false;
+    QTest::newRow("timer ad, white")
+        << testSettings(AdType::TimerAd, "FFFFFF") << "#sponsorAdDiv[data-zephrin]" << true;
+}
+
+void TestHeadSection::modernLook_addsSmallStyleForTheBoxAlone()
+{
+    QFETCH(AdSettings, settings);
+    QFETCH(QString, box);
+    QFETCH(bool, dark);
+
+    const QString classic = headSection(settings, {"popup"});
+    settings.look = Look::Modern;
+    const QString modern = headSection(settings, {"popup"});
+    QVERIFY(modern.startsWith(classic));
+    QString style = modern.mid(classic.size());
+    QVERIFY2(style.size() <= 1536, qPrintable(QString::number(style.size())));
+    QVERIFY(style.startsWith("<style>") && style.endsWith("</style>"));
+    QVERIFY(!style.contains("url(") && !style.contains("@import"));
+    QCOMPARE(style.contains("prefers-color-scheme:dark"), dark);
+
+    // Nothing but rules whose every selector starts at the box.
+    style = style.mid(7, style.size() - 15).remove(QRegularExpression("@media[^{]*\\{"));
+    const QRegularExpression rule("([^{}]+)\\{[^{}]*\\}");
+    for (const QRegularExpressionMatch &m : rule.globalMatch(style)) {
+        for (const QString &selector : m.captured(1).split(QRegularExpression(",(?![^(]*\\))")))
+            QVERIFY2(selector.startsWith(box), qPrintable(selector));
+    }
+    QCOMPARE(style.remove(rule).remove('}'), QString());
 }
 
 QTEST_GUILESS_MAIN(TestHeadSection)

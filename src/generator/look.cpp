@@ -1,0 +1,196 @@
+#include "generator/look.h"
+
+#include "generator/adsettings.h"
+#include "generator/colourtext.h"
+#include "generator/generatedefaults.h"
+#include "generator/weblinks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// part of the way from colour to toward, channel by channel.
+ColourValue mixed(ColourValue colour, ColourValue toward, double part)
+{
+    ColourValue out = 0;
+    for (int shift : {16, 8, 0}) {
+        const double from = (colour >> shift) & 0xFF;
+        const double to = (toward >> shift) & 0xFF;
+        out |= ColourValue(std::lround(from + (to - from) * part)) << shift;
+    }
+    return out;
+}
+
+QString cssColour(ColourValue colour)
+{
+    return QLatin1Char('#') + colourText(colour, QStringLiteral("H"));
+}
+
+// The box's colours as custom properties, which the rules take: background,
+// text and hairlines, and for Window AD its title bar and the bar's text.
+QString palette(AdType type, ColourValue background, const char *line)
+{
+    const ColourValue text = textColourOn(background);
+    QString out = QLatin1String("--z-bg:") + cssColour(background) + QLatin1String(";--z-fg:")
+        + cssColour(text) + QLatin1String(";--z-line:") + QLatin1String(line);
+    if (type == AdType::WindowAd) {
+        const ColourValue bar = mixed(background, text, 0.1);
+        out += QLatin1String(";--z-bar:") + cssColour(bar) + QLatin1String(";--z-bar-fg:")
+            + cssColour(textColourOn(bar));
+    }
+    return out;
+}
+
+// The selector of the box itself: the id its body section gives it, or for
+// Window AD, which its script builds, the attribute's value.
+QString boxSelector(AdType type)
+{
+    if (type == AdType::WindowAd)
+        return QStringLiteral("[data-zephrin=window]");
+    return QLatin1Char('#') + QLatin1String(adTypeInfo(type).boxId)
+        + QLatin1String("[data-zephrin]");
+}
+
+// Rules in which "$" stands for the box's selector.
+QString forBox(const char *rules, const QString &box)
+{
+    return QString::fromLatin1(rules).replace(QLatin1Char('$'), box);
+}
+
+// The declarations of the element that carries the box's background: Timer
+// AD's outer table (whose green frame the modern look gives up), the box
+// itself elsewhere. Scripts set some of these on the element itself.
+const char card[] = "background:var(--z-bg)!important;color:var(--z-fg)!important;"
+                    "border:1px solid var(--z-line)!important;border-radius:12px;"
+                    "box-shadow:0 8px 28px #0003!important";
+
+// The design's close link ("Hide Box", "[Close Box]") as a round button in
+// the top right corner, drawn as a cross. Its text stays, out of sight, as
+// its name for screen readers.
+const char closeButton[]
+    = "$ [align=right]>[onclick]{position:absolute;top:6px;right:6px;width:32px;height:32px;"
+      "border-radius:50%;overflow:hidden;white-space:nowrap;text-indent:64px;"
+      "color:#0000!important;background:linear-gradient(45deg,#0000 45%,var(--z-fg) 0 55%,#0000 0),"
+      "linear-gradient(-45deg,#0000 45%,var(--z-fg) 0 55%,#0000 0);background-size:16px 16px;"
+      "background-position:50%;background-repeat:no-repeat}"
+      "$ [align=right]>[onclick]:hover{background-color:var(--z-line)}"
+      "@media(pointer:coarse){${padding-right:56px}"
+      "$ [align=right]>[onclick]{top:0;right:0;width:44px;height:44px}}";
+
+// Window AD's title bar in the box's colours, with flat buttons.
+const char windowParts[]
+    = "$>div:first-child{background:var(--z-bar)!important;color:var(--z-bar-fg)!important;"
+      "padding:4px 4px 4px 14px!important}"
+      "$>div:first-child>span{font:inherit!important;font-weight:600!important}"
+      "$ button{width:32px!important;height:32px!important;border:0!important;border-radius:8px;"
+      "background:none!important;color:inherit!important;font:16px/32px sans-serif!important}"
+      "$ button:hover{background:var(--z-line)!important}"
+      "$>div:last-child{padding:12px 16px!important;color:var(--z-fg)!important}"
+      "@media(pointer:coarse){$ button{width:44px!important;height:44px!important;"
+      "line-height:44px!important}}";
+
+// Force Emailer: hidden until its script shows it (it would otherwise stand
+// in the design's look while the page loads), a form whose button takes the
+// text colour as its background.
+const char emailerParts[]
+    = "$:not([role]){visibility:hidden!important}$ p{margin:0}$ form{margin:12px 0 4px}"
+      "$ :is(input,button){font:inherit;border-radius:8px;padding:8px 14px;max-width:100%;"
+      "box-sizing:border-box}"
+      "$ :is([type=submit],button){background:var(--z-fg);color:var(--z-bg);border:0;"
+      "font-weight:600;cursor:pointer}"
+      "$ input:not([type=submit]){background:var(--z-bg);color:var(--z-fg);"
+      "border:1px solid var(--z-fg)}";
+
+// Timer AD: one card instead of two nested coloured tables.
+const char timerParts[] = "$ td{padding:0;border:0;background:none}"
+                          "$ table table{border:0;background:none}"
+                          "$ td td{padding:16px 20px}$ p{margin:12px 0 0}";
+
+} // namespace
+
+QString lookName(Look look)
+{
+    return look == Look::Modern ? QStringLiteral("modern") : QStringLiteral("classic");
+}
+
+std::optional<Look> lookFromName(const QString &text)
+{
+    for (Look look : {Look::Classic, Look::Modern}) {
+        if (text == lookName(look))
+            return look;
+    }
+    return std::nullopt;
+}
+
+QString demoPageName(AdType type, Look look)
+{
+    const QString classic = QLatin1String(adTypeInfo(type).demoPage);
+    return look == Look::Modern ? QLatin1String("modern-") + classic : classic;
+}
+
+ColourValue textColourOn(ColourValue background)
+{
+    const ColourValue ink = colourValue(0x1D, 0x1F, 0x24);
+    const ColourValue white = colourValue(255, 255, 255);
+    const double onInk = contrastRatio(ink, background);
+    const double onWhite = contrastRatio(white, background);
+    const ColourValue better = onInk >= onWhite ? ink : white;
+    return std::max(onInk, onWhite) >= 4.5 ? better : colourValue(0, 0, 0);
+}
+
+QString lookStyleElement(const AdSettings &settings)
+{
+    const AdType type = settings.type;
+    if (settings.look != Look::Modern || type == AdType::None)
+        return QString();
+    const QString &colour = settings.colour;
+    // Anything but six hex digits (no colour at all to a browser) counts as white.
+    const ColourValue background = colourOfText(colour).value_or(colourValue(255, 255, 255));
+    const QString box = boxSelector(type);
+
+    QString css = box + QLatin1Char('{') + palette(type, background, "#0002")
+        + QLatin1String(";--zephrin-font:system-ui,sans-serif;line-height:1.45");
+    if (type != AdType::TimerAd)
+        css += QLatin1Char(';') + QLatin1String(card);
+    switch (type) {
+    case AdType::StickMeNote:
+    case AdType::JumpyAd:
+        // Room for the close button; the box grows with its text rather than
+        // scroll it, from the height set.
+        css += QLatin1String(";padding:16px 48px 16px 20px;height:auto!important");
+        if (const int height = settings.height.toInt(); height > 0)
+            css += QLatin1String(";min-height:") + QString::number(height) + QLatin1String("px");
+        css += QLatin1Char('}') + forBox(closeButton, box);
+        // The design's text colour (green on white, white on a colour) gives
+        // way to the box's.
+        if (type == AdType::JumpyAd)
+            css += box + QLatin1String(">font{color:inherit}");
+        break;
+    case AdType::WindowAd:
+        css += QLatin1Char('}') + forBox(windowParts, box);
+        break;
+    case AdType::ForceEmailer:
+        css += QLatin1String(";padding:16px 20px}") + forBox(emailerParts, box);
+        break;
+    case AdType::TimerAd:
+        css += QLatin1String("}") + box + QLatin1String(">table{border-spacing:0;")
+            + QLatin1String(card) + QLatin1Char('}') + forBox(timerParts, box);
+        break;
+    case AdType::None:
+        break;
+    }
+    // A page's own text colours for these would reach into the box.
+    css += forBox("$ :is(p,td,li,h1,h2,h3,h4){color:inherit}$ a{color:var(--z-fg)}", box);
+    // The credit link's 10 pixels would be hard to read and to hit.
+    if (type != AdType::WindowAd) {
+        css += box + QLatin1String(" font[size='1']{font-size:12px}") + box
+            + QLatin1String(" [href='") + QLatin1String(WebLinks::productPage)
+            + QLatin1String("']{display:inline-block;line-height:24px}");
+    }
+    if (colour == QLatin1String(defaultColour)) {
+        css += QLatin1String("@media(prefers-color-scheme:dark){") + box + QLatin1Char('{')
+            + palette(type, colourValue(0x1F, 0x20, 0x23), "#fff3") + QLatin1String("}}");
+    }
+    return QLatin1String("<style>") + css + QLatin1String("</style>");
+}
