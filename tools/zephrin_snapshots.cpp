@@ -3,9 +3,9 @@
 // words are drawn as bars, so the snapshots suit the window in any language.
 //
 //   zephrin_snapshots PAGE_DIR OUT_DIR  render each page of PAGE_DIR to OUT_DIR/<snapshot>.png
-//   zephrin_snapshots --looks PAGE_DIR OUT_DIR [SUFFIX]
+//   zephrin_snapshots --looks PAGE_DIR OUT_DIR SUFFIX
 //       render each page in both looks at 800 x 600 and 360 x 640 to
-//       OUT_DIR/<page>-<width>[-SUFFIX].png (scripts/screenshots --looks)
+//       OUT_DIR/<page>-<width>-SUFFIX.png (scripts/screenshots --looks)
 
 #include "demopage.h"
 
@@ -103,7 +103,7 @@ bool renderSnapshots(const QDir &pages, const QDir &out)
 }
 
 // Each demonstration page in both looks on a desktop and on a phone, as
-// OUT_DIR/<page>-<width>[-suffix].png.
+// OUT_DIR/<page>-<width>-suffix.png.
 bool renderLooks(const QDir &pages, const QDir &out, const QString &suffix)
 {
     QWebEngineView view;
@@ -114,8 +114,7 @@ bool renderLooks(const QDir &pages, const QDir &out, const QString &suffix)
             for (Look look : {Look::Classic, Look::Modern}) {
                 const QString page = demoPageName(type, look);
                 const QString name = QFileInfo(page).completeBaseName() + QLatin1Char('-')
-                    + QString::number(size.width())
-                    + (suffix.isEmpty() ? QString() : QLatin1Char('-') + suffix)
+                    + QString::number(size.width()) + QLatin1Char('-') + suffix
                     + QStringLiteral(".png");
                 if (!save(rendering(view, pages.absoluteFilePath(page)), out.filePath(name)))
                     return false;
@@ -134,11 +133,12 @@ int main(int argc, char *argv[])
     const bool looks = args.value(0) == QLatin1String("--looks");
     if (looks)
         args.removeFirst();
-    if (args.size() != 2 && !(looks && args.size() == 3)) {
-        fail(QStringLiteral("usage: zephrin_snapshots [--looks] PAGE_DIR OUT_DIR [SUFFIX]"));
+    if (args.size() != (looks ? 3 : 2)) {
+        fail(QStringLiteral(
+            "usage: zephrin_snapshots PAGE_DIR OUT_DIR | --looks PAGE_DIR OUT_DIR SUFFIX"));
         return 2;
     }
     if (looks)
-        return renderLooks(QDir(args.at(0)), QDir(args.at(1)), args.value(2)) ? 0 : 1;
+        return renderLooks(QDir(args.at(0)), QDir(args.at(1)), args.at(2)) ? 0 : 1;
     return renderSnapshots(QDir(args.at(0)), QDir(args.at(1))) ? 0 : 1;
 }

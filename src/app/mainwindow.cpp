@@ -289,7 +289,7 @@ void MainWindow::showTestDrive()
     if (!m_preview) {
         // The preview module, with the web engine, loads on the first test drive.
         QString error;
-        m_preview = createPreviewWindow(m_host, selectedType(), &error);
+        m_preview = createPreviewWindow(m_host, selectedType(), &error, fieldSettings().look);
         if (!m_preview) {
             m_host.showMessage(this, error);
             return;

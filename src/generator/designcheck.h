@@ -47,11 +47,11 @@ inline constexpr int phoneScreenHeight = 640;
 inline constexpr int maxCoveredPercent = 30;
 
 // Checks settings and their code (generateCode's result for them):
-// - the template's own text and link colours against the box colour, by
-//   WCAG's contrast formula, under 4.5:1 (text the template leaves uncoloured
-//   and links in the browser's defaults: black, #0000EE);
-// - the template's controls under 24 x 24 px, as a browser draws them at its
-//   default 16 px font;
+// - in the classic look, the template's own text and link colours against
+//   the box colour, by WCAG's contrast formula, under 4.5:1 (text the
+//   template leaves uncoloured and links in the browser's defaults: black,
+//   #0000EE), and its controls under 24 x 24 px, as a browser draws them at
+//   its default 16 px font (the modern look sees to both);
 // - display rules that store on the reader's device when the box shows;
 // - a box covering more than maxCoveredPercent of a phone screen, as the
 //   support script sizes and places it there (Force Emailer grows with its

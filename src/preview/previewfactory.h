@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/adtype.h"
+#include "generator/look.h"
 
 #include <QtPlugin>
 
@@ -15,9 +16,9 @@ public:
     virtual ~PreviewFactory() = default;
 
     // A new preview window without an owner, showing the demonstration page
-    // of selected (none for AdType::None). The caller owns it.
-    virtual QWidget *createPreviewWindow(HostServices &host, AdType selected) = 0;
+    // of selected in look (none for AdType::None). The caller owns it.
+    virtual QWidget *createPreviewWindow(HostServices &host, AdType selected, Look look) = 0;
 };
 
-#define ZephrinPreviewFactory_iid "example.tolvane.Zephrin.PreviewFactory/1.0"
+#define ZephrinPreviewFactory_iid "example.tolvane.Zephrin.PreviewFactory/1.1"
 Q_DECLARE_INTERFACE(PreviewFactory, ZephrinPreviewFactory_iid)

@@ -109,7 +109,7 @@ PreviewFactory *loadFactory(const QString &path, QString *error)
 
 } // namespace
 
-QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error)
+QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error, Look look)
 {
     PreviewFactory *&factory = state().factory;
     if (!factory) {
@@ -131,5 +131,5 @@ QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error
             return nullptr;
         }
     }
-    return factory->createPreviewWindow(host, selected);
+    return factory->createPreviewWindow(host, selected, look);
 }

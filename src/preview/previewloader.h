@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/adtype.h"
+#include "generator/look.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,8 @@ class QWidget;
 // Returns nullptr and sets *error (when error is not null) to a message naming
 // the module file when it is missing or cannot be loaded; the next call tries
 // again.
-QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error);
+QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error,
+                             Look look = Look::Classic);
 
 // The folders searched for the preview module, in order.
 QStringList previewModuleFolders();

@@ -11,9 +11,9 @@ class PreviewPlugin : public QObject, public PreviewFactory
     Q_PLUGIN_METADATA(IID ZephrinPreviewFactory_iid)
     Q_INTERFACES(PreviewFactory)
 public:
-    QWidget *createPreviewWindow(HostServices &host, AdType selected) override
+    QWidget *createPreviewWindow(HostServices &host, AdType selected, Look look) override
     {
-        return new PreviewWindow(host, selected);
+        return new PreviewWindow(host, selected, look);
     }
 };
 

@@ -7,7 +7,7 @@
 
 #include <QUrl>
 
-PreviewWindow::PreviewWindow(HostServices &host, AdType selected, QWidget *parent)
+PreviewWindow::PreviewWindow(HostServices &host, AdType selected, Look look, QWidget *parent)
     : QDialog(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_host(host)
@@ -23,17 +23,17 @@ PreviewWindow::PreviewWindow(HostServices &host, AdType selected, QWidget *paren
     connect(m_ui->Command2, &QPushButton::clicked, this, &PreviewWindow::showAgain);
     connect(m_ui->Command3, &QPushButton::clicked, this, &PreviewWindow::openStore);
 
-    showDemonstration(selected);
+    showDemonstration(selected, look);
 }
 
 PreviewWindow::~PreviewWindow() = default;
 
-void PreviewWindow::showDemonstration(AdType selected)
+void PreviewWindow::showDemonstration(AdType selected, Look look)
 {
     if (selected == AdType::None)
         return;
-    const QString page = m_host.applicationFolder() + QLatin1Char('/')
-        + QLatin1String(adTypeInfo(selected).demoPage);
+    const QString page
+        = m_host.applicationFolder() + QLatin1Char('/') + demoPageName(selected, look);
     m_ui->WebBrowser1->load(QUrl::fromLocalFile(page));
 }
 

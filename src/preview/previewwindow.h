@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/adtype.h"
+#include "generator/look.h"
 
 #include <QDialog>
 
@@ -19,14 +20,15 @@ class PreviewWindow : public QDialog
 {
     Q_OBJECT
 public:
-    // selected is the type chosen in the main window when the window opens;
-    // the page stays until the window is closed. With no type selected the
-    // browser stays empty.
-    PreviewWindow(HostServices &host, AdType selected, QWidget *parent = nullptr);
+    // selected is the type chosen in the main window when the window opens,
+    // shown in look; the page stays until the window is closed. With no type
+    // selected the browser stays empty.
+    PreviewWindow(HostServices &host, AdType selected, Look look = Look::Classic,
+                  QWidget *parent = nullptr);
     ~PreviewWindow() override;
 
 private:
-    void showDemonstration(AdType selected);
+    void showDemonstration(AdType selected, Look look);
     void showAgain();
     void openStore();
 

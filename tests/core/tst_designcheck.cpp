@@ -44,6 +44,9 @@ void TestDesignCheck::checkDesign_findsWhatToChange_data()
     QTest::newRow("StickME note on navy: text and links")
         << design(AdType::StickMeNote, "000080")
         << QStringList {"colour 1.31:1", "colour 1.70:1", small};
+    AdSettings modern = design(AdType::StickMeNote, "000080");
+    modern.look = Look::Modern;
+    QTest::newRow("StickME note on navy, modern look") << modern << QStringList();
     QTest::newRow("Timer AD on 777777: black text 4.69:1 passes, links do not")
         << design(AdType::TimerAd, "777777") << QStringList {"colour 2.09:1", small};
     QTest::newRow("Window AD on 336699")
