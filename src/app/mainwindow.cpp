@@ -404,6 +404,8 @@ void MainWindow::addCodeToPage()
         m_host.showMessage(this, result.message);
         return;
     }
+    if (const QString note = sameTypeBoxNote(page, selectedType()); !note.isEmpty())
+        m_host.showMessage(this, tr("The code was added to \"%1\", but %2.").arg(m_pagePath, note));
     m_host.openFile(m_pagePath);
 }
 

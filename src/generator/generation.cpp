@@ -5,6 +5,9 @@
 #include "generator/headsection.h"
 #include "generator/scripthashes.h"
 #include "pages/filestore.h"
+#include "pages/pagefile.h"
+
+#include <QCoreApplication>
 
 QString withCrLfLineBreaks(const QString &text)
 {
@@ -135,4 +138,20 @@ SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings
 GeneratedCode generateCode(const AdSettings &settings, const SupportScripts &scripts)
 {
     return generateCode(settings, scripts.support, scripts.rules, scripts.analytics);
+}
+
+QString sameTypeBoxNote(const LoadedPage &page, AdType type)
+{
+    if (type == AdType::None)
+        return {};
+    const QByteArray id(adTypeInfo(type).boxId);
+    const QByteArray mark
+        = id.isEmpty() ? QByteArray("ZephrinWindowAd(") : '#' + id + QByteArray("[data-zephrin]");
+    if (!pageTextContains(page, mark))
+        return {};
+    return QCoreApplication::translate("Generation",
+                                       "the page already holds a %1 outside the code block: two "
+                                       "boxes of the same type on one page do not work, as they "
+                                       "share the type's id and style")
+        .arg(QLatin1String(adTypeInfo(type).caption));
 }

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+struct LoadedPage;
+
 // The code for one ad design, exactly as the window shows, copies and writes
 // it (CR LF line ends included).
 struct GeneratedCode
@@ -71,3 +73,9 @@ SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings
 
 // generateCode from the scripts read for settings.
 GeneratedCode generateCode(const AdSettings &settings, const SupportScripts &scripts);
+
+// What the author should know when the own text of page (not its block)
+// already holds a Zephrin box of type, known by its support script (the box's
+// selector "#fadeinbox[data-zephrin]", Window AD's ZephrinWindowAd): two boxes
+// of one type on a page do not both work. Empty when it holds none.
+QString sameTypeBoxNote(const LoadedPage &page, AdType type);

@@ -400,6 +400,19 @@ void TestZephrinCli::addAndRemove_onASite()
     const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
     QVERIFY(removedAgain.out.endsWith("6 pages: 0 updated, 5 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), cleared);
+
+    // A Window AD of the page's own, pasted by hand: the author hears that a
+    // second one would not work; the code goes in all the same.
+    const GeneratedCode window = windowCode(windowAfterGenerate(AdType::WindowAd));
+    const QString pasted = dir.filePath(QStringLiteral("pasted.html"));
+    QVERIFY(writeFile(pasted, (window.head + window.body).toUtf8()));
+    const Run second = runCli({QStringLiteral("add"), QStringLiteral("--type"),
+                               QStringLiteral("window-ad"), QStringLiteral("pasted.html")},
+                              dir.path());
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(second.out.startsWith("pasted.html: updated (note: the page already holds a Window "
+                                   "AD outside the code block: two boxes of the same type"),
+             second.out.constData());
 }
 
 void TestZephrinCli::siteWalk_takesThePagesASiteMeans_data()

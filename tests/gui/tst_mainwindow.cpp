@@ -857,6 +857,14 @@ void TestMainWindow::addCode_appendsBlockAndOpensPage()
     // A second insertion replaces the first block.
     click("Command7");
     QCOMPARE(readAll(page), expected);
+
+    // A note of the page's own, pasted by hand: a second one would not work.
+    writeAll(page, "<html><body>Hello</body></html>\r\n" + code.head.toUtf8() + "\r\n");
+    click("Command7");
+    QCOMPARE(m_host->messages.size(), 1);
+    QVERIFY2(m_host->messages.first().contains(QStringLiteral("already holds a StickME note")),
+             qPrintable(m_host->messages.first()));
+    QVERIFY(readAll(page).contains(code.body.toUtf8()));
 }
 
 void TestMainWindow::preview_writesPageAndOpensIt()
