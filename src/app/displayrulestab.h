@@ -12,9 +12,10 @@ class DisplayRulesTab;
 }
 
 // The Display rules tab: when the box starts, how often one reader sees it,
-// on which days and screens, and the language of its texts. Its controls are
-// made the first time the tab is shown or its rules are asked for or set, so
-// a start-up that never shows the tab does not pay for them.
+// when that may be stored, on which days and screens, and the language of
+// its texts. Its controls are made the first time the tab is shown or its
+// rules are asked for or set, so a start-up that never shows the tab does not
+// pay for them.
 class DisplayRulesTab : public QWidget
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 
 #include "demopage.h"
 #include "generator/bodysection.h"
+#include "generator/designschema.h"
 #include "generator/encoder.h"
 #include "generator/headsection.h"
 #include "generator/settingsfile.h"
@@ -1112,8 +1113,9 @@ AdSettings withRules(AdType type, const QStringList &rules)
     for (const QString &rule : rules) {
         const QString key = rule.section(QLatin1Char('='), 0, 0);
         const QString text = rule.section(QLatin1Char('='), 1);
-        for (const RuleField &field : ruleFields) {
-            if (key == QLatin1String(field.key) && !field.read(text, s.rules))
+        for (const Setting &setting : designSettings()) {
+            if (setting.group == SettingGroup::Rules && key == QLatin1String(setting.key)
+                && !setting.value.read(text, s))
                 qFatal("bad rule %s", qPrintable(rule));
         }
     }
@@ -1141,7 +1143,8 @@ void AdsInBrowser::displayRules_holdBoxBack_data()
     // Steps: "hidden:MS" (still out of sight MS ms on), "shown" (in sight
     // soon, within the window), "still:MS" (in sight MS ms on), "next" (another page of the site in
     // the same tab), "fresh" (the page in a browser that never saw the site), "js:CODE" (run in the
-    // page; KEY is the ad's storage key).
+    // page; KEY is the ad's storage key), "stored:SESSION/LOCAL" (what sessionStorage and
+    // localStorage hold: "-" nothing at all, "key" the ad's key and nothing else).
     QTest::addColumn<QStringList>("steps");
 
     const QString scroll = QStringLiteral(
@@ -1198,6 +1201,72 @@ void AdsInBrowser::displayRules_holdBoxBack_data()
     QTest::newRow("Jumpy AD, storage throws: shown on every view")
         << withRules(AdType::JumpyAd, {"show-again=visit", "until=" + day(9)}) << 800
         << throwingStorage << QStringList {"shown", "next", "shown"};
+    // When the memory is written: on show (above), on the reader's close or
+    // subscription, never, or with the consent of the site's consent tool.
+    const auto consentTool = [](const char *script) {
+        return QStringLiteral("<script>%1</script>").arg(QLatin1String(script));
+    };
+    const QString cookieConsent
+        = consentTool("var granted = true; window.CookieConsent = {acceptedCategory: function (c) {"
+                      " return granted && c === 'functionality'; }};");
+    const QString klaro = consentTool(
+        "var granted = true, watchers = [], manager = {confirmed: true, getConsent: function (s) {"
+        " return granted && s === 'zephrin'; }, watch: function (w) { watchers.push(w); }};"
+        " window.klaro = {getManager: function () { return manager; }};");
+    const QString nowGranted = QStringLiteral("js:granted = true, ");
+    QTest::newRow("on close: the session, on the close link")
+        << withRules(AdType::JumpyAd, {"show-again=visit", "storage=on-close"}) << 800 << QString()
+        << QStringList {"shown",        "stored:-/-", "js:dismissbox()",
+                        "stored:key/-", "next",       "hidden:1500"};
+    QTest::newRow("on close: nothing when the countdown closes it")
+        << withRules(AdType::TimerAd, {"show-again=days:7", "storage=on-close"}) << 800 << QString()
+        << QStringList {"shown", "hidden:8000", "stored:-/-"};
+    QTest::newRow("on close: a subscription")
+        << withRules(AdType::ForceEmailer, {"show-again=days:7", "storage=on-close"}) << 800
+        << QString()
+        << QStringList {"shown", "stored:-/-",
+                        "js:document.querySelector('#msg form').dispatchEvent("
+                        "new Event('submit', {bubbles: true, cancelable: true}))",
+                        "stored:-/key"};
+    QTest::newRow("none: nothing, and shown on every view")
+        << withRules(AdType::StickMeNote, {"show-again=visit", "storage=none"}) << 800 << QString()
+        << QStringList {"shown", "js:hidefadebox()", "stored:-/-", "next", "shown"};
+    QTest::newRow("consent, none given: as none")
+        << withRules(AdType::WindowAd, {"show-again=days:7", "storage=consent"}) << 800 << QString()
+        << QStringList {"shown", "stored:-/-", "next", "shown"};
+    QTest::newRow("consent through CookieConsent")
+        << withRules(AdType::WindowAd, {"show-again=days:7", "storage=consent"}) << 800
+        << cookieConsent << QStringList {"shown", "stored:-/key", "next", "hidden:1500"};
+    QTest::newRow("consent through CookieConsent, another category only")
+        << withRules(AdType::WindowAd, {"show-again=days:7", "storage=consent"}) << 800
+        << QString(cookieConsent)
+               .replace(QLatin1String("'functionality'"), QLatin1String("'analytics'"))
+        << QStringList {"shown", "stored:-/-"};
+    QTest::newRow("consent through CookieConsent, given after the show")
+        << withRules(AdType::WindowAd, {"show-again=visit", "storage=consent"}) << 800
+        << QString(cookieConsent)
+               .replace(QLatin1String("granted = true"), QLatin1String("granted = false"))
+        << QStringList {"shown", "stored:-/-",
+                        nowGranted + "dispatchEvent(new CustomEvent('cc:onConsent'))",
+                        "stored:key/-"};
+    QTest::newRow("consent through Klaro")
+        << withRules(AdType::TimerAd, {"show-again=days:7", "storage=consent"}) << 800 << klaro
+        << QStringList {"shown", "stored:-/key"};
+    QTest::newRow("consent through Klaro, given after the show")
+        << withRules(AdType::TimerAd, {"show-again=days:7", "storage=consent"}) << 800
+        << QString(klaro).replace(QLatin1String("granted = true"), QLatin1String("granted = false"))
+        << QStringList {"shown", "stored:-/-",
+                        nowGranted
+                            + "watchers.forEach(function (w) {"
+                              " w.update(manager, 'saveConsents', {}); })",
+                        "stored:-/key"};
+    QTest::newRow("consent through the page's own event")
+        << withRules(AdType::StickMeNote, {"show-again=days:7", "storage=consent"}) << 800
+        << QString()
+        << QStringList {"shown", "stored:-/-",
+                        "js:dispatchEvent(new CustomEvent('zephrin:consent',"
+                        " {detail: {granted: true}}))",
+                        "stored:-/key"};
     QTest::newRow("StickME note, delay under a strict policy")
         << withRules(AdType::StickMeNote, {"start=delay:1", "screens=wide"}) << 800
         << QStringLiteral("CSP") << QStringList {"shown"};
@@ -1240,6 +1309,15 @@ void AdsInBrowser::displayRules_holdBoxBack()
                    || step.startsWith(QLatin1String("still:"))) {
             QTest::qWait(step.section(QLatin1Char(':'), 1).toInt());
             QVERIFY2(check(seen) == step.startsWith(QLatin1String("still:")), qPrintable(step));
+        } else if (step.startsWith(QLatin1String("stored:"))) {
+            QVariantList expected;
+            for (const QString &held : step.mid(7).split(QLatin1Char('/')))
+                expected << QVariant(held == QLatin1String("key") ? QVariantList {key}
+                                                                  : QVariantList());
+            QCOMPARE(
+                eval(QStringLiteral("[Object.keys(sessionStorage), Object.keys(localStorage)]"))
+                    .toList(),
+                expected);
         } else if (step == QLatin1String("next") || step == QLatin1String("fresh")) {
             QVERIFY(open(step == QLatin1String("fresh")));
         } else {
