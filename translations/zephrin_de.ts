@@ -259,10 +259,6 @@ The design was not opened.</source>
 Der Entwurf wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not a whole number of pixels, so a design file cannot keep it. Type a number, or press Generate for the type&apos;s defaults. Nothing was saved.</source>
-        <translation>%1 „%2“ ist keine ganze Zahl von Pixeln und lässt sich daher nicht in einer Entwurfsdatei speichern. Geben Sie eine Zahl ein, oder wählen Sie „Generieren“ für die Vorgaben der Anzeigenart. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
         <source>Save design</source>
         <translation>Entwurf speichern</translation>
     </message>
@@ -273,6 +269,10 @@ Der Entwurf wurde nicht geöffnet.</translation>
     <message>
         <source>The design &quot;%1&quot; has changes that are not saved. Save them?</source>
         <translation>Der Entwurf „%1“ hat ungespeicherte Änderungen. Sollen sie gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number of pixels, so a design file cannot keep it. Type a number, or leave it empty for the type&apos;s default. Nothing was saved.</source>
+        <translation>%1 „%2“ ist keine ganze Zahl von Pixeln und lässt sich daher nicht in einer Entwurfsdatei speichern. Geben Sie eine Zahl ein, oder lassen Sie das Feld leer für die Vorgabe der Anzeigenart. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,18 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
         << fromFile
         << QByteArray(
                R"({"version": 1, "type": "timer-ad", "width": 300, "caption": "from the file"})");
+    // What the window saves at once after start: the sizes, empty until
+    // Generate, are left out and read as Generate fills them.
+    AdSettings startUp;
+    startUp.type = AdType::StickMeNote;
+    startUp.caption = QStringLiteral("My CAPTION");
+    startUp.body = QString::fromLatin1(sampleBody);
+    startUp.colour = QString::fromLatin1(defaultColour);
+    AdSettings firstSave = windowAfterGenerate(AdType::StickMeNote);
+    firstSave.caption = startUp.caption;
+    QTest::newRow("settings file saved before Generate")
+        << QStringList {QStringLiteral("--settings"), QStringLiteral("given")} << firstSave
+        << designJson(startUp);
     AdSettings ruled = windowAfterGenerate(AdType::TimerAd);
     ruled.rules.start = DisplayRules::Start::AfterScroll;
     ruled.rules.startAmount = 30;
