@@ -92,6 +92,9 @@ QString BoxTexts::text(BoxText which) const
     case BoxText::Button:
         own = &button;
         break;
+    case BoxText::Thanks:
+        own = &thanks;
+        break;
     default:
         break;
     }

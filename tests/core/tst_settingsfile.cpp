@@ -16,6 +16,7 @@ const QMap<QString, std::pair<QString, QString>> samples {
     {"left", {"-20", "1.5"}},
     {"top", {"999999999", "1000000000"}},
     {"caption", {"\"Hi\" & <b>you</b>", {}}}, // any text: a file's number is refused
+    {"form-field", {"fields[addr]", "my field"}},
     {"colour", {"00FF7F", "12345G"}},
     {"body", {"one\r\ntwo\u00a0three", {}}},
     {"rules.start", {"scroll:40", "delay:0"}},
@@ -27,6 +28,7 @@ const QMap<QString, std::pair<QString, QString>> samples {
     {"texts.close", {"Zu", ""}},
     {"texts.notice", {"Gleich weg", ""}},
     {"texts.button", {"Los", ""}},
+    {"texts.thanks", {"Danke!", ""}},
 };
 
 // key: value in a settings file of the newest version, value where setting keeps it.
