@@ -557,6 +557,30 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>Site a&amp;nalytics</source>
+        <translation>Web-A&amp;nalyse</translation>
+    </message>
+    <message>
+        <source>The analytics the site already loads, told when a reader
+sees the box, closes it or sends its form. Zephrin itself
+sends nothing anywhere.</source>
+        <translation>Die Web-Analyse, die die Website schon lädt, erfährt,
+wenn ein Leser die Box sieht, schließt oder ihr Formular
+absendet. Zephrin selbst sendet nichts.</translation>
+    </message>
+    <message>
+        <source>Site analytics</source>
+        <translation>Web-Analyse</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Tag Manager (dataLayer)</source>
+        <translation>Tag Manager (dataLayer)</translation>
+    </message>
 </context>
 <context>
     <name>FileStore</name>

@@ -208,6 +208,7 @@ AdSettings MainWindow::fieldSettings() const
     s.colour = m_colour;
     s.rules = displayRules();
     s.texts = m_ui->rulesPage->boxTexts();
+    s.analytics = m_ui->rulesPage->analytics();
     return s;
 }
 
@@ -225,6 +226,7 @@ void MainWindow::applySettings(const AdSettings &settings)
         QString(settings.body).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     showColour(settings.colour);
     m_ui->rulesPage->setBoxTexts(settings.texts);
+    m_ui->rulesPage->setAnalytics(settings.analytics);
     setDisplayRules(settings.rules);
 }
 
