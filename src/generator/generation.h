@@ -50,7 +50,9 @@ inline constexpr char rulesScriptName[] = "rules.js";
 // the body HTML's own included) and, where the box's mark-up has inline event
 // handlers (the close links, any in the body HTML), 'unsafe-hashes' with
 // theirs. Window AD's window takes its body HTML as mark-up that runs
-// handlers but no scripts. Line breaks may be CR LF or LF alike.
+// handlers but no scripts. Line breaks may be CR LF or LF alike. A Force
+// Emailer with a sign-up form adds "; form-action ORIGIN; frame-src ORIGIN"
+// for the origin of the address the form posts to.
 QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code);
 
 // The path of type's support script in supportFolder; empty for AdType::None.

@@ -187,7 +187,9 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
         typed.width = QStringLiteral("410");
         typed.horizontal = QStringLiteral("-5");
         typed.vertical = QStringLiteral("20");
-        typed.caption = QStringLiteral("caf\u00E9 \"news\"");
+        // Any caption but Force Emailer's, which is an address.
+        typed.caption = type == AdType::ForceEmailer ? QStringLiteral("caf\u00E9@news.example")
+                                                     : QStringLiteral("caf\u00E9 \"news\"");
         typed.colour = QStringLiteral("00FF7F");
         // The window's body box gives its line breaks as CR LF.
         typed.body = QStringLiteral("<b>Sale</b>\r\nToday only \u20AC5\r\n");
@@ -203,7 +205,7 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
                             QStringLiteral("--top"),
                             QStringLiteral("20"),
                             QStringLiteral("--caption"),
-                            QStringLiteral("caf\u00E9 \"news\""),
+                            typed.caption,
                             QStringLiteral("--colour"),
                             QStringLiteral("#00ff7f"),
                             QStringLiteral("--body"),
@@ -652,6 +654,26 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("settings: unknown text")
         << args("add --settings s.json p.html")
         << QByteArray(R"({"version": 2, "texts": {"title": "Hi"}})") << "\"texts.title\"";
+    // Force Emailer's caption is an address or a sign-up form's https: address.
+    QTest::newRow("Force Emailer caption over http:")
+        << args("add --type force-emailer --caption http://lists.tolvane.example/join p.html")
+        << QByteArray() << "--caption: \"http:";
+    QTest::newRow("Force Emailer caption javascript:")
+        << args("generate --type 4 --caption javascript:alert(1)//@tolvane.example -o out.html")
+        << QByteArray() << "--caption";
+    QTest::newRow("Force Emailer caption with a space")
+        << QStringList {QStringLiteral("add"),
+                        QStringLiteral("--type"),
+                        QStringLiteral("4"),
+                        QStringLiteral("--caption"),
+                        QStringLiteral("news @tolvane.example"),
+                        QStringLiteral("p.html")}
+        << QByteArray() << "--caption";
+    QTest::newRow("settings: Force Emailer caption with a quote")
+        << args("add --settings s.json p.html")
+        << QByteArray(
+               R"({"version": 1, "type": "force-emailer", "caption": "https://x.example/'"})")
+        << "s.json: \"caption\"";
     QTest::newRow("settings: no version") << args("add --settings s.json p.html")
                                           << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
     QTest::newRow("settings: not JSON")
