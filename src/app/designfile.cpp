@@ -38,8 +38,8 @@ void DesignFile::chooseAndOpen()
 {
     if (!settleUnsavedChanges())
         return;
-    const QString path = m_host.chooseFile(m_window, FileDialogMode::Open, tr("Open design"),
-                                           designNameFilters(), m_path);
+    const QString path = m_host.chooseFile(m_window, FileDialogKind::Design, FileDialogMode::Open,
+                                           tr("Open design"), designNameFilters(), m_path);
     if (!path.isEmpty())
         open(path);
 }
@@ -82,8 +82,8 @@ bool DesignFile::saveTo(const QString &path)
         return false;
     }
     const QString target = path.isEmpty()
-        ? m_host.chooseFile(m_window, FileDialogMode::Save, tr("Save design"), designNameFilters(),
-                            m_path)
+        ? m_host.chooseFile(m_window, FileDialogKind::Design, FileDialogMode::Save,
+                            tr("Save design"), designNameFilters(), m_path)
         : path;
     if (target.isEmpty())
         return false;

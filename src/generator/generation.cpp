@@ -9,7 +9,6 @@
 #include "pages/pagefile.h"
 
 #include <QCoreApplication>
-
 #include <QUrl>
 
 QString withCrLfLineBreaks(const QString &text)
