@@ -69,8 +69,9 @@ bool DesignFile::saveAs()
 bool DesignFile::saveTo(const QString &path)
 {
     const AdSettings design = m_fields();
-    if (const DesignField *lost = fieldNotKeptInFile(design)) {
-        const auto index = static_cast<std::size_t>(lost - designFields.data());
+    if (const Setting *lost = fieldNotKeptInFile(design)) {
+        const auto index
+            = static_cast<std::size_t>(lost - &designSetting(SettingGroup::Top, "height"));
         const QString name = index < std::size(pixelFieldCaptions)
             ? QCoreApplication::translate("MainWindow", pixelFieldCaptions[index])
             : QLatin1String(lost->key);
@@ -78,7 +79,7 @@ bool DesignFile::saveTo(const QString &path)
                            tr("%1 \"%2\" is not a whole number of pixels, so a design file "
                               "cannot keep it. Type a number, or press Generate for the "
                               "type's defaults. Nothing was saved.")
-                               .arg(name, design.*lost->settings));
+                               .arg(name, lost->value.write(design)));
         return false;
     }
     const QString target = path.isEmpty()
