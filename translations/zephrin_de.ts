@@ -1178,6 +1178,14 @@ absendet. Zephrin selbst sendet nichts.</translation>
         <source>Caption; for force-emailer the address to mail, or the https: address of a sign-up form.</source>
         <translation>Titel; bei force-emailer die Adresse, an die gemailt wird, oder die https:-Adresse eines Anmeldeformulars.</translation>
     </message>
+    <message>
+        <source>The site&apos;s analytics told when the box shows, closes or is sent: none (default), datalayer, plausible, matomo or umami.</source>
+        <translation>Die Web-Analyse der Website, die erfährt, wann die Box erscheint, geschlossen oder abgesendet wird: none (Standard), datalayer, plausible, matomo oder umami.</translation>
+    </message>
+    <message>
+        <source>none, datalayer, plausible, matomo or umami</source>
+        <translation>none, datalayer, plausible, matomo oder umami</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
