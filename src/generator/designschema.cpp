@@ -174,6 +174,14 @@ QStringList typeWords()
     return words;
 }
 
+QStringList analyticsWords()
+{
+    QStringList words;
+    for (const char *name : analyticsNames)
+        words << QLatin1String(name);
+    return words;
+}
+
 QStringList languageWords()
 {
     QStringList words;
@@ -220,6 +228,13 @@ std::vector<Setting> makeSettings()
          QT_TRANSLATE_NOOP("Settings", "Background colour, RRGGBB or #RRGGBB."), colour()},
         {top, "body", 1, "body", "TEXT", QT_TRANSLATE_NOOP("Settings", "Body HTML of the box."),
          text<&S::body>(false)},
+        {top, "analytics", 2, "analytics", "NAME",
+         QT_TRANSLATE_NOOP("Settings",
+                           "The site's analytics told when the box shows, closes or is sent: "
+                           "none (default), datalayer, plausible, matomo or umami."),
+         choice<&S::analytics>(
+             analyticsWords(),
+             QT_TRANSLATE_NOOP("Settings", "none, datalayer, plausible, matomo or umami"))},
 
         {rules, "start", 2, "start", "WHEN",
          QT_TRANSLATE_NOOP("Settings",
