@@ -110,12 +110,8 @@
         <translation>--%1: %2</translation>
     </message>
     <message>
-        <source>--caption: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--settings: %1: &quot;caption&quot; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings: %1: &quot;caption&quot; %2</translation>
     </message>
 </context>
 <context>
@@ -450,6 +446,30 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>Site a&amp;nalytics</source>
+        <translation>Web-A&amp;nalyse</translation>
+    </message>
+    <message>
+        <source>The analytics the site already loads, told when a reader
+sees the box, closes it or sends its form. Zephrin itself
+sends nothing anywhere.</source>
+        <translation>Die Web-Analyse, die die Website schon lädt, erfährt,
+wenn ein Leser die Box sieht, schließt oder ihr Formular
+absendet. Zephrin selbst sendet nichts.</translation>
+    </message>
+    <message>
+        <source>Site analytics</source>
+        <translation>Web-Analyse</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Tag Manager (dataLayer)</source>
+        <translation>Tag Manager (dataLayer)</translation>
+    </message>
 </context>
 <context>
     <name>FileStore</name>
@@ -542,7 +562,7 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
     </message>
     <message>
         <source>Print on standard error the Content-Security-Policy the code needs: script-src for both sections, and form-action and frame-src for a sign-up form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt auf der Standardfehlerausgabe die Content-Security-Policy aus, die der Code braucht: script-src für beide Abschnitte, form-action und frame-src für ein Anmeldeformular.</translation>
     </message>
 </context>
 <context>
@@ -816,11 +836,11 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
     </message>
     <message>
         <source>The box&apos;s caption. For Force Emailer: the e-mail address that receives subscriptions, or the https: address of a mailing list&apos;s sign-up form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Überschrift der Box. Für Force Emailer: die E-Mail-Adresse, die Anmeldungen erhält, oder die https:-Adresse des Anmeldeformulars einer Mailingliste.</translation>
     </message>
     <message>
         <source>%1 %2. Nothing was generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2. Es wurde nichts erzeugt.</translation>
     </message>
 </context>
 <context>
@@ -1154,6 +1174,26 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <source>Caption; for force-emailer the address to mail, or the https: address of a sign-up form.</source>
         <translation>Titel; bei force-emailer die Adresse, an die gemailt wird, oder die https:-Adresse eines Anmeldeformulars.</translation>
     </message>
+    <message>
+        <source>a field name without spaces, quotes, angle brackets or &amp;</source>
+        <translation>ein Feldname ohne Leerzeichen, Anführungszeichen, spitze Klammern oder &amp;</translation>
+    </message>
+    <message>
+        <source>The field a force-emailer sign-up form sends the address in, for a service not known by its address (default: email).</source>
+        <translation>Das Feld, in dem ein Anmeldeformular von force-emailer die Adresse sendet, für einen Dienst, der nicht an seiner Adresse erkannt wird (Vorgabe: email).</translation>
+    </message>
+    <message>
+        <source>Thank-you of the Force Emailer&apos;s sign-up form.</source>
+        <translation>Dank des Anmeldeformulars von Force Emailer.</translation>
+    </message>
+    <message>
+        <source>The site&apos;s analytics told when the box shows, closes or is sent: none (default), datalayer, plausible, matomo or umami.</source>
+        <translation>Die Web-Analyse der Website, die erfährt, wann die Box erscheint, geschlossen oder abgesendet wird: none (Standard), datalayer, plausible, matomo oder umami.</translation>
+    </message>
+    <message>
+        <source>none, datalayer, plausible, matomo or umami</source>
+        <translation>none, datalayer, plausible, matomo oder umami</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1209,7 +1249,7 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
     <name>SignupForm</name>
     <message>
         <source>&quot;%1&quot; is neither an e-mail address nor the https: address of a sign-up form</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder eine E-Mail-Adresse noch die https:-Adresse eines Anmeldeformulars</translation>
     </message>
 </context>
 <context>

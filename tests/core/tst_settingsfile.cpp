@@ -16,8 +16,10 @@ const QMap<QString, std::pair<QString, QString>> samples {
     {"left", {"-20", "1.5"}},
     {"top", {"999999999", "1000000000"}},
     {"caption", {"\"Hi\" & <b>you</b>", {}}}, // any text: a file's number is refused
+    {"form-field", {"fields[addr]", "my field"}},
     {"colour", {"00FF7F", "12345G"}},
     {"body", {"one\r\ntwo\u00a0three", {}}},
+    {"analytics", {"matomo", "google"}},
     {"rules.start", {"scroll:40", "delay:0"}},
     {"rules.show-again", {"days:7", "days:3651"}},
     {"rules.from", {"2026-12-01", "2026-02-30"}},
@@ -27,6 +29,7 @@ const QMap<QString, std::pair<QString, QString>> samples {
     {"texts.close", {"Zu", ""}},
     {"texts.notice", {"Gleich weg", ""}},
     {"texts.button", {"Los", ""}},
+    {"texts.thanks", {"Danke!", ""}},
 };
 
 // key: value in a settings file of the newest version, value where setting keeps it.

@@ -1179,6 +1179,8 @@ void TestMainWindow::design_givesWhatCommandLineGives_data()
     QTest::newRow("French box") << QByteArray(R"({"version": 1, "type": "force-emailer"})")
                                 << QString::fromUtf8("Fran\xc3\xa7"
                                                      "ais");
+    QTest::newRow("site analytics")
+        << QByteArray(R"({"version": 2, "type": "timer-ad", "analytics": "umami"})") << QString();
 }
 
 void TestMainWindow::design_givesWhatCommandLineGives()
