@@ -110,12 +110,8 @@
         <translation>--%1: %2</translation>
     </message>
     <message>
-        <source>--caption: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--settings: %1: &quot;caption&quot; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings: %1: &quot;caption&quot; %2</translation>
     </message>
 </context>
 <context>
@@ -259,10 +255,6 @@ The design was not opened.</source>
 Der Entwurf wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not a whole number of pixels, so a design file cannot keep it. Type a number, or press Generate for the type&apos;s defaults. Nothing was saved.</source>
-        <translation>%1 „%2“ ist keine ganze Zahl von Pixeln und lässt sich daher nicht in einer Entwurfsdatei speichern. Geben Sie eine Zahl ein, oder wählen Sie „Generieren“ für die Vorgaben der Anzeigenart. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
         <source>Save design</source>
         <translation>Entwurf speichern</translation>
     </message>
@@ -273,6 +265,10 @@ Der Entwurf wurde nicht geöffnet.</translation>
     <message>
         <source>The design &quot;%1&quot; has changes that are not saved. Save them?</source>
         <translation>Der Entwurf „%1“ hat ungespeicherte Änderungen. Sollen sie gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number of pixels, so a design file cannot keep it. Type a number, or leave it empty for the type&apos;s default. Nothing was saved.</source>
+        <translation>%1 „%2“ ist keine ganze Zahl von Pixeln und lässt sich daher nicht in einer Entwurfsdatei speichern. Geben Sie eine Zahl ein, oder lassen Sie das Feld leer für die Vorgabe der Anzeigenart. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -451,10 +447,6 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <translation> %</translation>
     </message>
     <message>
-        <source>St&amp;ore on the reader&apos;s device</source>
-        <translation>Speichern im Br&amp;owser</translation>
-    </message>
-    <message>
         <source>Store on the reader&apos;s device</source>
         <translation>Speichern im Browser des Lesers</translation>
     </message>
@@ -487,6 +479,34 @@ Klaro oder das Ereignis zephrin:consent) es erlaubt, nie vorher.</translation>
     <message>
         <source>After the site&apos;s consent</source>
         <translation>Nach Einwilligung</translation>
+    </message>
+    <message>
+        <source>Site a&amp;nalytics</source>
+        <translation>Web-A&amp;nalyse</translation>
+    </message>
+    <message>
+        <source>The analytics the site already loads, told when a reader
+sees the box, closes it or sends its form. Zephrin itself
+sends nothing anywhere.</source>
+        <translation>Die Web-Analyse, die die Website schon lädt, erfährt,
+wenn ein Leser die Box sieht, schließt oder ihr Formular
+absendet. Zephrin selbst sendet nichts.</translation>
+    </message>
+    <message>
+        <source>Site analytics</source>
+        <translation>Web-Analyse</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Tag Manager (dataLayer)</source>
+        <translation>Tag Manager (dataLayer)</translation>
+    </message>
+    <message>
+        <source>St&amp;ore</source>
+        <translation>Spei&amp;chern</translation>
     </message>
 </context>
 <context>
@@ -580,7 +600,7 @@ Klaro oder das Ereignis zephrin:consent) es erlaubt, nie vorher.</translation>
     </message>
     <message>
         <source>Print on standard error the Content-Security-Policy the code needs: script-src for both sections, and form-action and frame-src for a sign-up form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt auf der Standardfehlerausgabe die Content-Security-Policy aus, die der Code braucht: script-src für beide Abschnitte, form-action und frame-src für ein Anmeldeformular.</translation>
     </message>
 </context>
 <context>
@@ -854,11 +874,11 @@ Klaro oder das Ereignis zephrin:consent) es erlaubt, nie vorher.</translation>
     </message>
     <message>
         <source>The box&apos;s caption. For Force Emailer: the e-mail address that receives subscriptions, or the https: address of a mailing list&apos;s sign-up form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Überschrift der Box. Für Force Emailer: die E-Mail-Adresse, die Anmeldungen erhält, oder die https:-Adresse des Anmeldeformulars einer Mailingliste.</translation>
     </message>
     <message>
         <source>%1 %2. Nothing was generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2. Es wurde nichts erzeugt.</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1220,26 @@ Klaro oder das Ereignis zephrin:consent) es erlaubt, nie vorher.</translation>
         <source>on-show, on-close, none or consent</source>
         <translation>on-show, on-close, none oder consent</translation>
     </message>
+    <message>
+        <source>a field name without spaces, quotes, angle brackets or &amp;</source>
+        <translation>ein Feldname ohne Leerzeichen, Anführungszeichen, spitze Klammern oder &amp;</translation>
+    </message>
+    <message>
+        <source>The field a force-emailer sign-up form sends the address in, for a service not known by its address (default: email).</source>
+        <translation>Das Feld, in dem ein Anmeldeformular von force-emailer die Adresse sendet, für einen Dienst, der nicht an seiner Adresse erkannt wird (Vorgabe: email).</translation>
+    </message>
+    <message>
+        <source>Thank-you of the Force Emailer&apos;s sign-up form.</source>
+        <translation>Dank des Anmeldeformulars von Force Emailer.</translation>
+    </message>
+    <message>
+        <source>The site&apos;s analytics told when the box shows, closes or is sent: none (default), datalayer, plausible, matomo or umami.</source>
+        <translation>Die Web-Analyse der Website, die erfährt, wann die Box erscheint, geschlossen oder abgesendet wird: none (Standard), datalayer, plausible, matomo oder umami.</translation>
+    </message>
+    <message>
+        <source>none, datalayer, plausible, matomo or umami</source>
+        <translation>none, datalayer, plausible, matomo oder umami</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
@@ -1255,7 +1295,7 @@ Klaro oder das Ereignis zephrin:consent) es erlaubt, nie vorher.</translation>
     <name>SignupForm</name>
     <message>
         <source>&quot;%1&quot; is neither an e-mail address nor the https: address of a sign-up form</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder eine E-Mail-Adresse noch die https:-Adresse eines Anmeldeformulars</translation>
     </message>
 </context>
 <context>

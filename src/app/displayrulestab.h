@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/analytics.h"
 #include "generator/boxtexts.h"
 #include "generator/displayrules.h"
 
@@ -12,10 +13,10 @@ class DisplayRulesTab;
 }
 
 // The Display rules tab: when the box starts, how often one reader sees it,
-// when that may be stored, on which days and screens, and the language of
-// its texts. Its controls are made the first time the tab is shown or its
-// rules are asked for or set, so a start-up that never shows the tab does not
-// pay for them.
+// when that may be stored, on which days and screens, the language of its
+// texts and the site's analytics that hears of it. Its controls are made the
+// first time the tab is shown or its rules are asked for or set, so a start-up
+// that never shows the tab does not pay for them.
 class DisplayRulesTab : public QWidget
 {
     Q_OBJECT
@@ -29,11 +30,14 @@ public:
     // The box's texts: the language chosen, and single texts a design gave.
     BoxTexts boxTexts() const { return m_boxTexts; }
     void setBoxTexts(const BoxTexts &texts);
+    // The site's analytics the box's events go to.
+    Analytics analytics();
+    void setAnalytics(Analytics analytics);
 
     void setVisible(bool visible) override;
 
 Q_SIGNALS:
-    // A rule or the box's language changed, by the user or by a setter.
+    // A rule, the box's language or the analytics changed, by the user or by a setter.
     void changed();
 
 private:

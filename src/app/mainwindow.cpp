@@ -209,6 +209,8 @@ AdSettings MainWindow::fieldSettings() const
     s.colour = m_colour;
     s.rules = displayRules();
     s.texts = m_ui->rulesPage->boxTexts();
+    s.analytics = m_ui->rulesPage->analytics();
+    s.formField = m_formField;
     return s;
 }
 
@@ -226,6 +228,8 @@ void MainWindow::applySettings(const AdSettings &settings)
         QString(settings.body).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     showColour(settings.colour);
     m_ui->rulesPage->setBoxTexts(settings.texts);
+    m_ui->rulesPage->setAnalytics(settings.analytics);
+    m_formField = settings.formField;
     setDisplayRules(settings.rules);
 }
 

@@ -1031,6 +1031,10 @@ void AdsInBrowser::printedPolicy_boxShowsAndClosesWithoutViolations_data()
         << testSettings(AdType::ForceEmailer) << QStringList {esc} << QStringList() << QString();
     QTest::newRow("Timer AD") << testSettings(AdType::TimerAd) << QStringList {esc} << QStringList()
                               << QString();
+    AdSettings counted = testSettings(AdType::JumpyAd);
+    counted.analytics = Analytics::Plausible;
+    QTest::newRow("Jumpy AD, site analytics")
+        << counted << QStringList {click("#dropin a")} << QStringList() << QString();
     // The body HTML's own script and handler (a character reference in it) run too.
     const QString own = QStringLiteral("<script>window.zOwnScript = 1;</script><span id=zOwn "
                                        "onclick=\"window.zOwnClick = &quot;yes&quot;\">own</span>");
@@ -1650,25 +1654,20 @@ void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles()
 
 namespace {
 
-// A row's box N: "TYPE [SETTING=VALUE …]" with display rules, "analytics"
-// and "language" as settings files name them; its body text holds "Box-N".
+// A row's box N: "TYPE [KEY=VALUE …]", KEY a setting's key in settings files
+// (a display rule, "analytics", "language"); its body text holds "Box-N".
 AdSettings boxFromText(const QString &text, int n)
 {
-    QStringList words = text.split(QLatin1Char(' '));
-    AdType type = AdType::None;
-    for (AdType t : DemoPage::allTypes) {
-        if (words.first() == QLatin1String(adTypeInfo(t).name))
-            type = t;
-    }
-    AdSettings s = withRules(type, words.mid(1));
+    const QStringList words = text.split(QLatin1Char(' '));
+    AdSettings s;
+    designSetting(SettingGroup::Top, "type").value.read(words.first(), s);
+    s = testSettings(s.type);
     s.body = QStringLiteral("<b>Box-%1</b> sale today").arg(n);
-    for (const QString &word : words) {
-        const QString value = word.section(QLatin1Char('='), 1);
-        if (word.startsWith(QLatin1String("language=")))
-            s.texts.language = value;
-        for (std::size_t i = 0; i < analyticsNames.size(); ++i) {
-            if (word == QLatin1String("analytics=") + QLatin1String(analyticsNames[i]))
-                s.analytics = Analytics(i);
+    for (const QString &word : words.mid(1)) {
+        for (const Setting &setting : designSettings()) {
+            if (word.section(QLatin1Char('='), 0, 0) == QLatin1String(setting.key)
+                && !setting.value.read(word.section(QLatin1Char('='), 1), s))
+                qFatal("bad setting %s", qPrintable(word));
         }
     }
     return s;

@@ -277,10 +277,6 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules()
             if (key == QLatin1String(setting.key))
                 QVERIFY2(setting.value.read(text, s), qPrintable(rule));
         }
-        for (std::size_t i = 0; i < analyticsNames.size(); ++i) {
-            if (key == QLatin1String("analytics") && text == QLatin1String(analyticsNames[i]))
-                s.analytics = Analytics(i);
-        }
     }
     QString expected = QStringLiteral("popup\r\n");
     const QStringList objects = object.split(QStringLiteral(" | "));
