@@ -1406,6 +1406,7 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving_data()
     // off-screen field in, and nothing may.
     QTest::addColumn<QString>("received");
     QTest::addColumn<QString>("close"); // closes the thank-you; empty: it goes by itself
+    QTest::addColumn<QString>("storage"); // the design's storage rule; empty: the default
 
     const QString esc = QStringLiteral(
         "document.dispatchEvent(new KeyboardEvent('keydown', {key: 'Escape', bubbles: true}))");
@@ -1416,27 +1417,37 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving_data()
     QTest::newRow("Mailchimp") << mailchimp << QString()
                                << "us21.list-manage.com /subscribe/post?u=5a1b&id=9c2d "
                                   "EMAIL=reader@tolvane.example&b_5a1b_9c2d=&website="
-                               << QString();
+                               << QString() << QString();
     QTest::newRow("Buttondown, Esc")
         << "https://buttondown.com/api/emails/embed-subscribe/tolvane" << QString()
         << "buttondown.com /api/emails/embed-subscribe/tolvane "
            "email=reader@tolvane.example&embed=1&website="
-        << esc;
+        << esc << QString();
     QTest::newRow("Kit, close control")
         << "https://app.kit.com/forms/1234567/subscriptions" << QString()
         << "app.kit.com /forms/1234567/subscriptions email_address=reader@tolvane.example&website="
-        << closeControl;
+        << closeControl << QString();
     QTest::newRow("MailerLite")
         << "https://assets.mailerlite.com/jsonp/123456/forms/98765/subscribe" << QString()
         << "assets.mailerlite.com /jsonp/123456/forms/98765/subscribe "
            "fields[email]=reader@tolvane.example&ml-submit=1&website="
-        << QString();
+        << QString() << QString();
+    // The reader's sign-up is remembered only as the storage rule says.
+    QTest::newRow("MailerLite, stored never: shown again")
+        << "https://assets.mailerlite.com/jsonp/123456/forms/98765/subscribe" << QString()
+        << "assets.mailerlite.com /jsonp/123456/forms/98765/subscribe "
+           "fields[email]=reader@tolvane.example&ml-submit=1&website="
+        << QString() << QStringLiteral("none");
+    QTest::newRow("Kit, stored on the subscription")
+        << "https://app.kit.com/forms/1234567/subscriptions" << QString()
+        << "app.kit.com /forms/1234567/subscriptions email_address=reader@tolvane.example&website="
+        << esc << QStringLiteral("on-close");
     QTest::newRow("another service, its own field name")
         << "https://lists.tolvane.example:8443/join?list=7&x=1" << QStringLiteral("addr")
-        << "lists.tolvane.example:8443 /join?list=7&x=1 addr=reader@tolvane.example&website="
-        << esc;
+        << "lists.tolvane.example:8443 /join?list=7&x=1 addr=reader@tolvane.example&website=" << esc
+        << QString();
     QTest::newRow("a bot fills the off-screen field: nothing sent")
-        << mailchimp << QString() << QString() << esc;
+        << mailchimp << QString() << QString() << esc << QString();
 }
 
 void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving()
@@ -1445,12 +1456,16 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving()
     QFETCH(QString, field);
     QFETCH(QString, received);
     QFETCH(QString, close);
+    QFETCH(QString, storage);
 
     AdSettings settings = testSettings(AdType::ForceEmailer);
     settings.caption = address;
     settings.formField = field;
     QVERIFY(signupForm(address));
-    const GeneratedCode code = generateCode(settings, supportScript(settings.type));
+    if (!storage.isEmpty())
+        QVERIFY(designSetting(SettingGroup::Rules, "storage").value.read(storage, settings));
+    const SupportScripts scripts = readSupportScripts(supportDir(), settings);
+    const GeneratedCode code = generateCode(settings, scripts.support, scripts.rules);
     // Under the policy zephrin-cli --csp prints for it.
     const QString page = QStringLiteral("<!DOCTYPE html>\n<html><head><meta "
                                         "http-equiv=Content-Security-Policy content=\"%1\">%2"
@@ -1508,9 +1523,13 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving()
     QCOMPARE(eval(violations).toString(), QString());
     QCOMPARE(m_page->errors, QStringList());
 
-    // The next page view shows the box again only to a reader who did not sign up.
+    // The browser keeps the sign-up alone, unless it may not be stored.
+    QCOMPARE(eval(QStringLiteral("localStorage.length + sessionStorage.length")).toInt(),
+             received.isEmpty() || storage == QLatin1String("none") ? 0 : 1);
+    // The next page view shows the box again only to a reader who did not
+    // sign up, or whose sign-up may not be stored.
     QVERIFY(loadUrl(site));
-    if (received.isEmpty()) {
+    if (received.isEmpty() || storage == QLatin1String("none")) {
         QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     } else {
         QTest::qWait(1500);
