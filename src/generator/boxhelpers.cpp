@@ -4,9 +4,12 @@
 
 namespace {
 
-// Whether text names name as a whole word.
-bool names(const QString &text, const QString &name)
+// Whether text names name as a whole word outside its whole-line comments.
+bool names(QString text, const QString &name)
 {
+    static const QRegularExpression comment(QStringLiteral("^\\s*//.*$"),
+                                            QRegularExpression::MultilineOption);
+    text.remove(comment);
     return QRegularExpression(QStringLiteral("\\b%1\\b").arg(name)).match(text).hasMatch();
 }
 
