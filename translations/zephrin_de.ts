@@ -557,6 +557,32 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>Loo&amp;k</source>
+        <translation>Ausse&amp;hen</translation>
+    </message>
+    <message>
+        <source>Classic: the box as designed.
+Modern: the page&apos;s font, rounded corners, text colours
+that read on the box colour, a round close button,
+and a dark box on dark screens when the colour is white.</source>
+        <translation>Klassisch: die Box wie entworfen.
+Modern: die Schrift der Seite, runde Ecken, Textfarben,
+die auf der Boxfarbe gut lesbar sind, ein runder Schließen-Knopf
+und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</translation>
+    </message>
+    <message>
+        <source>Look of the box</source>
+        <translation>Aussehen der Box</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <translation>Modern</translation>
+    </message>
 </context>
 <context>
     <name>FileStore</name>

@@ -50,6 +50,11 @@ Ui::DisplayRulesTab &DisplayRulesTab::controls()
         m_boxTexts.language = m_ui->boxLanguage->itemData(index).toString();
         Q_EMIT changed();
     });
+    // The list holds the looks in the order of their enumeration.
+    connect(m_ui->boxLook, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_look = Look(index);
+        Q_EMIT changed();
+    });
     prepareControls(this);
     return *m_ui;
 }
@@ -98,6 +103,11 @@ void DisplayRulesTab::setBoxTexts(const BoxTexts &texts)
     m_boxTexts = texts;
     QComboBox *language = controls().boxLanguage;
     language->setCurrentIndex(language->findData(texts.language));
+}
+
+void DisplayRulesTab::setLook(Look look)
+{
+    controls().boxLook->setCurrentIndex(int(look));
 }
 
 void DisplayRulesTab::showRuleAmounts()

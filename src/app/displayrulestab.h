@@ -2,6 +2,7 @@
 
 #include "generator/boxtexts.h"
 #include "generator/displayrules.h"
+#include "generator/look.h"
 
 #include <QWidget>
 
@@ -12,7 +13,7 @@ class DisplayRulesTab;
 }
 
 // The Display rules tab: when the box starts, how often one reader sees it,
-// on which days and screens, and the language of its texts. Its controls are
+// on which days and screens, the language of its texts and its look. Its controls are
 // made the first time the tab is shown or its rules are asked for or set, so
 // a start-up that never shows the tab does not pay for them.
 class DisplayRulesTab : public QWidget
@@ -28,11 +29,13 @@ public:
     // The box's texts: the language chosen, and single texts a design gave.
     BoxTexts boxTexts() const { return m_boxTexts; }
     void setBoxTexts(const BoxTexts &texts);
+    Look look() const { return m_look; }
+    void setLook(Look look);
 
     void setVisible(bool visible) override;
 
 Q_SIGNALS:
-    // A rule or the box's language changed, by the user or by a setter.
+    // A rule, the box's language or its look changed, by the user or by a setter.
     void changed();
 
 private:
@@ -43,4 +46,5 @@ private:
 
     std::unique_ptr<Ui::DisplayRulesTab> m_ui; // null until the controls are made
     BoxTexts m_boxTexts;
+    Look m_look = Look::Classic;
 };

@@ -208,6 +208,7 @@ AdSettings MainWindow::fieldSettings() const
     s.colour = m_colour;
     s.rules = displayRules();
     s.texts = m_ui->rulesPage->boxTexts();
+    s.look = m_ui->rulesPage->look();
     return s;
 }
 
@@ -225,6 +226,7 @@ void MainWindow::applySettings(const AdSettings &settings)
         QString(settings.body).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     showColour(settings.colour);
     m_ui->rulesPage->setBoxTexts(settings.texts);
+    m_ui->rulesPage->setLook(settings.look);
     setDisplayRules(settings.rules);
 }
 
