@@ -3,11 +3,14 @@
 // section, in from the left; it disappears 5 seconds later, or on Esc. The
 // countdown pauses while the pointer or the keyboard focus is inside it. The
 // script starts the box itself, from a listener beside the page's own load
-// handlers; a page element that only shares the id is never touched.
+// handlers; a page element that only shares the id is never touched. A box
+// with a sign-up form posts it into its own hidden frame, thanks the reader,
+// and is not shown again to a reader who signed up.
 (function () {
   'use strict';
-  var SHOWN_MS = 5000, MARGIN = 8;
+  var SHOWN_MS = 5000, THANKS_MS = 4000, MARGIN = 8, SIGNED_UP = 'signed-up';
   var box = null, left = 0, width = 0, focus = null, onKey = null, stopCountdown = null;
+  var form = null, closer = null;
 
   // zephrin: box helpers
 
@@ -40,6 +43,7 @@
     window.addEventListener('resize', fit);
     box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
+    if (closer) closer.addEventListener('click', closeClicked);
     box.style.visibility = 'visible';
     if (!matchMedia('(prefers-reduced-motion: reduce)').matches && box.animate) {
       var from = box.getBoundingClientRect().right + MARGIN;
@@ -50,7 +54,37 @@
     announce(record, box, 'show');
   }
 
-  // how: 'countdown' or 'esc', for the close event.
+  // The sign-up form's frame is named after the box's storage key, which the
+  // display rules use too. Storage may be missing or refuse: then the box
+  // remembers nothing beyond this page view.
+  function signedUp() {
+    try { return localStorage.getItem(form.target) === SIGNED_UP; } catch (e) { return false; }
+  }
+
+  // A value in a sign-up form's off-screen field means a bot filled it in:
+  // nothing is sent or told. Otherwise the post goes on, a sign-up form's
+  // into the hidden frame, and the box shows its thank-you instead of the
+  // form for a few seconds.
+  function submitted(e) {
+    var traps = form ? form.querySelectorAll('[aria-hidden] input') : [];
+    for (var i = 0; i < traps.length; i++) {
+      if (traps[i].value) return e.preventDefault();
+    }
+    announce(record, box, 'submit');
+    if (!form) return;
+    try { localStorage.setItem(form.target, SIGNED_UP); } catch (err) {}
+    stopCountdown();
+    if (box.contains(document.activeElement)) document.activeElement.blur();
+    form.style.display = 'none';
+    box.querySelector('[role=status] span').style.display = '';
+    stopCountdown = countdown(box, THANKS_MS, function () { hide('countdown'); });
+  }
+
+  function closeClicked() {
+    hide('button');
+  }
+
+  // how: 'countdown', 'esc' or 'button', for the close event.
   function hide(how) {
     stopCountdown();
     focus.giveBack();
@@ -58,6 +92,7 @@
     box.removeEventListener('focusin', focus.note);
     window.removeEventListener('keydown', onKey);
     box.style.visibility = 'hidden';
+    if (closer) closer.removeEventListener('click', closeClicked);
     announce(record, box, 'close', how);
   }
 
@@ -67,10 +102,16 @@
     if (box || !(box = findBox())) return;
     focus = focusReturn(box);
     onKey = escCloses(box, function () { hide('esc'); });
-    box.addEventListener('submit', function () { announce(record, box, 'submit'); });
+    box.addEventListener('submit', submitted);
     document.removeEventListener('DOMContentLoaded', start);
     window.removeEventListener('load', start);
     document.removeEventListener('zephrin-box', start);
+    form = box.querySelector('form[target]');
+    closer = box.querySelector('[data-close]');
+    if (form && signedUp()) {
+      box.style.visibility = 'hidden';
+      return;
+    }
     // Display rules, if the box has any, decide when it shows: in sight from
     // the start, it is hidden until then, and shown late it comes in where
     // the reader has scrolled to.

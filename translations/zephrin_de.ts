@@ -679,6 +679,13 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
     </message>
 </context>
 <context>
+    <name>Generation</name>
+    <message>
+        <source>the page already holds a %1 outside the code block: two boxes of the same type on one page do not work, as they share the type&apos;s id and style</source>
+        <translation>die Seite enthält außerhalb des Codeblocks schon eine Box „%1“: zwei Boxen desselben Typs auf einer Seite funktionieren nicht, da sie Id und Stil des Typs teilen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Choose the type of Popup/Ad</source>
@@ -935,6 +942,10 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
     <message>
         <source>Check: %1</source>
         <translation>Prüfung: %1</translation>
+    </message>
+    <message>
+        <source>The code was added to &quot;%1&quot;, but %2.</source>
+        <translation>Der Code wurde in „%1“ eingefügt, aber %2.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "generator/colourtext.h"
 #include "generator/designcheck.h"
 #include "generator/generatedefaults.h"
+#include "generator/signupform.h"
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
 #include "pages/pagefile.h"
@@ -320,7 +321,7 @@ void MainWindow::showCatalogueEntry(AdType type)
 void MainWindow::generateBody()
 {
     const AdSettings current = settings();
-    if (current.type == AdType::None)
+    if (current.type == AdType::None || !captionFits(current))
         return;
     const QString body = ::generateBody(current);
     showCode(m_ui->Text6, body);
@@ -358,9 +359,20 @@ std::optional<SupportScripts> MainWindow::readSupportScripts(const AdSettings &s
     return scripts;
 }
 
+bool MainWindow::captionFits(const AdSettings &settings)
+{
+    const QString problem = captionProblem(settings);
+    if (!problem.isEmpty())
+        m_host.showMessage(this,
+                           tr("%1 %2. Nothing was generated.").arg(m_ui->Label5->text(), problem));
+    return problem.isEmpty();
+}
+
 std::optional<GeneratedCode> MainWindow::generateBothSections()
 {
     const AdSettings current = settings();
+    if (!captionFits(current))
+        return std::nullopt;
     const std::optional<SupportScripts> scripts = readSupportScripts(current);
     if (!scripts)
         return std::nullopt;
@@ -406,6 +418,8 @@ void MainWindow::addCodeToPage()
         m_host.showMessage(this, result.message);
         return;
     }
+    if (const QString note = sameTypeBoxNote(page, selectedType()); !note.isEmpty())
+        m_host.showMessage(this, tr("The code was added to \"%1\", but %2.").arg(m_pagePath, note));
     m_host.openFile(m_pagePath);
 }
 

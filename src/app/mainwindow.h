@@ -110,8 +110,11 @@ private:
     // The scripts the head section of settings needs; nothing when one cannot
     // be read or the rules contradict each other (reported).
     std::optional<SupportScripts> readSupportScripts(const AdSettings &settings);
+    // Whether the caption of settings fits its type (Force Emailer's is an
+    // address or a sign-up form's); what does not is reported.
+    bool captionFits(const AdSettings &settings);
     // Both sections from the current settings, shown and copied; nothing when
-    // the support script cannot be read (reported).
+    // the caption does not fit or the support script cannot be read (reported).
     std::optional<GeneratedCode> generateBothSections();
 
     HostServices &m_host;

@@ -3,6 +3,7 @@
 #include "cli/adoptions.h"
 #include "cli/pagerun.h"
 #include "generator/adtype.h"
+#include "generator/generation.h"
 #include "pages/pagefile.h"
 
 #include <QCoreApplication>
@@ -37,13 +38,19 @@ int Add::execute(const QCommandLineParser &parser, Console &console) const
     return PageRun::run(list, mode, console, [&](const QString &page) {
         const LoadedPage loaded = loadPage(page);
         PageResult result = writeCodeIntoPage(loaded, design.code.body, design.code.head, dryRun);
+        if (result.outcome == PageOutcome::Refused)
+            return result;
+        QStringList notes;
         // The box finds itself by its own mark, but the page's scripts and
         // styles may meet the box where they look for their own element.
-        if (result.outcome != PageOutcome::Refused && pageHasElementId(loaded, boxId)) {
-            result.note = QCoreApplication::translate(
-                              "Add", "the page already uses the id \"%1\", as the box does")
-                              .arg(QString::fromLatin1(boxId));
+        if (pageHasElementId(loaded, boxId)) {
+            notes << QCoreApplication::translate(
+                         "Add", "the page already uses the id \"%1\", as the box does")
+                         .arg(QString::fromLatin1(boxId));
         }
+        notes << sameTypeBoxNote(loaded, design.settings.type);
+        notes.removeAll(QString());
+        result.note = notes.join(QLatin1String("; "));
         return result;
     });
 }

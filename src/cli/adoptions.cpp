@@ -1,6 +1,7 @@
 #include "cli/adoptions.h"
 
 #include "generator/settingsfile.h"
+#include "generator/signupform.h"
 #include "generator/supportfolder.h"
 #include "pages/filestore.h"
 
@@ -39,7 +40,9 @@ QList<QCommandLineOption> AdOptions::options()
         option({QStringLiteral("top")},
                QT_TRANSLATE_NOOP("AdOptions", "Vertical position in pixels."), "N"),
         option({QStringLiteral("caption"), QStringLiteral("email")},
-               QT_TRANSLATE_NOOP("AdOptions", "Caption; for force-emailer the address to mail."),
+               QT_TRANSLATE_NOOP("AdOptions",
+                                 "Caption; for force-emailer the address to mail, or the "
+                                 "https: address of a sign-up form."),
                "TEXT"),
         option({QStringLiteral("colour")},
                QT_TRANSLATE_NOOP("AdOptions", "Background colour, RRGGBB or #RRGGBB."), "RRGGBB"),
@@ -181,6 +184,12 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
     result.settings = resolvedSettings(fromFile.overriddenBy(given));
     if (const QString conflict = rulesConflict(result.settings.rules); !conflict.isEmpty())
         return fail(Texts::tr("--until: %1").arg(conflict));
+    if (const QString problem = captionProblem(result.settings); !problem.isEmpty()) {
+        if (given.caption)
+            return fail(Texts::tr("--caption: %1").arg(problem));
+        return fail(Texts::tr("--settings: %1: \"caption\" %2")
+                        .arg(parser.value(QStringLiteral("settings")), problem));
+    }
     const SupportScripts scripts = readSupportScripts(supportFolder(), result.settings);
     if (!scripts.ok())
         return fail(scripts.error);

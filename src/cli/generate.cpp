@@ -20,8 +20,8 @@ QList<QCommandLineOption> Generate::options() const
              tr("Write to FILE instead of standard output."),
              QStringLiteral("FILE")},
             {QStringLiteral("csp"),
-             tr("Print on standard error the Content-Security-Policy script-src directive the code "
-                "needs (both sections).")},
+             tr("Print on standard error the Content-Security-Policy the code needs: script-src "
+                "for both sections, and form-action and frame-src for a sign-up form.")},
         };
 }
 

@@ -20,6 +20,9 @@ struct AdSettings
     QString caption; // Text5; the receiving address for Force Emailer
     QString body; // Txtbody, body HTML
     QString colour; // Text14, six hex digits without '#'
+    // Force Emailer: the name a sign-up form at an address no service table
+    // row knows sends the reader's address under; empty means "email".
+    QString formField;
     DisplayRules rules; // the Display rules tab; none by default
     BoxTexts texts; // the words of the box; English by default
     Analytics analytics = Analytics::None; // the site's analytics told of the box's events
@@ -29,8 +32,8 @@ struct AdSettings
     {
         return type == o.type && height == o.height && width == o.width
             && horizontal == o.horizontal && vertical == o.vertical && caption == o.caption
-            && body == o.body && colour == o.colour && rules == o.rules && texts == o.texts
-            && analytics == o.analytics && look == o.look;
+            && body == o.body && colour == o.colour && formField == o.formField && rules == o.rules
+            && texts == o.texts && analytics == o.analytics && look == o.look;
     }
     bool operator!=(const AdSettings &o) const { return !(*this == o); }
 };

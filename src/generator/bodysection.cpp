@@ -2,6 +2,7 @@
 
 #include "generator/encoder.h"
 #include "generator/generatedefaults.h"
+#include "generator/signupform.h"
 #include "generator/weblinks.h"
 
 namespace {
@@ -135,20 +136,60 @@ QString timerAd(const AdSettings &s)
         + creditLink() + QLatin1String("</td></tr></table></td></tr></table></div>");
 }
 
+// A sign-up form's fields: the address, what the service takes beside it,
+// and the fields a person never fills, off-screen. The names come from the
+// service table or a design, which keep quotes out of them.
+QString signupFields(const AdSettings &s, const SignupForm &form)
+{
+    QString fields = QLatin1String("<input type=email name='") + form.addressField
+        + QLatin1String("' required autocomplete=email placeholder=")
+        + attributeValue(s.texts.text(BoxText::AddressHint)) + QLatin1String(" aria-label=")
+        + attributeValue(s.texts.text(BoxText::AddressName)) + QLatin1Char('>');
+    for (const auto &[name, value] : form.fixedFields)
+        fields += QLatin1String("<input type=hidden name='") + name + QLatin1String("' value='")
+            + value + QLatin1String("'>");
+    fields += QLatin1String("<div aria-hidden=true style='position:absolute;left:-5000px'>");
+    for (const QString &name : form.trapFields)
+        fields += QLatin1String("<input type=text name='") + name
+            + QLatin1String("' tabindex=-1 autocomplete=off value=''>");
+    return fields + QLatin1String("</div> ");
+}
+
 // No <body> tag of its own: its attributes would be merged into the page's
 // body (language, colours, load handler); the support script starts the box.
+// An address caption gives the mailto: form; a sign-up form's address gives
+// a form that posts into a hidden frame of the box's own, which the support
+// script turns into a thank-you. The frame is named after the box's storage
+// key, under which the script remembers a reader who signed up.
 QString forceEmailer(const AdSettings &s)
 {
     // The address and a chosen caption sit in single-quoted attributes.
     // The English caption goes in unquoted, as it always has.
     const QString button = s.texts.text(BoxText::Button);
-    return QLatin1String("<div class=Section1><div id=msg data-zephrin")
-        + nameAttribute(s, BoxText::EmailerName) + QLatin1String("><p class=MsoNormal>") + s.body
+    const QString buttonValue
+        = button == defaultBoxText(BoxText::Button) ? button : attributeValue(button);
+    const QString box = QLatin1String("<div class=Section1><div id=msg data-zephrin")
+        + nameAttribute(s, BoxText::EmailerName) + QLatin1Char('>');
+    const std::optional<SignupForm> form = signupForm(s.caption, s.formField);
+    if (!form) {
+        return box + QLatin1String("<p class=MsoNormal>") + s.body
+            + QLatin1String("<form name=ewq action=")
+            + attributeValue(QLatin1String("mailto:") + s.caption)
+            + QLatin1String("><input type=submit name=submit value=") + buttonValue
+            + QLatin1String("></form></p><BR>") + creditLink() + QLatin1String("</div></div>");
+    }
+    const QString frame = rulesStorageKey(AdType::ForceEmailer, s.body);
+    return box + QLatin1String("<button type=button data-close aria-label=")
+        + attributeValue(s.texts.text(BoxText::Close))
+        + QLatin1String(" style='float:right'>&#215;</button><p class=MsoNormal>") + s.body
         + QLatin1String("<form name=ewq action=")
-        + attributeValue(QLatin1String("mailto:") + s.caption)
-        + QLatin1String("><input type=submit name=submit value=")
-        + (button == defaultBoxText(BoxText::Button) ? button : attributeValue(button))
-        + QLatin1String("></form></p><BR>") + creditLink() + QLatin1String("</div></div>");
+        + attributeValue(QString(form->action).replace(QLatin1Char('&'), QLatin1String("&amp;")))
+        + QLatin1String(" method=post target='") + frame + QLatin1String("'>")
+        + signupFields(s, *form) + QLatin1String("<input type=submit value=") + buttonValue
+        + QLatin1String("></form></p><div role=status><span style='display:none'>")
+        + s.texts.text(BoxText::Thanks) + QLatin1String("</span></div><iframe name='") + frame
+        + QLatin1String("' sandbox style='display:none'></iframe><BR>") + creditLink()
+        + QLatin1String("</div></div>");
 }
 
 } // namespace

@@ -16,7 +16,12 @@ QString creditLink();
 //    (a non-ASCII space becomes a space, anything else a \uXXXX escape). The
 //    script starts the window on the page's load event, or at once if the
 //    page has already loaded.
-//  - Force Emailer: a single quote in the address becomes "&#39;".
+//  - Force Emailer: a single quote in the address becomes "&#39;". A caption
+//    that is a sign-up form's https: address (signupForm) gives that form
+//    instead of the mailto: one: the address field, the service's fields,
+//    the off-screen fields, a close button, the thank-you (HTML, as typed)
+//    and a hidden frame it posts into, named after rulesStorageKey; in the
+//    form's address '&' becomes "&amp;" and a quote "&#39;".
 // The texts of settings.texts go in like the body: the close links' captions
 // and Timer AD's notice as typed (HTML, encoded with the rest); a button
 // caption and accessible name other than English in single-quoted attributes

@@ -23,8 +23,11 @@ enum class BoxText {
     Maximise,
     Restore,
     Close,
+    Thanks, // Force Emailer's sign-up form: the thank-you once it is sent,
+    AddressHint, // the address field's visible hint
+    AddressName, // and its accessible name
 };
-inline constexpr int boxTextCount = int(BoxText::Close) + 1;
+inline constexpr int boxTextCount = int(BoxText::AddressName) + 1;
 
 // A language preset: its code ("fr"), its name in itself ("Français") and
 // every text of a box in it.

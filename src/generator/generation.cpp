@@ -4,7 +4,13 @@
 #include "generator/encoder.h"
 #include "generator/headsection.h"
 #include "generator/scripthashes.h"
+#include "generator/signupform.h"
 #include "pages/filestore.h"
+#include "pages/pagefile.h"
+
+#include <QCoreApplication>
+
+#include <QUrl>
 
 QString withCrLfLineBreaks(const QString &text)
 {
@@ -101,7 +107,20 @@ QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code)
         markup = rawBodySection(settings);
         scripts += inlineScriptHashes(markup);
     }
-    return scriptSrcDirective(scripts, inlineHandlerHashes(markup));
+    QString policy = scriptSrcDirective(scripts, inlineHandlerHashes(markup));
+    // A sign-up form posts to its service, into a frame of the box's own.
+    if (settings.type == AdType::ForceEmailer) {
+        if (const std::optional<SignupForm> form
+            = signupForm(settings.caption, settings.formField)) {
+            const QString origin
+                = QString::fromLatin1(QUrl(form->action)
+                                          .adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath
+                                                    | QUrl::RemoveQuery | QUrl::RemoveFragment)
+                                          .toEncoded());
+            policy += QStringLiteral("; form-action %1; frame-src %1").arg(origin);
+        }
+    }
+    return policy;
 }
 
 QString supportScriptPath(const QString &supportFolder, AdType type)
@@ -135,4 +154,20 @@ SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings
 GeneratedCode generateCode(const AdSettings &settings, const SupportScripts &scripts)
 {
     return generateCode(settings, scripts.support, scripts.rules, scripts.analytics);
+}
+
+QString sameTypeBoxNote(const LoadedPage &page, AdType type)
+{
+    if (type == AdType::None)
+        return {};
+    const QByteArray id(adTypeInfo(type).boxId);
+    const QByteArray mark
+        = id.isEmpty() ? QByteArray("ZephrinWindowAd(") : '#' + id + QByteArray("[data-zephrin]");
+    if (!pageTextContains(page, mark))
+        return {};
+    return QCoreApplication::translate("Generation",
+                                       "the page already holds a %1 outside the code block: two "
+                                       "boxes of the same type on one page do not work, as they "
+                                       "share the type's id and style")
+        .arg(QLatin1String(adTypeInfo(type).caption));
 }

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+struct LoadedPage;
+
 // The code for one ad design, exactly as the window shows, copies and writes
 // it (CR LF line ends included).
 struct GeneratedCode
@@ -48,7 +50,9 @@ inline constexpr char rulesScriptName[] = "rules.js";
 // the body HTML's own included) and, where the box's mark-up has inline event
 // handlers (the close links, any in the body HTML), 'unsafe-hashes' with
 // theirs. Window AD's window takes its body HTML as mark-up that runs
-// handlers but no scripts. Line breaks may be CR LF or LF alike.
+// handlers but no scripts. Line breaks may be CR LF or LF alike. A Force
+// Emailer with a sign-up form adds "; form-action ORIGIN; frame-src ORIGIN"
+// for the origin of the address the form posts to.
 QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code);
 
 // The path of type's support script in supportFolder; empty for AdType::None.
@@ -71,3 +75,9 @@ SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings
 
 // generateCode from the scripts read for settings.
 GeneratedCode generateCode(const AdSettings &settings, const SupportScripts &scripts);
+
+// What the author should know when the own text of page (not its block)
+// already holds a Zephrin box of type, known by its support script (the box's
+// selector "#fadeinbox[data-zephrin]", Window AD's ZephrinWindowAd): two boxes
+// of one type on a page do not both work. Empty when it holds none.
+QString sameTypeBoxNote(const LoadedPage &page, AdType type);

@@ -117,3 +117,8 @@ bool pageHasElementId(const LoadedPage &page, QByteArrayView id)
 {
     return pageHasElementId(page.original.view(), page.layout, id, searchIn(page.original));
 }
+
+bool pageTextContains(const LoadedPage &page, QByteArrayView text)
+{
+    return pageTextContains(page.original.view(), page.layout, text, searchIn(page.original));
+}

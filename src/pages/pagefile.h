@@ -50,6 +50,9 @@ PageResult writeCodeIntoPage(const LoadedPage &page, const QString &body, const 
 // through its mapping.
 bool pageHasElementId(const LoadedPage &page, QByteArrayView id);
 
+// Whether the page's own text holds text (see pageTextContains).
+bool pageTextContains(const LoadedPage &page, QByteArrayView text);
+
 // loadPage, then writeCodeIntoPage.
 PageResult addCodeToPage(const QString &path, const QString &body, const QString &head,
                          bool dryRun = false);

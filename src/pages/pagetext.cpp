@@ -122,18 +122,42 @@ bool pageHasElementId(QByteArrayView contents, const PageLayout &layout, QByteAr
     return pageHasElementId(contents, layout, id, findBytes);
 }
 
-bool pageHasElementId(QByteArrayView contents, const PageLayout &layout, QByteArrayView id,
-                      const ByteSearch &search)
+namespace {
+
+// Whether found holds for the page's own text as ASCII-compatible bytes,
+// searched with search; a UTF-16 page's text past its byte-order mark is
+// decoded first.
+bool inOwnText(QByteArrayView contents, const PageLayout &layout, const ByteSearch &search,
+               const std::function<bool(QByteArrayView, const ByteSearch &)> &found)
 {
-    if (!layout.ok() || id.isEmpty())
+    if (!layout.ok())
         return false;
     if (layout.encoding == PageEncoding::Bytes)
-        return hasIdAttribute(contents.first(layout.cut), id, search);
-    // UTF-16 pages: past the byte-order mark, read as text.
+        return found(contents.first(layout.cut), search);
     const QByteArrayView text = contents.sliced(2, layout.cut - 2);
     QStringDecoder decode(layout.encoding == PageEncoding::Utf16LE ? QStringConverter::Utf16LE
                                                                    : QStringConverter::Utf16BE);
-    return hasIdAttribute(QString(decode(text)).toUtf8(), id, findBytes);
+    return found(QString(decode(text)).toUtf8(), findBytes);
+}
+
+} // namespace
+
+bool pageHasElementId(QByteArrayView contents, const PageLayout &layout, QByteArrayView id,
+                      const ByteSearch &search)
+{
+    return !id.isEmpty()
+        && inOwnText(contents, layout, search, [id](QByteArrayView text, const ByteSearch &in) {
+               return hasIdAttribute(text, id, in);
+           });
+}
+
+bool pageTextContains(QByteArrayView contents, const PageLayout &layout, QByteArrayView needle,
+                      const ByteSearch &search)
+{
+    return !needle.isEmpty()
+        && inOwnText(contents, layout, search, [needle](QByteArrayView text, const ByteSearch &in) {
+               return in(text, needle) >= 0;
+           });
 }
 
 // A page's own text is never rewritten, so the layout is all that is worked

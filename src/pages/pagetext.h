@@ -76,6 +76,12 @@ bool pageHasElementId(QByteArrayView fileContents, const PageLayout &layout, QBy
 bool pageHasElementId(QByteArrayView fileContents, const PageLayout &layout, QByteArrayView id,
                       const ByteSearch &search);
 
+// Whether the page's own text in fileContents, laid out by layout, holds
+// needle exactly as given, searched with search. The page's old block is not
+// looked at. False for a refused layout or an empty needle.
+bool pageTextContains(QByteArrayView fileContents, const PageLayout &layout, QByteArrayView needle,
+                      const ByteSearch &search);
+
 // A page read and laid out, with its own bytes, to compose a new page in memory.
 struct PreparedPage
 {

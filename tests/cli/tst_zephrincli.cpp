@@ -187,7 +187,9 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
         typed.width = QStringLiteral("410");
         typed.horizontal = QStringLiteral("-5");
         typed.vertical = QStringLiteral("20");
-        typed.caption = QStringLiteral("caf\u00E9 \"news\"");
+        // Any caption but Force Emailer's, which is an address.
+        typed.caption = type == AdType::ForceEmailer ? QStringLiteral("caf\u00E9@news.example")
+                                                     : QStringLiteral("caf\u00E9 \"news\"");
         typed.colour = QStringLiteral("00FF7F");
         // The window's body box gives its line breaks as CR LF.
         typed.body = QStringLiteral("<b>Sale</b>\r\nToday only \u20AC5\r\n");
@@ -203,7 +205,7 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
                             QStringLiteral("--top"),
                             QStringLiteral("20"),
                             QStringLiteral("--caption"),
-                            QStringLiteral("caf\u00E9 \"news\""),
+                            typed.caption,
                             QStringLiteral("--colour"),
                             QStringLiteral("#00ff7f"),
                             QStringLiteral("--body"),
@@ -400,6 +402,19 @@ void TestZephrinCli::addAndRemove_onASite()
     const Run removedAgain = runCli({QStringLiteral("remove"), QStringLiteral("-r"), site});
     QVERIFY(removedAgain.out.endsWith("6 pages: 0 updated, 5 unchanged, 1 refused.\n"));
     QCOMPARE(snapshot(site), cleared);
+
+    // A Window AD of the page's own, pasted by hand: the author hears that a
+    // second one would not work; the code goes in all the same.
+    const GeneratedCode window = windowCode(windowAfterGenerate(AdType::WindowAd));
+    const QString pasted = dir.filePath(QStringLiteral("pasted.html"));
+    QVERIFY(writeFile(pasted, (window.head + window.body).toUtf8()));
+    const Run second = runCli({QStringLiteral("add"), QStringLiteral("--type"),
+                               QStringLiteral("window-ad"), QStringLiteral("pasted.html")},
+                              dir.path());
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(second.out.startsWith("pasted.html: updated (note: the page already holds a Window "
+                                   "AD outside the code block: two boxes of the same type"),
+             second.out.constData());
 }
 
 void TestZephrinCli::siteWalk_takesThePagesASiteMeans_data()
@@ -639,6 +654,26 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
     QTest::newRow("settings: unknown text")
         << args("add --settings s.json p.html")
         << QByteArray(R"({"version": 2, "texts": {"title": "Hi"}})") << "\"texts.title\"";
+    // Force Emailer's caption is an address or a sign-up form's https: address.
+    QTest::newRow("Force Emailer caption over http:")
+        << args("add --type force-emailer --caption http://lists.tolvane.example/join p.html")
+        << QByteArray() << "--caption: \"http:";
+    QTest::newRow("Force Emailer caption javascript:")
+        << args("generate --type 4 --caption javascript:alert(1)//@tolvane.example -o out.html")
+        << QByteArray() << "--caption";
+    QTest::newRow("Force Emailer caption with a space")
+        << QStringList {QStringLiteral("add"),
+                        QStringLiteral("--type"),
+                        QStringLiteral("4"),
+                        QStringLiteral("--caption"),
+                        QStringLiteral("news @tolvane.example"),
+                        QStringLiteral("p.html")}
+        << QByteArray() << "--caption";
+    QTest::newRow("settings: Force Emailer caption with a quote")
+        << args("add --settings s.json p.html")
+        << QByteArray(
+               R"({"version": 1, "type": "force-emailer", "caption": "https://x.example/'"})")
+        << "s.json: \"caption\"";
     QTest::newRow("settings: no version") << args("add --settings s.json p.html")
                                           << QByteArray(R"({"type": "timer-ad"})") << "\"version\"";
     QTest::newRow("settings: not JSON")

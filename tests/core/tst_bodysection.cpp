@@ -1,5 +1,6 @@
 #include "core/testsettings.h"
 #include "generator/bodysection.h"
+#include "generator/displayrules.h"
 #include "generator/generatedefaults.h"
 
 #include <QTest>
@@ -73,6 +74,25 @@ void TestBodySection::rawBodySection_matchesTemplate_data()
                    "name=ewq action='mailto:Cap'><input "
                    "type=submit name=submit value=Subscribe></form></p><BR>"
                    + credit + "</div></div>");
+    AdSettings signup = testSettings(AdType::ForceEmailer);
+    signup.caption = "https://lists.tolvane.example/join?list=7&x=1";
+    const QString frame = rulesStorageKey(AdType::ForceEmailer, signup.body);
+    QTest::newRow("force emailer, sign-up form")
+        << signup
+        << QString("<div class=Section1><div id=msg data-zephrin><button type=button data-close "
+                   "aria-label='Close' style='float:right'>&#215;</button><p class=MsoNormal>"
+                   "<B>Hi</B><form name=ewq action='https://lists.tolvane.example/join?list=7&amp;"
+                   "x=1' method=post target='"
+                   + frame
+                   + "'><input type=email name='email' required autocomplete=email "
+                     "placeholder='Your e-mail address' aria-label='E-mail address'><div "
+                     "aria-hidden=true style='position:absolute;left:-5000px'><input type=text "
+                     "name='website' tabindex=-1 autocomplete=off value=''></div> <input "
+                     "type=submit value=Subscribe></form></p><div role=status><span "
+                     "style='display:none'>Thank you! Please check your inbox to confirm.</span>"
+                     "</div><iframe name='"
+                   + frame + "' sandbox style='display:none'></iframe><BR>" + credit
+                   + "</div></div>");
 }
 
 void TestBodySection::rawBodySection_matchesTemplate()
@@ -131,6 +151,45 @@ void TestBodySection::rawBodySection_containsPiece_data()
         t.texts.language = QString::fromLatin1(language);
         return t;
     };
+    // Sign-up forms: the fields each service expects, recognised from its address.
+    const auto signup = [](const char *address, const char *language = "en") {
+        AdSettings t = testSettings(AdType::ForceEmailer);
+        t.caption = QString::fromLatin1(address);
+        t.texts.language = QString::fromLatin1(language);
+        return t;
+    };
+    const char *mailchimp = "https://us21.list-manage.com/subscribe/post?u=5a1b&id=9c2d";
+    QTest::newRow("emailer Mailchimp address")
+        << signup(mailchimp) << "<input type=email name='EMAIL'";
+    QTest::newRow("emailer Mailchimp bot field")
+        << signup(mailchimp)
+        << "name='b_5a1b_9c2d' tabindex=-1 autocomplete=off value=''><input type=text "
+           "name='website'";
+    QTest::newRow("emailer Mailchimp without its list: any other")
+        << signup("https://us21.list-manage.com/subscribe/post?u=5a1b")
+        << "<input type=email name='email'";
+    QTest::newRow("emailer Buttondown")
+        << signup("https://buttondown.com/api/emails/embed-subscribe/tolvane")
+        << "name='email' required autocomplete=email placeholder='Your e-mail address' "
+           "aria-label='E-mail address'><input type=hidden name='embed' value='1'><div";
+    QTest::newRow("emailer Kit") << signup("https://app.kit.com/forms/1234567/subscriptions")
+                                 << "<input type=email name='email_address'";
+    QTest::newRow("emailer MailerLite")
+        << signup("https://assets.mailerlite.com/jsonp/123456/forms/98765/subscribe")
+        << "name='fields[email]' required autocomplete=email placeholder='Your e-mail address' "
+           "aria-label='E-mail address'><input type=hidden name='ml-submit' value='1'><div";
+    AdSettings ownField = signup("https://lists.tolvane.example/join");
+    ownField.formField = "addr";
+    QTest::newRow("emailer own field name") << ownField << "<input type=email name='addr'";
+    QTest::newRow("emailer http: is no sign-up form")
+        << signup("http://lists.tolvane.example/join")
+        << "action='mailto:http://lists.tolvane.example/join'><input type=submit name=submit";
+    QTest::newRow("emailer German sign-up texts")
+        << signup(mailchimp, "de")
+        << "placeholder='Ihre E-Mail-Adresse' aria-label='E-Mail-Adresse'>";
+    QTest::newRow("emailer German close control")
+        << signup(mailchimp, "de") << "aria-label='Schließen' style='float:right'>";
+
     s.texts.language = "fr";
     QTest::newRow("emailer French name")
         << s << "id=msg data-zephrin aria-label='Abonnement'><p class=MsoNormal>";

@@ -805,16 +805,34 @@ void TestMainWindow::addCode_withoutReadablePageChangesNothing_data()
 {
     QTest::addColumn<bool>("choose"); // the file dialog is shown first
     QTest::addColumn<QString>("page"); // what it gives; empty: cancelled
-    QTest::newRow("placeholder") << false << QString();
-    QTest::newRow("cancelled first choice") << true << QString();
-    QTest::newRow("unreadable page: named") << true << "missing.html";
+    // Force Emailer's caption, when set: the page is there, the caption is refused.
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("placeholder") << false << QString() << QString();
+    QTest::newRow("cancelled first choice") << true << QString() << QString();
+    QTest::newRow("unreadable page: named") << true << "missing.html" << QString();
+    QTest::newRow("Force Emailer caption over http:") << true << "page.html"
+                                                      << "http://lists.tolvane.example/join";
+    QTest::newRow("Force Emailer caption javascript:") << true << "page.html"
+                                                       << "javascript:alert(1)//@tolvane.example";
+    QTest::newRow("Force Emailer caption with a space") << true << "page.html"
+                                                        << "https://lists.tolvane.example/join now";
+    QTest::newRow("Force Emailer caption with a quote") << true << "page.html"
+                                                        << "o\"brien@tolvane.example";
 }
 
 void TestMainWindow::addCode_withoutReadablePageChangesNothing()
 {
     QFETCH(bool, choose);
     QFETCH(QString, page);
+    QFETCH(QString, caption);
     const QString path = page.isEmpty() ? QString() : m_folder->filePath(page);
+    if (!caption.isEmpty()) {
+        writeAll(path, "<p>mine</p>\n");
+        select(4);
+        click("Command6");
+        child<QLineEdit>("Text5")->setText(caption);
+        click("Command1"); // the body alone is refused too
+    }
     if (choose) {
         m_host->fileCancels = path.isEmpty();
         m_host->fileAnswer = path;
@@ -823,6 +841,13 @@ void TestMainWindow::addCode_withoutReadablePageChangesNothing()
     click("Command7");
     if (path.isEmpty()) {
         QCOMPARE(m_host->messages, QStringList {"Please select a file first"});
+    } else if (!caption.isEmpty()) {
+        const QString refused = "Email to: \"" + caption + "\" is neither";
+        QCOMPARE(m_host->messages.size(), 2);
+        QVERIFY2(m_host->messages.first().startsWith(refused),
+                 qPrintable(m_host->messages.first()));
+        QCOMPARE(m_host->messages.last(), m_host->messages.first());
+        QCOMPARE(readAll(path), "<p>mine</p>\n");
     } else {
         QCOMPARE(m_host->messages.size(), 1);
         QVERIFY(m_host->messages.first().contains(path));
@@ -857,6 +882,14 @@ void TestMainWindow::addCode_appendsBlockAndOpensPage()
     // A second insertion replaces the first block.
     click("Command7");
     QCOMPARE(readAll(page), expected);
+
+    // A note of the page's own, pasted by hand: a second one would not work.
+    writeAll(page, "<html><body>Hello</body></html>\r\n" + code.head.toUtf8() + "\r\n");
+    click("Command7");
+    QCOMPARE(m_host->messages.size(), 1);
+    QVERIFY2(m_host->messages.first().contains(QStringLiteral("already holds a StickME note")),
+             qPrintable(m_host->messages.first()));
+    QVERIFY(readAll(page).contains(code.body.toUtf8()));
 }
 
 void TestMainWindow::preview_writesPageAndOpensIt()
