@@ -27,13 +27,13 @@ bool writePage(AdType type, const QDir &scripts, const QDir &out)
 {
     AdSettings settings;
     settings.type = type;
-    const SupportScripts script = readSupportScripts(scripts.path(), settings);
+    const PreparedGeneration script = prepareGeneration(scripts.path(), settings);
     if (!script.ok())
-        return fail(script.error);
+        return fail(script.error());
     for (Look look : {Look::Classic, Look::Modern}) {
         QSaveFile page(out.filePath(demoPageName(type, look)));
         if (!page.open(QIODevice::WriteOnly)
-            || page.write(DemoPage::pageText(type, script.support, look).toUtf8()) < 0
+            || page.write(DemoPage::pageText(type, script.scripts.support, look).toUtf8()) < 0
             || !page.commit())
             return fail(page.fileName() + QStringLiteral(": ") + page.errorString());
     }

@@ -74,38 +74,6 @@
 <context>
     <name>AdOptions</name>
     <message>
-        <source>stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad or 1-5.</source>
-        <translation>stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad oder 1-5.</translation>
-    </message>
-    <message>
-        <source>Height in pixels.</source>
-        <translation>Höhe in Pixeln.</translation>
-    </message>
-    <message>
-        <source>Width in pixels.</source>
-        <translation>Breite in Pixeln.</translation>
-    </message>
-    <message>
-        <source>Horizontal position in pixels.</source>
-        <translation>Horizontale Position in Pixeln.</translation>
-    </message>
-    <message>
-        <source>Vertical position in pixels.</source>
-        <translation>Vertikale Position in Pixeln.</translation>
-    </message>
-    <message>
-        <source>Caption; for force-emailer the address to mail.</source>
-        <translation>Titel; bei force-emailer die Adresse, an die gemailt wird.</translation>
-    </message>
-    <message>
-        <source>Background colour, RRGGBB or #RRGGBB.</source>
-        <translation>Hintergrundfarbe, RRGGBB oder #RRGGBB.</translation>
-    </message>
-    <message>
-        <source>Body HTML of the box.</source>
-        <translation>HTML-Inhalt der Box.</translation>
-    </message>
-    <message>
         <source>Read the body HTML from FILE (- for stdin).</source>
         <translation>Den HTML-Inhalt aus FILE lesen (- für die Standardeingabe).</translation>
     </message>
@@ -120,18 +88,6 @@
     <message>
         <source>--settings: %1</source>
         <translation>--settings: %1</translation>
-    </message>
-    <message>
-        <source>--type: &quot;%1&quot; is not an ad type; use stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad or 1-5</source>
-        <translation>--type: „%1“ ist keine Anzeigenart; möglich sind stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad oder 1-5</translation>
-    </message>
-    <message>
-        <source>--%1: &quot;%2&quot; is not a whole number of pixels</source>
-        <translation>--%1: „%2“ ist keine ganze Zahl von Pixeln</translation>
-    </message>
-    <message>
-        <source>--colour: &quot;%1&quot; is not six hex digits RRGGBB</source>
-        <translation>--colour: „%1“ sind keine sechs Hexadezimalziffern RRGGBB</translation>
     </message>
     <message>
         <source>--body and --body-file: give only one of them</source>
@@ -150,52 +106,16 @@
         <translation>--save-settings: %1</translation>
     </message>
     <message>
-        <source>When the box starts: now (default), delay:N seconds (1-3600), scroll:P % of the page (1-100), or exit, when the pointer leaves through the top of the window (never on touch screens).</source>
-        <translation>Wann die Box erscheint: now (Vorgabe), delay:N Sekunden (1-3600), scroll:P % der Seite (1-100) oder exit, wenn der Zeiger das Fenster oben verlässt (auf Touchscreens nie).</translation>
+        <source>--%1: %2</source>
+        <translation>--%1: %2</translation>
     </message>
     <message>
-        <source>always (default), visit (once per visit) or days:N (once every N days, 1-3650).</source>
-        <translation>always (Vorgabe), visit (einmal je Besuch) oder days:N (einmal alle N Tage, 1-3650).</translation>
+        <source>--caption: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>First day to show the box, the reader&apos;s local date.</source>
-        <translation>Erster Tag, an dem die Box erscheint, nach dem Datum des Lesers.</translation>
-    </message>
-    <message>
-        <source>Last day to show the box, the reader&apos;s local date.</source>
-        <translation>Letzter Tag, an dem die Box erscheint, nach dem Datum des Lesers.</translation>
-    </message>
-    <message>
-        <source>all (default), wide (viewport 768 px wide or more) or narrow.</source>
-        <translation>all (Vorgabe), wide (Anzeigebereich ab 768 px breit) oder narrow.</translation>
-    </message>
-    <message>
-        <source>--%1: &quot;%2&quot; is not %3</source>
-        <translation>--%1: „%2“ ist nicht %3</translation>
-    </message>
-    <message>
-        <source>--until: %1</source>
-        <translation>--until: %1</translation>
-    </message>
-    <message>
-        <source>Language of the box&apos;s texts: en (default), de, fr, es, it, nl, pt or pl.</source>
-        <translation>Sprache der Texte der Box: en (Standard), de, fr, es, it, nl, pt oder pl.</translation>
-    </message>
-    <message>
-        <source>Caption of the close link (StickME note, Jumpy AD).</source>
-        <translation>Beschriftung des Links zum Schließen (StickME note, Jumpy AD).</translation>
-    </message>
-    <message>
-        <source>Closing notice of the Timer AD.</source>
-        <translation>Hinweis der Timer AD, dass sie sich schließt.</translation>
-    </message>
-    <message>
-        <source>Caption of the Force Emailer&apos;s button.</source>
-        <translation>Beschriftung der Schaltfläche der Force Emailer.</translation>
-    </message>
-    <message>
-        <source>--%1: &quot;%2&quot; must be %3</source>
-        <translation>--%1: „%2“ muss %3 sein</translation>
+        <source>--settings: %1: &quot;caption&quot; %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -207,17 +127,6 @@
     <message>
         <source>the page already uses the id &quot;%1&quot;, as the box does</source>
         <translation>die Seite verwendet die ID „%1“ bereits, wie die Box</translation>
-    </message>
-</context>
-<context>
-    <name>BoxTexts</name>
-    <message>
-        <source>en, de, fr, es, it, nl, pt or pl</source>
-        <translation>en, de, fr, es, it, nl, pt oder pl</translation>
-    </message>
-    <message>
-        <source>a text that is not empty</source>
-        <translation>ein nicht leerer Text</translation>
     </message>
 </context>
 <context>
@@ -368,22 +277,6 @@ Der Entwurf wurde nicht geöffnet.</translation>
 </context>
 <context>
     <name>DisplayRules</name>
-    <message>
-        <source>now, delay:N (1-3600 s), scroll:P (1-100 %) or exit</source>
-        <translation>now, delay:N (1-3600 s), scroll:P (1-100 %) oder exit</translation>
-    </message>
-    <message>
-        <source>always, visit or days:N (1-3650)</source>
-        <translation>always, visit oder days:N (1-3650)</translation>
-    </message>
-    <message>
-        <source>a day YYYY-MM-DD</source>
-        <translation>ein Tag JJJJ-MM-TT</translation>
-    </message>
-    <message>
-        <source>all, wide or narrow</source>
-        <translation>all, wide oder narrow</translation>
-    </message>
     <message>
         <source>&quot;until&quot; %1 is before &quot;from&quot; %2: the box would never start</source>
         <translation>„until“ %1 liegt vor „from“ %2: Die Box erschiene nie</translation>
@@ -674,8 +567,8 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
         <translation>--section: „%1“ ist weder body noch head noch both</translation>
     </message>
     <message>
-        <source>Print on standard error the Content-Security-Policy script-src directive the code needs (both sections).</source>
-        <translation>Auf der Standardfehlerausgabe die script-src-Anweisung der Content-Security-Policy ausgeben, die der Code braucht (beide Abschnitte).</translation>
+        <source>Print on standard error the Content-Security-Policy the code needs: script-src for both sections, and form-action and frame-src for a sign-up form.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -947,6 +840,14 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
         <source>The code was added to &quot;%1&quot;, but %2.</source>
         <translation>Der Code wurde in „%1“ eingefügt, aber %2.</translation>
     </message>
+    <message>
+        <source>The box&apos;s caption. For Force Emailer: the e-mail address that receives subscriptions, or the https: address of a mailing list&apos;s sign-up form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2. Nothing was generated.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageFile</name>
@@ -1162,6 +1063,125 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>a whole number of pixels</source>
+        <translation>eine ganze Zahl von Pixeln</translation>
+    </message>
+    <message>
+        <source>a whole number of pixels, 0 or more</source>
+        <translation>eine ganze Zahl von Pixeln, 0 oder mehr</translation>
+    </message>
+    <message>
+        <source>a text that is not empty</source>
+        <translation>ein nicht leerer Text</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>six hex digits RRGGBB</source>
+        <translation>sechs Hexadezimalziffern RRGGBB</translation>
+    </message>
+    <message>
+        <source>stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad or 1-5.</source>
+        <translation>stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad oder 1-5.</translation>
+    </message>
+    <message>
+        <source>stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad or 1-5</source>
+        <translation>stickme-note, window-ad, jumpy-ad, force-emailer, timer-ad oder 1-5. {1-5?}</translation>
+    </message>
+    <message>
+        <source>Height in pixels.</source>
+        <translation>Höhe in Pixeln.</translation>
+    </message>
+    <message>
+        <source>Width in pixels.</source>
+        <translation>Breite in Pixeln.</translation>
+    </message>
+    <message>
+        <source>Horizontal position in pixels.</source>
+        <translation>Horizontale Position in Pixeln.</translation>
+    </message>
+    <message>
+        <source>Vertical position in pixels.</source>
+        <translation>Vertikale Position in Pixeln.</translation>
+    </message>
+    <message>
+        <source>Background colour, RRGGBB or #RRGGBB.</source>
+        <translation>Hintergrundfarbe, RRGGBB oder #RRGGBB.</translation>
+    </message>
+    <message>
+        <source>Body HTML of the box.</source>
+        <translation>HTML-Inhalt der Box.</translation>
+    </message>
+    <message>
+        <source>When the box starts: now (default), delay:N seconds (1-3600), scroll:P % of the page (1-100), or exit, when the pointer leaves through the top of the window (never on touch screens).</source>
+        <translation>Wann die Box erscheint: now (Vorgabe), delay:N Sekunden (1-3600), scroll:P % der Seite (1-100) oder exit, wenn der Zeiger das Fenster oben verlässt (auf Touchscreens nie).</translation>
+    </message>
+    <message>
+        <source>now, delay:N (1-3600 s), scroll:P (1-100 %) or exit</source>
+        <translation>now, delay:N (1-3600 s), scroll:P (1-100 %) oder exit</translation>
+    </message>
+    <message>
+        <source>always (default), visit (once per visit) or days:N (once every N days, 1-3650).</source>
+        <translation>always (Vorgabe), visit (einmal je Besuch) oder days:N (einmal alle N Tage, 1-3650).</translation>
+    </message>
+    <message>
+        <source>always, visit or days:N (1-3650)</source>
+        <translation>always, visit oder days:N (1-3650)</translation>
+    </message>
+    <message>
+        <source>First day to show the box, the reader&apos;s local date.</source>
+        <translation>Erster Tag, an dem die Box erscheint, nach dem Datum des Lesers.</translation>
+    </message>
+    <message>
+        <source>a day YYYY-MM-DD</source>
+        <translation>ein Tag JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>Last day to show the box, the reader&apos;s local date.</source>
+        <translation>Letzter Tag, an dem die Box erscheint, nach dem Datum des Lesers.</translation>
+    </message>
+    <message>
+        <source>all (default), wide (viewport 768 px wide or more) or narrow.</source>
+        <translation>all (Vorgabe), wide (Anzeigebereich ab 768 px breit) oder narrow.</translation>
+    </message>
+    <message>
+        <source>all, wide or narrow</source>
+        <translation>all, wide oder narrow</translation>
+    </message>
+    <message>
+        <source>Language of the box&apos;s texts: en (default), de, fr, es, it, nl, pt or pl.</source>
+        <translation>Sprache der Texte der Box: en (Standard), de, fr, es, it, nl, pt oder pl.</translation>
+    </message>
+    <message>
+        <source>en, de, fr, es, it, nl, pt or pl</source>
+        <translation>en, de, fr, es, it, nl, pt oder pl</translation>
+    </message>
+    <message>
+        <source>Caption of the close link (StickME note, Jumpy AD).</source>
+        <translation>Beschriftung des Links zum Schließen (StickME note, Jumpy AD).</translation>
+    </message>
+    <message>
+        <source>Closing notice of the Timer AD.</source>
+        <translation>Hinweis der Timer AD, dass sie sich schließt.</translation>
+    </message>
+    <message>
+        <source>Caption of the Force Emailer&apos;s button.</source>
+        <translation>Beschriftung der Schaltfläche der Force Emailer.</translation>
+    </message>
+    <message>
+        <source>--%1: &quot;%2&quot; must be %3</source>
+        <translation>--%1: „%2“ muss %3 sein</translation>
+    </message>
+    <message>
+        <source>Caption; for force-emailer the address to mail, or the https: address of a sign-up form.</source>
+        <translation>Titel; bei force-emailer die Adresse, an die gemailt wird, oder die https:-Adresse eines Anmeldeformulars.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>%1: not a settings file: %2</source>
@@ -1188,40 +1208,16 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
         <translation>ist %1 und damit neuer, als dieses Programm lesen kann (%2)</translation>
     </message>
     <message>
-        <source>must be a text</source>
-        <translation>muss ein Text sein</translation>
-    </message>
-    <message>
-        <source>is &quot;%1&quot;, not a known ad type</source>
-        <translation>ist „%1“, keine bekannte Anzeigenart</translation>
-    </message>
-    <message>
         <source>is not a setting this program knows</source>
         <translation>ist keine Einstellung, die dieses Programm kennt</translation>
-    </message>
-    <message>
-        <source>must be six hex digits RRGGBB</source>
-        <translation>muss aus sechs Hexadezimalziffern RRGGBB bestehen</translation>
     </message>
     <message>
         <source>must be an object</source>
         <translation>muss ein Objekt sein</translation>
     </message>
     <message>
-        <source>is not a rule this program knows</source>
-        <translation>ist keine Regel, die dieses Programm kennt</translation>
-    </message>
-    <message>
         <source>must be %1</source>
         <translation>muss %1 sein</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>is not a text this program knows</source>
-        <translation>ist kein Text, den dieses Programm kennt</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1229,13 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
     <message>
         <source>Email to:</source>
         <translation>E-Mail an:</translation>
+    </message>
+</context>
+<context>
+    <name>SignupForm</name>
+    <message>
+        <source>&quot;%1&quot; is neither an e-mail address nor the https: address of a sign-up form</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1271,10 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
         <translation>zephrin-cli: „%1“ ist kein Befehl</translation>
     </message>
     <message>
+        <source>Commands: generate, add, remove, preview, check. Try &quot;zephrin-cli --help&quot;.</source>
+        <translation>Befehle: generate, add, remove, preview, check. Siehe „zephrin-cli --help“.</translation>
+    </message>
+    <message>
         <source>Usage: zephrin-cli COMMAND [OPTIONS] [PAGE|FOLDER...]
 Makes Zephrin&apos;s ad code and adds it to web pages, as the window does.
 
@@ -1285,29 +1292,6 @@ Page options (add, remove):
   --exclude GLOB  --include GLOB   narrow the walk (** for any folders)
 
 Ad options (generate, add, preview, check):
-  --type TYPE       stickme-note (default), window-ad, jumpy-ad,
-                    force-emailer, timer-ad, or 1-5
-  --height N  --width N  --left N  --top N   size and position in pixels
-  --caption TEXT    caption (--email TEXT for force-emailer)
-  --colour RRGGBB   background colour (default FFFFFF)
-  --body TEXT       body HTML; or --body-file FILE (- for standard input)
-  --box-language en|de|fr|es|it|nl|pt|pl   language of the box&apos;s texts
-  --close-text TEXT  --notice-text TEXT  --button-text TEXT   single texts:
-                    close link, Timer AD&apos;s notice, Force Emailer&apos;s button
-  --settings FILE   start from a design saved as JSON; options override it
-  --save-settings FILE   save the design in use as JSON
-Unset options take the window&apos;s Generate defaults for the type.
-
-Display rules (generate, add, preview, check; none by default):
-  --start now|delay:N|scroll:P|exit   when the box starts (exit: the pointer
-                    leaves through the top; never on touch screens)
-  --show-again always|visit|days:N   how often a reader sees it
-  --from YYYY-MM-DD  --until YYYY-MM-DD   the days it shows (reader&apos;s date)
-  --screens all|wide|narrow   wide: viewport 768 px wide or more
-
-Exit status: 0 done, 1 some page refused (or would change, with --check;
-or check found something), 2 bad arguments (nothing written).
-&quot;zephrin-cli COMMAND --help&quot; lists a command&apos;s options; see also zephrin-cli(1).
 </source>
         <translation>Aufruf: zephrin-cli BEFEHL [OPTIONEN] [SEITE|ORDNER...]
 Erzeugt den Anzeigencode von Zephrin und fügt ihn in Webseiten ein, wie das Fenster.
@@ -1326,34 +1310,29 @@ Seitenoptionen (add, remove):
   --exclude GLOB  --include GLOB   den Durchgang eingrenzen (** für beliebige Ordner)
 
 Anzeigenoptionen (generate, add, preview, check):
-  --type ART        stickme-note (Vorgabe), window-ad, jumpy-ad,
-                    force-emailer, timer-ad oder 1-5
-  --height N  --width N  --left N  --top N   Größe und Lage in Pixeln
-  --caption TEXT    Titel (--email TEXT für force-emailer)
-  --colour RRGGBB   Hintergrundfarbe (Vorgabe FFFFFF)
-  --body TEXT       HTML des Inhalts; oder --body-file DATEI (- für die Standardeingabe)
-  --box-language en|de|fr|es|it|nl|pt|pl   Sprache der Texte der Box
-  --close-text TEXT  --notice-text TEXT  --button-text TEXT   einzelne Texte:
-                    Schließen-Link, Hinweis der Timer AD, Schaltfläche des Force Emailer
-  --settings DATEI  von einem als JSON gespeicherten Entwurf ausgehen; Optionen gehen vor
-  --save-settings DATEI   den verwendeten Entwurf als JSON speichern
-Nicht gesetzte Optionen nehmen die Vorgaben von „Generieren“ im Fenster für die Art.
+</translation>
+    </message>
+    <message>
+        <source>Unset options take the window&apos;s Generate defaults for the type.
+
+Display rules (generate, add, preview, check; none by default):
+</source>
+        <translation>Nicht gesetzte Optionen nehmen die Vorgaben von „Generieren“ im Fenster für die Art.
 
 Anzeigeregeln (generate, add, preview, check; vorgegeben keine):
-  --start now|delay:N|scroll:P|exit   wann die Box erscheint (exit: der Zeiger
-                    verlässt das Fenster oben; auf Touchscreens nie)
-  --show-again always|visit|days:N   wie oft ein Leser sie sieht
-  --from JJJJ-MM-TT  --until JJJJ-MM-TT   die Tage, an denen sie erscheint (Datum des Lesers)
-  --screens all|wide|narrow   wide: Anzeigebereich ab 768 px Breite
-
+</translation>
+    </message>
+    <message>
+        <source>
+Exit status: 0 done, 1 some page refused (or would change, with --check;
+or check found something), 2 bad arguments (nothing written).
+&quot;zephrin-cli COMMAND --help&quot; lists a command&apos;s options; see also zephrin-cli(1).
+</source>
+        <translation>
 Rückgabewert: 0 erledigt, 1 eine Seite abgelehnt (oder mit --check: würde sich ändern;
 oder check hat etwas gefunden), 2 falsche Argumente (nichts geschrieben).
 „zephrin-cli BEFEHL --help“ nennt die Optionen eines Befehls; siehe auch zephrin-cli(1).
 </translation>
-    </message>
-    <message>
-        <source>Commands: generate, add, remove, preview, check. Try &quot;zephrin-cli --help&quot;.</source>
-        <translation>Befehle: generate, add, remove, preview, check. Siehe „zephrin-cli --help“.</translation>
     </message>
 </context>
 </TS>

@@ -38,8 +38,8 @@ void DesignFile::chooseAndOpen()
 {
     if (!settleUnsavedChanges())
         return;
-    const QString path = m_host.chooseFile(m_window, FileDialogMode::Open, tr("Open design"),
-                                           designNameFilters(), m_path);
+    const QString path = m_host.chooseFile(m_window, FileDialogKind::Design, FileDialogMode::Open,
+                                           tr("Open design"), designNameFilters(), m_path);
     if (!path.isEmpty())
         open(path);
 }
@@ -69,8 +69,9 @@ bool DesignFile::saveAs()
 bool DesignFile::saveTo(const QString &path)
 {
     const AdSettings design = m_fields();
-    if (const DesignField *lost = fieldNotKeptInFile(design)) {
-        const auto index = static_cast<std::size_t>(lost - designFields.data());
+    if (const Setting *lost = fieldNotKeptInFile(design)) {
+        const auto index
+            = static_cast<std::size_t>(lost - &designSetting(SettingGroup::Top, "height"));
         const QString name = index < std::size(pixelFieldCaptions)
             ? QCoreApplication::translate("MainWindow", pixelFieldCaptions[index])
             : QLatin1String(lost->key);
@@ -78,12 +79,12 @@ bool DesignFile::saveTo(const QString &path)
                            tr("%1 \"%2\" is not a whole number of pixels, so a design file "
                               "cannot keep it. Type a number, or press Generate for the "
                               "type's defaults. Nothing was saved.")
-                               .arg(name, design.*lost->settings));
+                               .arg(name, lost->value.write(design)));
         return false;
     }
     const QString target = path.isEmpty()
-        ? m_host.chooseFile(m_window, FileDialogMode::Save, tr("Save design"), designNameFilters(),
-                            m_path)
+        ? m_host.chooseFile(m_window, FileDialogKind::Design, FileDialogMode::Save,
+                            tr("Save design"), designNameFilters(), m_path)
         : path;
     if (target.isEmpty())
         return false;

@@ -346,17 +346,12 @@ void MainWindow::generateHead()
 
 std::optional<SupportScripts> MainWindow::readSupportScripts(const AdSettings &settings)
 {
-    QString error = rulesConflict(settings.rules);
-    SupportScripts scripts;
-    if (error.isEmpty()) {
-        scripts = ::readSupportScripts(m_host.applicationFolder(), settings);
-        error = scripts.error;
-    }
-    if (!error.isEmpty()) {
-        m_host.showMessage(this, error);
+    const PreparedGeneration prepared = prepareGeneration(m_host.applicationFolder(), settings);
+    if (!prepared.ok()) {
+        m_host.showMessage(this, prepared.error());
         return std::nullopt;
     }
-    return scripts;
+    return prepared.scripts;
 }
 
 bool MainWindow::captionFits(const AdSettings &settings)

@@ -2,21 +2,58 @@
 // Dispatches to one command class per command.
 
 #include "cli/add.h"
+#include "cli/adoptions.h"
 #include "cli/check.h"
 #include "cli/generate.h"
 #include "cli/preview.h"
 #include "cli/remove.h"
+#include "generator/designschema.h"
 #include "generator/supportfolder.h"
 #include "generator/userlanguage.h"
 #include "pages/sitewalk.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
+
+// option as lines of the overall help, its description wrapped in a column.
+QString optionHelp(const QCommandLineOption &option)
+{
+    constexpr qsizetype column = 24; // where descriptions start
+    constexpr qsizetype width = 79;
+    QString names = QStringLiteral("  --") + option.names().join(QLatin1String(", --"))
+        + QLatin1Char(' ') + option.valueName();
+    QString text;
+    if (names.size() >= column - 1) { // the description goes below long names
+        text = names + QLatin1Char('\n');
+        names.clear();
+    }
+    QString line = names;
+    for (const QString &word : option.description().split(QLatin1Char(' '))) {
+        if (line.size() >= column && line.size() + 1 + word.size() > width) {
+            text += line + QLatin1Char('\n');
+            line.clear();
+        }
+        line = line.leftJustified(column - 1) + QLatin1Char(' ') + word;
+    }
+    return text + line + QLatin1Char('\n');
+}
 
 QString overallHelp()
 {
-    const QString help = QCoreApplication::translate(
+    QString adOptions;
+    QString rules;
+    for (const QCommandLineOption &option : AdOptions::options()) {
+        const bool rule = std::any_of(designSettings().begin(), designSettings().end(),
+                                      [&](const Setting &setting) {
+                                          return setting.group == SettingGroup::Rules
+                                              && setting.option() == option.names().constFirst();
+                                      });
+        (rule ? rules : adOptions) += optionHelp(option);
+    }
+    const QString head = QCoreApplication::translate(
         "zephrin-cli",
         "Usage: zephrin-cli COMMAND [OPTIONS] [PAGE|FOLDER...]\n"
         "Makes Zephrin's ad code and adds it to web pages, as the window does.\n"
@@ -29,36 +66,27 @@ QString overallHelp()
         "  check [--format text|json]   what to change before publishing; exit 1 if any\n"
         "\n"
         "Page options (add, remove):\n"
-        "  --check           write nothing; list the pages that would change, exit 1 if any\n"
+        "  --check           write nothing; list the pages that would change, exit 1 if "
+        "any\n"
         "  -r, --recursive   the %1 pages in folders, without\n"
         "                    hidden names (--hidden takes them) or links out of the folder\n"
         "  --exclude GLOB  --include GLOB   narrow the walk (** for any folders)\n"
         "\n"
-        "Ad options (generate, add, preview, check):\n"
-        "  --type TYPE       stickme-note (default), window-ad, jumpy-ad,\n"
-        "                    force-emailer, timer-ad, or 1-5\n"
-        "  --height N  --width N  --left N  --top N   size and position in pixels\n"
-        "  --caption TEXT    caption (--email TEXT for force-emailer)\n"
-        "  --colour RRGGBB   background colour (default FFFFFF)\n"
-        "  --body TEXT       body HTML; or --body-file FILE (- for standard input)\n"
-        "  --box-language en|de|fr|es|it|nl|pt|pl   language of the box's texts\n"
-        "  --close-text TEXT  --notice-text TEXT  --button-text TEXT   single texts:\n"
-        "                    close link, Timer AD's notice, Force Emailer's button\n"
-        "  --settings FILE   start from a design saved as JSON; options override it\n"
-        "  --save-settings FILE   save the design in use as JSON\n"
-        "Unset options take the window's Generate defaults for the type.\n"
-        "\n"
-        "Display rules (generate, add, preview, check; none by default):\n"
-        "  --start now|delay:N|scroll:P|exit   when the box starts (exit: the pointer\n"
-        "                    leaves through the top; never on touch screens)\n"
-        "  --show-again always|visit|days:N   how often a reader sees it\n"
-        "  --from YYYY-MM-DD  --until YYYY-MM-DD   the days it shows (reader's date)\n"
-        "  --screens all|wide|narrow   wide: viewport 768 px wide or more\n"
-        "\n"
-        "Exit status: 0 done, 1 some page refused (or would change, with --check;\n"
-        "or check found something), 2 bad arguments (nothing written).\n"
-        "\"zephrin-cli COMMAND --help\" lists a command's options; see also zephrin-cli(1).\n");
-    return help.arg(SiteWalk::pageNamePatterns().join(QStringLiteral(", ")));
+        "Ad options (generate, add, preview, check):\n");
+    return head.arg(SiteWalk::pageNamePatterns().join(QStringLiteral(", "))) + adOptions
+        + QCoreApplication::translate(
+               "zephrin-cli",
+               "Unset options take the window's Generate defaults for the type.\n"
+               "\n"
+               "Display rules (generate, add, preview, check; none by default):\n")
+        + rules
+        + QCoreApplication::translate(
+               "zephrin-cli",
+               "\n"
+               "Exit status: 0 done, 1 some page refused (or would change, with --check;\n"
+               "or check found something), 2 bad arguments (nothing written).\n"
+               "\"zephrin-cli COMMAND --help\" lists a command's options; see also "
+               "zephrin-cli(1).\n");
 }
 
 } // namespace

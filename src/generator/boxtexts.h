@@ -67,21 +67,3 @@ struct BoxTexts
 
 // The English text of which, the box's own without any language chosen.
 QString defaultBoxText(BoxText which);
-
-// One setting of the texts in text form: its key in a settings file's
-// "texts" object, its command-line option, and how it reads and writes.
-struct BoxTextField
-{
-    const char *key; // "language", "close", "notice", "button"
-    const char *option; // "box-language", "close-text", "notice-text", "button-text"
-    const char *expected; // what a value must be, for messages
-    // Sets the setting in texts from value; false, leaving texts as they
-    // were, when value is not acceptable (an unknown language, an empty text).
-    bool (*read)(const QString &value, BoxTexts &texts);
-    // The setting as text; empty when it is at its default (English, unset).
-    QString (*write)(const BoxTexts &texts);
-};
-
-// The language first: a later layer that names a language starts afresh
-// from it (see AdDesign::overriddenBy).
-extern const std::array<BoxTextField, 4> boxTextFields;

@@ -111,25 +111,22 @@ template<QDate DisplayRules::*day> QString writeDay(const DisplayRules &rules)
 
 const std::array<RuleField, 5> ruleFields = {{
     {"start",
-     QT_TRANSLATE_NOOP("DisplayRules", "now, delay:N (1-3600 s), scroll:P (1-100 %) or exit"),
      [](const QString &text, DisplayRules &rules) {
          return readChoice(startChoices, text, rules.start, &rules.startAmount);
      },
      [](const DisplayRules &rules) {
          return writeChoice(startChoices, rules.start, rules.startAmount);
      }},
-    {"show-again", QT_TRANSLATE_NOOP("DisplayRules", "always, visit or days:N (1-3650)"),
+    {"show-again",
      [](const QString &text, DisplayRules &rules) {
          return readChoice(showAgainChoices, text, rules.showAgain, &rules.days);
      },
      [](const DisplayRules &rules) {
          return writeChoice(showAgainChoices, rules.showAgain, rules.days);
      }},
-    {"from", QT_TRANSLATE_NOOP("DisplayRules", "a day YYYY-MM-DD"), readDay<&DisplayRules::from>,
-     writeDay<&DisplayRules::from>},
-    {"until", QT_TRANSLATE_NOOP("DisplayRules", "a day YYYY-MM-DD"), readDay<&DisplayRules::until>,
-     writeDay<&DisplayRules::until>},
-    {"screens", QT_TRANSLATE_NOOP("DisplayRules", "all, wide or narrow"),
+    {"from", readDay<&DisplayRules::from>, writeDay<&DisplayRules::from>},
+    {"until", readDay<&DisplayRules::until>, writeDay<&DisplayRules::until>},
+    {"screens",
      [](const QString &text, DisplayRules &rules) {
          return readChoice(screensChoices, text, rules.screens);
      },

@@ -39,13 +39,11 @@ inline constexpr int maxDelaySeconds = 3600;
 inline constexpr int maxScrollPercent = 100;
 inline constexpr int maxDays = 3650;
 
-// One rule in text: its key in a settings file's "rules" object, which is
-// also its command-line option, and its values as text ("delay:5", "visit",
-// "2026-12-24", "wide"), the same in both places.
+// One rule in text: its key, and its values as text ("delay:5", "visit",
+// "2026-12-24", "wide"), the same in settings files and on the command line.
 struct RuleField
 {
     const char *key; // "start", "show-again", "from", "until", "screens"
-    const char *expected; // what a value must be, for messages
     // Sets the rule in rules from text; false, leaving rules as they were,
     // when text is not one of the rule's values.
     bool (*read)(const QString &text, DisplayRules &rules);

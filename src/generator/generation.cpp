@@ -1,6 +1,7 @@
 #include "generator/generation.h"
 
 #include "generator/bodysection.h"
+#include "generator/designschema.h"
 #include "generator/encoder.h"
 #include "generator/headsection.h"
 #include "generator/scripthashes.h"
@@ -9,7 +10,6 @@
 #include "pages/pagefile.h"
 
 #include <QCoreApplication>
-
 #include <QUrl>
 
 QString withCrLfLineBreaks(const QString &text)
@@ -154,6 +154,19 @@ SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings
 GeneratedCode generateCode(const AdSettings &settings, const SupportScripts &scripts)
 {
     return generateCode(settings, scripts.support, scripts.rules, scripts.analytics);
+}
+
+PreparedGeneration prepareGeneration(const QString &supportFolder, const AdSettings &settings)
+{
+    PreparedGeneration prepared;
+    prepared.scripts.error = rulesConflict(settings.rules);
+    if (!prepared.ok()) {
+        // The only conflict is a last day before the first.
+        prepared.setting = &designSetting(SettingGroup::Rules, "until");
+        return prepared;
+    }
+    prepared.scripts = readSupportScripts(supportFolder, settings);
+    return prepared;
 }
 
 QString sameTypeBoxNote(const LoadedPage &page, AdType type)

@@ -76,6 +76,22 @@ SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings
 // generateCode from the scripts read for settings.
 GeneratedCode generateCode(const AdSettings &settings, const SupportScripts &scripts);
 
+struct Setting;
+
+// What generating some settings needs besides them, or why it cannot go ahead.
+struct PreparedGeneration
+{
+    SupportScripts scripts; // its error says why generation cannot go ahead
+    const Setting *setting = nullptr; // the setting at fault when the settings conflict
+    bool ok() const { return scripts.ok(); }
+    QString error() const { return scripts.error; }
+};
+
+// The one way into generation: checks settings as a whole (display rules
+// that could never start the box, naming the setting at fault), then reads
+// their scripts from supportFolder as readSupportScripts does.
+PreparedGeneration prepareGeneration(const QString &supportFolder, const AdSettings &settings);
+
 // What the author should know when the own text of page (not its block)
 // already holds a Zephrin box of type, known by its support script (the box's
 // selector "#fadeinbox[data-zephrin]", Window AD's ZephrinWindowAd): two boxes

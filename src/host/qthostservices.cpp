@@ -13,8 +13,26 @@
 #include <QUrl>
 
 namespace {
+
 const char messageTitle[] = "Zephrin";
+
+// Opens dialog in start, a folder, or at start, a file.
+void startAt(QFileDialog &dialog, const QString &start)
+{
+    if (QFileInfo(start).isDir())
+        dialog.setDirectory(start);
+    else if (!start.isEmpty())
+        dialog.selectFile(start);
 }
+
+QString chosenFile(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
 
 QString QtHostServices::applicationFolder() const
 {
@@ -39,8 +57,8 @@ bool QtHostServices::chooseColour(QWidget *parent, const QColor &initial, QColor
     return true;
 }
 
-QString QtHostServices::chooseOpenFile(QWidget *parent, const QStringList &filters,
-                                       int selectedFilter, const QString &currentFileName)
+QString QtHostServices::showOpenFileDialog(QWidget *parent, const QStringList &filters,
+                                           int selectedFilter, const QString &start)
 {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -49,15 +67,12 @@ QString QtHostServices::chooseOpenFile(QWidget *parent, const QStringList &filte
     dialog.setNameFilters(filters);
     if (selectedFilter >= 0 && selectedFilter < filters.size())
         dialog.selectNameFilter(filters.at(selectedFilter));
-    if (!currentFileName.isEmpty())
-        dialog.selectFile(currentFileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return currentFileName;
-    return dialog.selectedFiles().constFirst();
+    startAt(dialog, start);
+    return chosenFile(dialog);
 }
 
-QString QtHostServices::chooseFile(QWidget *parent, FileDialogMode mode, const QString &title,
-                                   const QStringList &filters, const QString &startPath)
+QString QtHostServices::showFileDialog(QWidget *parent, FileDialogMode mode, const QString &title,
+                                       const QStringList &filters, const QString &start)
 {
     QFileDialog dialog(parent, title);
     const bool saving = mode == FileDialogMode::Save;
@@ -69,15 +84,8 @@ QString QtHostServices::chooseFile(QWidget *parent, FileDialogMode mode, const Q
     const QRegularExpressionMatch suffix = firstSuffix.match(filters.value(0));
     if (saving && suffix.hasMatch())
         dialog.setDefaultSuffix(suffix.captured(1));
-    if (!startPath.isEmpty()) {
-        if (QFileInfo(startPath).isDir())
-            dialog.setDirectory(startPath);
-        else
-            dialog.selectFile(startPath);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    startAt(dialog, start);
+    return chosenFile(dialog);
 }
 
 UnsavedChangesAnswer QtHostServices::askToSaveChanges(QWidget *parent, const QString &text)

@@ -1,5 +1,6 @@
 #include "core/testsettings.h"
 #include "generator/boxhelpers.h"
+#include "generator/designschema.h"
 #include "generator/generation.h"
 #include "generator/headsection.h"
 
@@ -261,7 +262,7 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules()
                          : text);
         }
         if (key == QLatin1String("language"))
-            QVERIFY(boxTextFields[0].read(text, s.texts));
+            QVERIFY(designSetting(SettingGroup::Texts, "language").value.read(text, s));
         for (std::size_t i = 0; i < analyticsNames.size(); ++i) {
             if (key == QLatin1String("analytics") && text == QLatin1String(analyticsNames[i]))
                 s.analytics = Analytics(i);

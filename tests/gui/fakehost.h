@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
@@ -28,12 +29,20 @@ public:
     QColor colourDialogInitial;
     int colourDialogs = 0;
 
-    // File dialogs: the path to pick, or cancel; the modes of the design dialogs shown.
+    // File dialogs: the path to pick, or cancel; the modes of the design
+    // dialogs shown; where each dialog started.
     QString fileAnswer;
     bool fileCancels = false;
     QStringList fileFilters;
     int fileSelectedFilter = -1;
     QList<FileDialogMode> fileDialogModes;
+    QStringList fileDialogStarts;
+
+    // The dialogs' folders are remembered in a settings file of this host's
+    // own, never in the user's.
+    FakeHost()
+        : HostServices(freshSettingsFile())
+    { }
 
     // "Save the changes first?": the answer, and the questions asked.
     UnsavedChangesAnswer unsavedAnswer = UnsavedChangesAnswer::Cancel;
@@ -50,20 +59,6 @@ public:
         *chosen = colourAnswer;
         return true;
     }
-    QString chooseOpenFile(QWidget *, const QStringList &filters, int selectedFilter,
-                           const QString &currentFileName) override
-    {
-        fileFilters = filters;
-        fileSelectedFilter = selectedFilter;
-        return fileCancels ? currentFileName : fileAnswer;
-    }
-    QString chooseFile(QWidget *, FileDialogMode mode, const QString &, const QStringList &filters,
-                       const QString &) override
-    {
-        fileFilters = filters;
-        fileDialogModes << mode;
-        return fileCancels ? QString() : fileAnswer;
-    }
     UnsavedChangesAnswer askToSaveChanges(QWidget *, const QString &text) override
     {
         unsavedQuestions << text;
@@ -77,6 +72,32 @@ public:
     void openUrl(const QString &address) override { openedUrls << address; }
     void openFile(const QString &path) override { openedFiles << path; }
     void showWindow(QWidget *window) override { window->show(); }
+
+protected:
+    QString showOpenFileDialog(QWidget *, const QStringList &filters, int selectedFilter,
+                               const QString &start) override
+    {
+        fileFilters = filters;
+        fileSelectedFilter = selectedFilter;
+        fileDialogStarts << start;
+        return fileCancels ? QString() : fileAnswer;
+    }
+    QString showFileDialog(QWidget *, FileDialogMode mode, const QString &,
+                           const QStringList &filters, const QString &start) override
+    {
+        fileFilters = filters;
+        fileDialogModes << mode;
+        fileDialogStarts << start;
+        return fileCancels ? QString() : fileAnswer;
+    }
+
+private:
+    static QString freshSettingsFile()
+    {
+        static QTemporaryDir folder;
+        static int made = 0;
+        return folder.filePath(QStringLiteral("settings-%1.ini").arg(++made));
+    }
 };
 
 // The visible top-level windows of that objectName (a window's form name).

@@ -112,6 +112,8 @@ private Q_SLOTS:
     void missingScript_stopsPreviewAndInsertion();
 
     void selectFile_filtersAndCancel();
+    void fileDialogs_openWhereTheirKindWasLastUsed_data();
+    void fileDialogs_openWhereTheirKindWasLastUsed();
     void addCode_withoutReadablePageChangesNothing_data();
     void addCode_withoutReadablePageChangesNothing();
     void addCode_appendsBlockAndOpensPage();
@@ -175,6 +177,13 @@ void TestMainWindow::init()
     m_home = std::make_unique<QTemporaryDir>();
     QVERIFY(m_home->isValid());
     qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home->filePath(QStringLiteral("cache"))));
+    // The user's documents folder is here too.
+    QVERIFY(QDir(m_home->path()).mkpath(QStringLiteral("config")));
+    QVERIFY(QDir(m_home->path()).mkpath(QStringLiteral("Documents")));
+    writeAll(m_home->filePath(QStringLiteral("config/user-dirs.dirs")),
+             "XDG_DOCUMENTS_DIR=\""
+                 + QFile::encodeName(m_home->filePath(QStringLiteral("Documents"))) + "\"\n");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home->filePath(QStringLiteral("config"))));
 
     m_host = std::make_unique<FakeHost>();
     m_host->folder = m_folder->path();
@@ -522,8 +531,10 @@ void TestMainWindow::close_endsEveryWindow()
     QCOMPARE(m_host->unsavedQuestions.size(), asked ? 1 : 0);
     QCOMPARE(!about, m_form->isHidden());
     const bool saved = asked && answer == UnsavedChangesAnswer::Save;
-    QCOMPARE(readDesignFile(design).design.height,
-             designOpen ? (saved ? "99" : "180") : std::optional<QString>());
+    const AdDesign file = readDesignFile(design).design;
+    QCOMPARE(file.gives(designSetting(SettingGroup::Top, "height")) ? file.values.height
+                                                                    : QString(),
+             designOpen ? (saved ? "99" : "180") : QString());
 }
 
 void TestMainWindow::helpIcon_opensOnLeftReleaseOverIt_data()
@@ -801,6 +812,69 @@ void TestMainWindow::selectFile_filtersAndCancel()
     QCOMPARE(text("Text17"), QStringLiteral("/pages/index.html"));
 }
 
+void TestMainWindow::fileDialogs_openWhereTheirKindWasLastUsed_data()
+{
+    QTest::addColumn<QString>("first"); // the dialog used first: "page", "design" (saving) or none
+    QTest::addColumn<QString>("chosen"); // what it chose, in the home folder
+    QTest::addColumn<bool>("removed"); // that folder is gone before the next run
+    QTest::addColumn<QString>("second"); // the dialog of the next run: "page" or "design"
+    QTest::addColumn<QString>("opensIn"); // in the home folder
+
+    QTest::newRow("page, first time: the documents folder")
+        << QString() << QString() << false << "page"
+        << "Documents";
+    QTest::newRow("page, next run: where the last page was chosen")
+        << "page"
+        << "site/a.html" << false << "page"
+        << "site";
+    QTest::newRow("design after a page: still the documents folder")
+        << "page"
+        << "site/a.html" << false << "design"
+        << "Documents";
+    QTest::newRow("design, next run: where the last design was saved")
+        << "design"
+        << "designs/ad.json" << false << "design"
+        << "designs";
+    QTest::newRow("page, that folder since removed: the documents folder")
+        << "page"
+        << "gone/a.html" << true << "page"
+        << "Documents";
+}
+
+void TestMainWindow::fileDialogs_openWhereTheirKindWasLastUsed()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, chosen);
+    QFETCH(bool, removed);
+    QFETCH(QString, second);
+    QFETCH(QString, opensIn);
+
+    const QString chosenPath = m_home->filePath(chosen);
+    if (!first.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(chosenPath).path()));
+        m_host->fileAnswer = chosenPath;
+        if (first == QLatin1String("page")) {
+            click("Command13");
+        } else {
+            click("Command6");
+            clickTool("saveDesignButton");
+            QVERIFY(QFileInfo::exists(chosenPath));
+        }
+    }
+    if (removed)
+        QVERIFY(QDir(QFileInfo(chosenPath).path()).removeRecursively());
+
+    // The next run: a new window on the same desktop.
+    m_form = std::make_unique<MainWindow>(*m_host);
+    m_host->fileDialogStarts.clear();
+    m_host->fileCancels = true;
+    if (second == QLatin1String("page"))
+        click("Command13");
+    else
+        clickTool("openDesignButton");
+    QCOMPARE(m_host->fileDialogStarts, QStringList {m_home->filePath(opensIn)});
+}
+
 void TestMainWindow::addCode_withoutReadablePageChangesNothing_data()
 {
     QTest::addColumn<bool>("choose"); // the file dialog is shown first
@@ -995,6 +1069,10 @@ void TestMainWindow::rulesTab_firstShownShowsItsControls()
     QVERIFY(showAndActivate());
     child<QTabWidget>("SSTab1")->setCurrentIndex(2);
     QVERIFY(child<QComboBox>("startRule")->isVisible());
+    // Its captions are bold, as the Create tab's are.
+    const auto labels = child<QComboBox>("startRule")->parentWidget()->findChildren<QLabel *>();
+    for (const QLabel *label : labels)
+        QVERIFY2(!label->buddy() || label->font().bold(), qPrintable(label->objectName()));
 }
 
 void TestMainWindow::design_saveThenOpenRoundTrip()
