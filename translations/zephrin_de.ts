@@ -1180,6 +1180,14 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
         <source>Caption; for force-emailer the address to mail, or the https: address of a sign-up form.</source>
         <translation>Titel; bei force-emailer die Adresse, an die gemailt wird, oder die https:-Adresse eines Anmeldeformulars.</translation>
     </message>
+    <message>
+        <source>classic (default: the box as designed) or modern (the page&apos;s font, rounded corners, text colours that read on the box colour).</source>
+        <translation>classic (Vorgabe: die Box wie entworfen) oder modern (die Schrift der Seite, runde Ecken, Textfarben, die auf der Boxfarbe gut lesbar sind).</translation>
+    </message>
+    <message>
+        <source>classic or modern</source>
+        <translation>classic oder modern</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>

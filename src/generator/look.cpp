@@ -134,15 +134,6 @@ QString lookName(Look look)
     return look == Look::Modern ? QStringLiteral("modern") : QStringLiteral("classic");
 }
 
-std::optional<Look> lookFromName(const QString &text)
-{
-    for (Look look : {Look::Classic, Look::Modern}) {
-        if (text == lookName(look))
-            return look;
-    }
-    return std::nullopt;
-}
-
 QString demoPageName(AdType type, Look look)
 {
     const QString classic = QLatin1String(adTypeInfo(type).demoPage);

@@ -18,6 +18,7 @@ const QMap<QString, std::pair<QString, QString>> samples {
     {"caption", {"\"Hi\" & <b>you</b>", {}}}, // any text: a file's number is refused
     {"colour", {"00FF7F", "12345G"}},
     {"body", {"one\r\ntwo\u00a0three", {}}},
+    {"look", {"modern", "Modern"}},
     {"rules.start", {"scroll:40", "delay:0"}},
     {"rules.show-again", {"days:7", "days:3651"}},
     {"rules.from", {"2026-12-01", "2026-02-30"}},

@@ -1172,6 +1172,9 @@ void TestMainWindow::design_givesWhatCommandLineGives_data()
     QTest::newRow("French box") << QByteArray(R"({"version": 1, "type": "force-emailer"})")
                                 << QString::fromUtf8("Fran\xc3\xa7"
                                                      "ais");
+    QTest::newRow("modern look") << QByteArray(
+        R"({"version": 2, "type": "window-ad", "look": "modern"})")
+                                 << QString();
 }
 
 void TestMainWindow::design_givesWhatCommandLineGives()
