@@ -122,9 +122,11 @@ const char emailerParts[]
       "border:1px solid var(--z-fg)}";
 const char signupParts[] = "$ ::placeholder{color:var(--z-hint);opacity:1}";
 
-// Timer AD: one card instead of two nested coloured tables.
+// Timer AD: one card instead of two nested coloured tables; the inner one
+// takes the card's text colour also where a page without a doctype would not
+// pass it into a table.
 const char timerParts[] = "$ td{padding:0;border:0;background:none}"
-                          "$ table table{border:0;background:none}"
+                          "$ table table{border:0;background:none;color:inherit}"
                           "$ td td{padding:16px 20px}$ p{margin:12px 0 0}";
 
 } // namespace

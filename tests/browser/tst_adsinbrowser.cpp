@@ -1431,7 +1431,8 @@ const QString ownStyles = QStringLiteral(R"(['button', 'a', 'p', 'table', 'td'].
 void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles_data()
 {
     QTest::addColumn<AdSettings>("settings");
-    QTest::addColumn<QString>("pageFont"); // the page's font-family; empty: none
+    // The page's font-family; empty: none, nor a doctype, as on the preview page.
+    QTest::addColumn<QString>("pageFont");
     QTest::addColumn<QString>("closer"); // selector of the close control; empty: none
 
     const bool dark = qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")
@@ -1453,8 +1454,7 @@ void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles_data()
         QTest::addRow("%s, modern, %s", name, scheme) << s << serif << closer;
         // Colours on either side of where white text starts to read better.
         s.colour = QStringLiteral("777777");
-        QTest::addRow("%s, modern, grey, no page font, %s", name, scheme)
-            << s << QString() << closer;
+        QTest::addRow("%s, modern, grey, bare page, %s", name, scheme) << s << QString() << closer;
         s.colour = QStringLiteral("2E6DA4");
         QTest::addRow("%s, modern, blue, %s", name, scheme) << s << serif << closer;
     }
@@ -1475,16 +1475,17 @@ void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles()
 
     const QString page
         = QStringLiteral(
-              "<!DOCTYPE html>\n<html><head><style>body{%1color:#333}"
+              "%1<html><head><style>body{%2color:#333}"
               "button{background:#c33;color:#fff;border:3px solid #900;border-radius:2px;"
               "padding:5px 9px;font:inherit}a{color:#060;text-decoration:none}"
               "p{margin:10px 0;color:#444}table{border:2px solid #999;border-spacing:3px}"
-              "td{padding:4px;background:#eee}</style>%2</head>\n<body>"
+              "td{padding:4px;background:#eee}</style>%3</head>\n<body>"
               "<p id=own-p>Own text, <a id=own-a href='#x'>own link</a>.</p>"
               "<button id=own-button>Own button</button>"
-              "<table id=own-table><tr><td id=own-td>Own cell</td></tr></table>%3"
+              "<table id=own-table><tr><td id=own-td>Own cell</td></tr></table>%4"
               "<p>After the ad.</p></body></html>\n")
-              .arg(pageFont.isEmpty() ? QString()
+              .arg(pageFont.isEmpty() ? QString() : QStringLiteral("<!DOCTYPE html>\n"),
+                   pageFont.isEmpty() ? QString()
                                       : QStringLiteral("font-family:%1;").arg(pageFont));
     m_view->resize(320, 640);
     QVERIFY(load(page.arg(QString(), QString())));
