@@ -65,21 +65,76 @@
     return '';
   }
 
-  // Calls done after ms of time with neither the pointer nor the focus inside
-  // el; returns the function that stops the count.
-  function countdown(el, ms, done) {
-    var pointer = false, focus = false, last = Date.now();
-    el.addEventListener('pointerenter', function () { pointer = true; });
-    el.addEventListener('pointerleave', function () { pointer = false; });
-    el.addEventListener('focusin', function () { focus = true; });
-    el.addEventListener('focusout', function (e) { focus = el.contains(e.relatedTarget); });
-    var timer = setInterval(function () {
+  // The box's text for name in the site's language: the body section writes it
+  // as the box's data-NAME attribute for languages other than English.
+  function boxText(box, name, english) {
+    return box.getAttribute('data-' + name) || english;
+  }
+
+  // A button of the box's own in the box's text colour and font, at least 24
+  // px square for fingers too.
+  function boxButton(text, action) {
+    var b = document.createElement('button');
+    b.type = 'button';
+    b.textContent = text;
+    b.style.cssText = 'min-width:24px;min-height:24px;margin:4px 4px 0 0;padding:2px 8px;' +
+      'font:inherit;color:inherit;background:transparent;border:1px solid;border-radius:4px;cursor:pointer;';
+    b.addEventListener('click', action);
+    return b;
+  }
+
+  // Calls done('countdown') after ms of time with the pointer outside box;
+  // returns the function that stops the count. The reader stops it for good
+  // with the "Keep open" button put at the end of into (box by default), or by
+  // taking the keyboard into the box; the "Close" button beside it, unless the
+  // box has a close button of its own, calls done('button'). The time left is
+  // said to screen readers once, politely, a second in. A new count replaces
+  // the buttons of the one before.
+  function countdown(box, ms, done, into) {
+    var pointer = false, last = Date.now(), timer = null, saying = null;
+    var bar = box.querySelector('[data-countdown]');
+    if (bar) bar.parentNode.removeChild(bar);
+    bar = document.createElement('div');
+    bar.setAttribute('data-countdown', '');
+    var keep = boxButton(boxText(box, 'keep-open', 'Keep open'), keepOpen);
+    var live = document.createElement('span');
+    function enter() { pointer = true; }
+    function leave() { pointer = false; }
+    function halt() {
+      clearInterval(timer);
+      clearTimeout(saying);
+      box.removeEventListener('pointerenter', enter);
+      box.removeEventListener('pointerleave', leave);
+      box.removeEventListener('focusin', keepOpen);
+      box.removeEventListener('keydown', keepOpen);
+    }
+    function keepOpen() {
+      halt();
+      keep.setAttribute('aria-pressed', 'true');
+    }
+    keep.setAttribute('aria-pressed', 'false');
+    live.setAttribute('aria-live', 'polite');
+    live.style.cssText = 'position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);';
+    bar.appendChild(keep);
+    if (!box.querySelector('[data-close]')) {
+      bar.appendChild(boxButton(boxText(box, 'close', 'Close'), function () { done('button'); }));
+    }
+    bar.appendChild(live);
+    (into || box).appendChild(bar);
+    box.addEventListener('pointerenter', enter);
+    box.addEventListener('pointerleave', leave);
+    box.addEventListener('focusin', keepOpen);
+    box.addEventListener('keydown', keepOpen);
+    saying = setTimeout(function () {
+      live.textContent = boxText(box, 'closes-in', 'Closes in %1 seconds.').replace('%1', Math.ceil(ms / 1000));
+    }, 1000);
+    timer = setInterval(function () {
       var now = Date.now();
-      if (!pointer && !focus) ms -= now - last;
+      if (!pointer) ms -= now - last;
       last = now;
-      if (ms <= 0) done();
+      if (ms <= 0) done('countdown');
     }, 100);
-    return function () { clearInterval(timer); };
+    return halt;
   }
 
   // The box's own record, kept by its script: its type, and what the scripts

@@ -1,11 +1,12 @@
 <script>
 // Force Emailer: slides Zephrin's box #msg[data-zephrin], written by the body
 // section, in from the left; it disappears 5 seconds later, or on Esc. The
-// countdown pauses while the pointer or the keyboard focus is inside it. The
-// script starts the box itself, from a listener beside the page's own load
-// handlers; a page element that only shares the id is never touched. A box
-// with a sign-up form posts it into its own hidden frame, thanks the reader,
-// and is not shown again to a reader who signed up.
+// countdown pauses while the pointer is inside it and stops for good when the
+// reader asks to keep it open or takes the keyboard into it. The script
+// starts the box itself, from a listener beside the page's own load handlers;
+// a page element that only shares the id is never touched. A box with a
+// sign-up form posts it into its own hidden frame, thanks the reader, and is
+// not shown again to a reader who signed up.
 (function () {
   'use strict';
   var SHOWN_MS = 5000, THANKS_MS = 4000, MARGIN = 8, SIGNED_UP = 'signed-up';
@@ -50,7 +51,7 @@
       box.animate([{ transform: 'translateX(' + -from + 'px)' }, { transform: 'none' }],
                    { duration: 1000, easing: 'ease-out' });
     }
-    stopCountdown = countdown(box, SHOWN_MS, function () { hide('countdown'); });
+    stopCountdown = countdown(box, SHOWN_MS, hide);
     announce(record, box, 'show');
   }
 
@@ -77,7 +78,7 @@
     if (box.contains(document.activeElement)) document.activeElement.blur();
     form.style.display = 'none';
     box.querySelector('[role=status] span').style.display = '';
-    stopCountdown = countdown(box, THANKS_MS, function () { hide('countdown'); });
+    stopCountdown = countdown(box, THANKS_MS, hide);
   }
 
   function closeClicked() {

@@ -1,9 +1,10 @@
 <script>
 // Timer AD: shows Zephrin's box #sponsorAdDiv[data-zephrin], written by the
 // body section, for a few seconds and then hides it; Esc hides it at once.
-// The countdown pauses while the pointer or the keyboard focus is inside the
-// box. The box may be written before or after this script runs. A page
-// element that only shares the id is never touched.
+// The countdown pauses while the pointer is inside the box and stops for good
+// when the reader asks to keep it open or takes the keyboard into it. The box
+// may be written before or after this script runs. A page element that only
+// shares the id is never touched.
 (function () {
   'use strict';
   var SHOWN_MS = 6000, MARGIN = 8;
@@ -46,11 +47,12 @@
     box.addEventListener('focusin', focus.note);
     window.addEventListener('keydown', onKey);
     box.style.visibility = 'visible';
-    stopCountdown = countdown(box, SHOWN_MS, function () { hide('countdown'); });
+    // The controls go into the cell that holds the text, on the box's colour.
+    stopCountdown = countdown(box, SHOWN_MS, hide, box.querySelector('td td'));
     announce(record, box, 'show');
   }
 
-  // how: 'countdown' or 'esc', for the close event.
+  // how: 'countdown', 'button' or 'esc', for the close event.
   function hide(how) {
     stopCountdown();
     focus.giveBack();

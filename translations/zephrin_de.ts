@@ -476,6 +476,30 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
         <source>Modern</source>
         <translation>Modern</translation>
     </message>
+    <message>
+        <source>Site a&amp;nalytics</source>
+        <translation>Web-A&amp;nalyse</translation>
+    </message>
+    <message>
+        <source>The analytics the site already loads, told when a reader
+sees the box, closes it or sends its form. Zephrin itself
+sends nothing anywhere.</source>
+        <translation>Die Web-Analyse, die die Website schon lädt, erfährt,
+wenn ein Leser die Box sieht, schließt oder ihr Formular
+absendet. Zephrin selbst sendet nichts.</translation>
+    </message>
+    <message>
+        <source>Site analytics</source>
+        <translation>Web-Analyse</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Tag Manager (dataLayer)</source>
+        <translation>Tag Manager (dataLayer)</translation>
+    </message>
 </context>
 <context>
     <name>FileStore</name>
@@ -1187,6 +1211,14 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
     <message>
         <source>classic or modern</source>
         <translation>classic oder modern</translation>
+    </message>
+    <message>
+        <source>The site&apos;s analytics told when the box shows, closes or is sent: none (default), datalayer, plausible, matomo or umami.</source>
+        <translation>Die Web-Analyse der Website, die erfährt, wann die Box erscheint, geschlossen oder abgesendet wird: none (Standard), datalayer, plausible, matomo oder umami.</translation>
+    </message>
+    <message>
+        <source>none, datalayer, plausible, matomo or umami</source>
+        <translation>none, datalayer, plausible, matomo oder umami</translation>
     </message>
 </context>
 <context>

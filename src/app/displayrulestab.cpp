@@ -36,7 +36,8 @@ Ui::DisplayRulesTab &DisplayRulesTab::controls()
     m_ui->untilDate->setDate(QDate::currentDate());
     showRuleAmounts();
 
-    for (QComboBox *rule : {m_ui->startRule, m_ui->showAgainRule, m_ui->screensRule})
+    for (QComboBox *rule :
+         {m_ui->startRule, m_ui->showAgainRule, m_ui->screensRule, m_ui->analytics})
         connect(rule, &QComboBox::currentIndexChanged, this, &DisplayRulesTab::changed);
     for (QSpinBox *amount : {m_ui->startAmount, m_ui->showAgainDays})
         connect(amount, &QSpinBox::valueChanged, this, &DisplayRulesTab::changed);
@@ -103,6 +104,17 @@ void DisplayRulesTab::setBoxTexts(const BoxTexts &texts)
     m_boxTexts = texts;
     QComboBox *language = controls().boxLanguage;
     language->setCurrentIndex(language->findData(texts.language));
+}
+
+Analytics DisplayRulesTab::analytics()
+{
+    // The list holds the choices in the order of the enumeration.
+    return Analytics(controls().analytics->currentIndex());
+}
+
+void DisplayRulesTab::setAnalytics(Analytics analytics)
+{
+    controls().analytics->setCurrentIndex(int(analytics));
 }
 
 void DisplayRulesTab::setLook(Look look)

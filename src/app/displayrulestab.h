@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/analytics.h"
 #include "generator/boxtexts.h"
 #include "generator/displayrules.h"
 #include "generator/look.h"
@@ -13,7 +14,8 @@ class DisplayRulesTab;
 }
 
 // The Display rules tab: when the box starts, how often one reader sees it,
-// on which days and screens, the language of its texts and its look. Its controls are
+// on which days and screens, the language of its texts, its look and the
+// site's analytics that hears of it. Its controls are
 // made the first time the tab is shown or its rules are asked for or set, so
 // a start-up that never shows the tab does not pay for them.
 class DisplayRulesTab : public QWidget
@@ -31,11 +33,15 @@ public:
     void setBoxTexts(const BoxTexts &texts);
     Look look() const { return m_look; }
     void setLook(Look look);
+    // The site's analytics the box's events go to.
+    Analytics analytics();
+    void setAnalytics(Analytics analytics);
 
     void setVisible(bool visible) override;
 
 Q_SIGNALS:
-    // A rule, the box's language or its look changed, by the user or by a setter.
+    // A rule, the box's language, its look or the analytics changed, by the
+    // user or by a setter.
     void changed();
 
 private:

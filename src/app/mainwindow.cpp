@@ -210,6 +210,7 @@ AdSettings MainWindow::fieldSettings() const
     s.rules = displayRules();
     s.texts = m_ui->rulesPage->boxTexts();
     s.look = m_ui->rulesPage->look();
+    s.analytics = m_ui->rulesPage->analytics();
     return s;
 }
 
@@ -228,6 +229,7 @@ void MainWindow::applySettings(const AdSettings &settings)
     showColour(settings.colour);
     m_ui->rulesPage->setBoxTexts(settings.texts);
     m_ui->rulesPage->setLook(settings.look);
+    m_ui->rulesPage->setAnalytics(settings.analytics);
     setDisplayRules(settings.rules);
 }
 

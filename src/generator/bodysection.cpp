@@ -50,6 +50,24 @@ QString windowNames(const AdSettings &s)
     return english ? QString() : QLatin1String(", ") + object + QLatin1Char('}');
 }
 
+// The texts of the countdown's controls, as attributes its support script
+// reads; nothing for the English ones, the script's own.
+QString countdownTexts(const AdSettings &s)
+{
+    static const std::pair<BoxText, const char *> texts[] = {
+        {BoxText::KeepOpen, " data-keep-open="},
+        {BoxText::Close, " data-close="},
+        {BoxText::ClosesIn, " data-closes-in="},
+    };
+    QString attributes;
+    for (const auto &[which, attribute] : texts) {
+        const QString text = s.texts.text(which);
+        if (text != defaultBoxText(which))
+            attributes += QLatin1String(attribute) + attributeValue(text);
+    }
+    return attributes;
+}
+
 // The four numbers are script code, not strings, and go in as typed; only
 // what would reach the page as a control or outside 7-bit ASCII is rewritten,
 // keeping what the code means: a non-ASCII space (white space to the script)
@@ -126,8 +144,8 @@ QString jumpyAd(const AdSettings &s)
 
 QString timerAd(const AdSettings &s)
 {
-    return QLatin1String("<div id='sponsorAdDiv' data-zephrin")
-        + nameAttribute(s, BoxText::TimerName)
+    return QLatin1String("<div") + countdownTexts(s)
+        + QLatin1String(" id='sponsorAdDiv' data-zephrin") + nameAttribute(s, BoxText::TimerName)
         + QLatin1String(" style='visibility:hidden'><table "
                         "width='0px' height='0px' bgcolor='#008000'><tr><td><table width='")
         + s.width + QLatin1String("px' height='") + s.height + QLatin1String("px' bgcolor='")
@@ -168,8 +186,9 @@ QString forceEmailer(const AdSettings &s)
     const QString button = s.texts.text(BoxText::Button);
     const QString buttonValue
         = button == defaultBoxText(BoxText::Button) ? button : attributeValue(button);
-    const QString box = QLatin1String("<div class=Section1><div id=msg data-zephrin")
-        + nameAttribute(s, BoxText::EmailerName) + QLatin1Char('>');
+    const QString box = QLatin1String("<div class=Section1><div") + countdownTexts(s)
+        + QLatin1String(" id=msg data-zephrin") + nameAttribute(s, BoxText::EmailerName)
+        + QLatin1Char('>');
     const std::optional<SignupForm> form = signupForm(s.caption, s.formField);
     if (!form) {
         return box + QLatin1String("<p class=MsoNormal>") + s.body

@@ -22,12 +22,14 @@ enum class BoxText {
     Minimise, // Window AD's title buttons
     Maximise,
     Restore,
-    Close,
+    Close, // ... and close button, Force Emailer's and Timer AD's too
     Thanks, // Force Emailer's sign-up form: the thank-you once it is sent,
     AddressHint, // the address field's visible hint
     AddressName, // and its accessible name
+    KeepOpen, // the button that stops Force Emailer's and Timer AD's countdown
+    ClosesIn, // the time left, said once to screen readers; %1 the seconds
 };
-inline constexpr int boxTextCount = int(BoxText::AddressName) + 1;
+inline constexpr int boxTextCount = int(BoxText::ClosesIn) + 1;
 
 // A language preset: its code ("fr"), its name in itself ("Français") and
 // every text of a box in it.

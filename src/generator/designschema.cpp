@@ -157,6 +157,14 @@ QStringList typeWords()
     return words;
 }
 
+QStringList analyticsWords()
+{
+    QStringList words;
+    for (const char *name : analyticsNames)
+        words << QLatin1String(name);
+    return words;
+}
+
 QStringList languageWords()
 {
     QStringList words;
@@ -204,6 +212,13 @@ std::vector<Setting> makeSettings()
                            "rounded corners, text colours that read on the box colour)."),
          choice<&S::look>({lookName(Look::Classic), lookName(Look::Modern)},
                           QT_TRANSLATE_NOOP("Settings", "classic or modern"))},
+        {top, "analytics", 2, "analytics", "NAME",
+         QT_TRANSLATE_NOOP("Settings",
+                           "The site's analytics told when the box shows, closes or is sent: "
+                           "none (default), datalayer, plausible, matomo or umami."),
+         choice<&S::analytics>(
+             analyticsWords(),
+             QT_TRANSLATE_NOOP("Settings", "none, datalayer, plausible, matomo or umami"))},
 
         {rules, "start", 2, "start", "WHEN",
          QT_TRANSLATE_NOOP("Settings",

@@ -11,6 +11,7 @@
 #include "generator/signupform.h"
 #include "pages/pagetext.h"
 
+#include <QRegularExpression>
 #include <QSslConfiguration>
 #include <QSslKey>
 #include <QSslServer>
@@ -30,6 +31,8 @@ const QString otherMarker = QStringLiteral("Other-5W1"); // the second box's
 // Script expressions for the box that holds the marker, and whether it shows.
 const QString box = QStringLiteral("zBox('%1')").arg(marker);
 const QString boxShown = QStringLiteral("zShown(%1)").arg(box);
+// The "Keep open" button of a box that closes itself.
+const QString keepOpen = box + QStringLiteral(".querySelector('[data-countdown] button')");
 
 // The web standing in for the site and every mailing-list service: the
 // browser is sent here for any host, over TLS with this certificate, which it
@@ -282,8 +285,8 @@ private Q_SLOTS:
     void stickMeNote_leavesFollowingPageContentVisible();
     void timedBox_disappearsOnItsOwn_data();
     void timedBox_disappearsOnItsOwn();
-    void timedBox_waitsWhilePointerOrFocusInside_data();
-    void timedBox_waitsWhilePointerOrFocusInside();
+    void timedBox_staysAsTheReaderAsks_data();
+    void timedBox_staysAsTheReaderAsks();
     void demoPage_showsBoxWithoutErrors_data();
     void demoPage_showsBoxWithoutErrors();
     void reducedMotion_showsBoxInPlaceAtOnce_data();
@@ -497,6 +500,9 @@ void AdsInBrowser::box_appearsAsNamedDialogWithBodyText()
         QVERIFY(check(addScriptAfterLoad(bodyFor(settings))));
     }
     QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
+    // No motion lasts 5 s: the fade and the slide take 1 s, the fall and wiggle 1.6 s.
+    QVERIFY(check(QStringLiteral("document.getAnimations().every(function (a) {"
+                                 " return a.effect.getComputedTiming().endTime <= 5000; })")));
     // Entrance effects (1.6 s at most) end at the box's own place; the wait
     // allows for a busy machine.
     QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zSettled(%1)").arg(box)), 15000);
@@ -665,40 +671,93 @@ void AdsInBrowser::timedBox_disappearsOnItsOwn()
     QCOMPARE(m_page->errors, QStringList());
 }
 
-void AdsInBrowser::timedBox_waitsWhilePointerOrFocusInside_data()
+// The reader's ways with a box that closes itself: the pointer inside pauses
+// the countdown; focus, typing and "Keep open" (by click or keyboard) stop it
+// for good. The time left is said to screen readers once, a second in, unless
+// the reader stopped the count before.
+void AdsInBrowser::timedBox_staysAsTheReaderAsks_data()
 {
     QTest::addColumn<AdType>("type");
-    QTest::addColumn<QString>("enter");
+    QTest::addColumn<QString>("enter"); // script, or "keys:" and keys pressed for real
     QTest::addColumn<QString>("leave");
     QTest::addColumn<int>("holdMs");
+    QTest::addColumn<bool>("keptOpen"); // it stays once left alone; else it closes
+    QTest::addColumn<int>("said"); // times the live region is written
 
-    QTest::newRow("Timer AD, pointer inside")
+    QTest::newRow("Timer AD, pointer inside pauses")
         << AdType::TimerAd
         << box + QStringLiteral(".dispatchEvent(new PointerEvent('pointerenter'))")
-        << box + QStringLiteral(".dispatchEvent(new PointerEvent('pointerleave'))") << 8000;
+        << box + QStringLiteral(".dispatchEvent(new PointerEvent('pointerleave'))") << 8000 << false
+        << 1;
     QTest::newRow("Force Emailer, focus on Subscribe")
         << AdType::ForceEmailer
         << QStringLiteral("document.querySelector('#msg input[type=submit]')"
                           ".dispatchEvent(new FocusEvent('focusin', {bubbles: true}))")
         << QStringLiteral("document.querySelector('#msg input[type=submit]')"
                           ".dispatchEvent(new FocusEvent('focusout', {bubbles: true}))")
-        << 6500;
+        << 6500 << true << 0;
+    QTest::newRow("Timer AD, typing")
+        << AdType::TimerAd
+        << keepOpen
+            + QStringLiteral(
+                ".dispatchEvent(new KeyboardEvent('keydown', {key: 'a', bubbles: true}))")
+        << QString() << 7000 << true << 0;
+    QTest::newRow("Timer AD, Keep open clicked")
+        << AdType::TimerAd << keepOpen + QStringLiteral(".click()") << QString() << 7000 << true
+        << 0;
+    // Subscribe, the credit link, then Keep open.
+    QTest::newRow("Force Emailer, Keep open by keyboard")
+        << AdType::ForceEmailer << QStringLiteral("keys:Tab Tab Tab Space")
+        << keepOpen + QStringLiteral(".blur()") << 6500 << true << 0;
 }
 
-void AdsInBrowser::timedBox_waitsWhilePointerOrFocusInside()
+void AdsInBrowser::timedBox_staysAsTheReaderAsks()
 {
     QFETCH(AdType, type);
     QFETCH(QString, enter);
     QFETCH(QString, leave);
     QFETCH(int, holdMs);
+    QFETCH(bool, keptOpen);
+    QFETCH(int, said);
 
     QVERIFY(load(pageFor(type, Order::Preview)));
+    m_view->activateWindow();
+    m_view->setFocus();
     QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
-    eval(enter);
+    // Every text the live region is given, as it is given.
+    eval(QStringLiteral(
+             "(function (b) { window.zSaid = []; new MutationObserver(function (records) {"
+             " records.forEach(function (r) { var t = r.target.nodeType === 1 ? r.target"
+             " : r.target.parentElement; var l = t && t.closest('[aria-live]');"
+             " if (l) zSaid.push(l.textContent); }); })"
+             ".observe(b, {subtree: true, childList: true, characterData: true}); })(%1)")
+             .arg(box));
+    if (enter.startsWith(QLatin1String("keys:"))) {
+        for (const QString &key : enter.mid(5).split(QLatin1Char(' ')))
+            QTest::keyClick(m_view->focusProxy(), QKeySequence::fromString(key)[0].key());
+        QVERIFY(check(keepOpen + QStringLiteral(" === document.activeElement")));
+    } else {
+        eval(enter);
+    }
     QTest::qWait(holdMs); // longer than the box's whole showing time
     QVERIFY(check(boxShown));
-    eval(leave);
-    QTRY_VERIFY_WITH_TIMEOUT(!check(boxShown), holdMs);
+    if (!leave.isEmpty()) {
+        eval(leave);
+        if (keptOpen)
+            QTest::qWait(holdMs); // it would have closed by now
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(check(boxShown), keptOpen, holdMs);
+    QCOMPARE(
+        eval(QStringLiteral("%1.querySelector('button').getAttribute('aria-pressed')").arg(box))
+            .toString(),
+        keptOpen ? QStringLiteral("true") : QStringLiteral("false"));
+    const QStringList texts = eval(QStringLiteral("zSaid")).toStringList();
+    QCOMPARE(texts.size(), said);
+    for (const QString &text : texts)
+        QVERIFY2(QRegularExpression(QStringLiteral("^Closes in [1-6] seconds\\.$"))
+                     .match(text)
+                     .hasMatch(),
+                 qPrintable(text));
     QCOMPARE(m_page->errors, QStringList());
 }
 
@@ -971,6 +1030,10 @@ void AdsInBrowser::printedPolicy_boxShowsAndClosesWithoutViolations_data()
         << testSettings(AdType::ForceEmailer) << QStringList {esc} << QStringList() << QString();
     QTest::newRow("Timer AD") << testSettings(AdType::TimerAd) << QStringList {esc} << QStringList()
                               << QString();
+    AdSettings counted = testSettings(AdType::JumpyAd);
+    counted.analytics = Analytics::Plausible;
+    QTest::newRow("Jumpy AD, site analytics")
+        << counted << QStringList {click("#dropin a")} << QStringList() << QString();
     // The body HTML's own script and handler (a character reference in it) run too.
     const QString own = QStringLiteral("<script>window.zOwnScript = 1;</script><span id=zOwn "
                                        "onclick=\"window.zOwnClick = &quot;yes&quot;\">own</span>");
@@ -1530,25 +1593,20 @@ void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles()
 
 namespace {
 
-// A row's box N: "TYPE [SETTING=VALUE …]" with display rules, "analytics"
-// and "language" as settings files name them; its body text holds "Box-N".
+// A row's box N: "TYPE [KEY=VALUE …]", KEY a setting's key in settings files
+// (a display rule, "analytics", "language"); its body text holds "Box-N".
 AdSettings boxFromText(const QString &text, int n)
 {
-    QStringList words = text.split(QLatin1Char(' '));
-    AdType type = AdType::None;
-    for (AdType t : DemoPage::allTypes) {
-        if (words.first() == QLatin1String(adTypeInfo(t).name))
-            type = t;
-    }
-    AdSettings s = withRules(type, words.mid(1));
+    const QStringList words = text.split(QLatin1Char(' '));
+    AdSettings s;
+    designSetting(SettingGroup::Top, "type").value.read(words.first(), s);
+    s = testSettings(s.type);
     s.body = QStringLiteral("<b>Box-%1</b> sale today").arg(n);
-    for (const QString &word : words) {
-        const QString value = word.section(QLatin1Char('='), 1);
-        if (word.startsWith(QLatin1String("language=")))
-            s.texts.language = value;
-        for (std::size_t i = 0; i < analyticsNames.size(); ++i) {
-            if (word == QLatin1String("analytics=") + QLatin1String(analyticsNames[i]))
-                s.analytics = Analytics(i);
+    for (const QString &word : words.mid(1)) {
+        for (const Setting &setting : designSettings()) {
+            if (word.section(QLatin1Char('='), 0, 0) == QLatin1String(setting.key)
+                && !setting.value.read(word.section(QLatin1Char('='), 1), s))
+                qFatal("bad setting %s", qPrintable(word));
         }
     }
     return s;

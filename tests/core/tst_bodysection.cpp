@@ -208,6 +208,10 @@ void TestBodySection::rawBodySection_containsPiece_data()
     QTest::newRow("timer Italian name")
         << texts(AdType::TimerAd, "it")
         << "data-zephrin aria-label='Annuncio sponsorizzato' style='visibility:hidden'>";
+    QTest::newRow("timer German countdown texts")
+        << texts(AdType::TimerAd, "de")
+        << QString::fromUtf8("<div data-keep-open='Offen lassen' data-close='Schließen' "
+                             "data-closes-in='Schließt in %1 Sekunden.' id='sponsorAdDiv'");
     s = texts(AdType::TimerAd, "it");
     s.texts.notice = "<i>Bye</i>";
     QTest::newRow("timer notice set on its own") << s << "<p><i>Bye</i><br><BR>";

@@ -263,10 +263,8 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules()
         }
         if (key == QLatin1String("language"))
             QVERIFY(designSetting(SettingGroup::Texts, "language").value.read(text, s));
-        for (std::size_t i = 0; i < analyticsNames.size(); ++i) {
-            if (key == QLatin1String("analytics") && text == QLatin1String(analyticsNames[i]))
-                s.analytics = Analytics(i);
-        }
+        if (key == QLatin1String("analytics"))
+            QVERIFY(designSetting(SettingGroup::Top, "analytics").value.read(text, s));
     }
     QString expected = QStringLiteral("popup\r\n");
     const QStringList objects = object.split(QStringLiteral(" | "));

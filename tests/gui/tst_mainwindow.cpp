@@ -1175,6 +1175,8 @@ void TestMainWindow::design_givesWhatCommandLineGives_data()
     QTest::newRow("modern look") << QByteArray(
         R"({"version": 2, "type": "window-ad", "look": "modern"})")
                                  << QString();
+    QTest::newRow("site analytics")
+        << QByteArray(R"({"version": 2, "type": "timer-ad", "analytics": "umami"})") << QString();
 }
 
 void TestMainWindow::design_givesWhatCommandLineGives()
