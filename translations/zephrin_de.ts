@@ -110,12 +110,8 @@
         <translation>--%1: %2</translation>
     </message>
     <message>
-        <source>--caption: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--settings: %1: &quot;caption&quot; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--settings: %1: &quot;caption&quot; %2</translation>
     </message>
 </context>
 <context>
@@ -259,10 +255,6 @@ The design was not opened.</source>
 Der Entwurf wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not a whole number of pixels, so a design file cannot keep it. Type a number, or press Generate for the type&apos;s defaults. Nothing was saved.</source>
-        <translation>%1 „%2“ ist keine ganze Zahl von Pixeln und lässt sich daher nicht in einer Entwurfsdatei speichern. Geben Sie eine Zahl ein, oder wählen Sie „Generieren“ für die Vorgaben der Anzeigenart. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
         <source>Save design</source>
         <translation>Entwurf speichern</translation>
     </message>
@@ -273,6 +265,10 @@ Der Entwurf wurde nicht geöffnet.</translation>
     <message>
         <source>The design &quot;%1&quot; has changes that are not saved. Save them?</source>
         <translation>Der Entwurf „%1“ hat ungespeicherte Änderungen. Sollen sie gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number of pixels, so a design file cannot keep it. Type a number, or leave it empty for the type&apos;s default. Nothing was saved.</source>
+        <translation>%1 „%2“ ist keine ganze Zahl von Pixeln und lässt sich daher nicht in einer Entwurfsdatei speichern. Geben Sie eine Zahl ein, oder lassen Sie das Feld leer für die Vorgabe der Anzeigenart. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -592,7 +588,7 @@ absendet. Zephrin selbst sendet nichts.</translation>
     </message>
     <message>
         <source>Print on standard error the Content-Security-Policy the code needs: script-src for both sections, and form-action and frame-src for a sign-up form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt auf der Standardfehlerausgabe die Content-Security-Policy aus, die der Code braucht: script-src für beide Abschnitte, form-action und frame-src für ein Anmeldeformular.</translation>
     </message>
 </context>
 <context>
@@ -866,11 +862,11 @@ absendet. Zephrin selbst sendet nichts.</translation>
     </message>
     <message>
         <source>The box&apos;s caption. For Force Emailer: the e-mail address that receives subscriptions, or the https: address of a mailing list&apos;s sign-up form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Überschrift der Box. Für Force Emailer: die E-Mail-Adresse, die Anmeldungen erhält, oder die https:-Adresse des Anmeldeformulars einer Mailingliste.</translation>
     </message>
     <message>
         <source>%1 %2. Nothing was generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2. Es wurde nichts erzeugt.</translation>
     </message>
 </context>
 <context>
@@ -1213,6 +1209,18 @@ absendet. Zephrin selbst sendet nichts.</translation>
         <translation>classic oder modern</translation>
     </message>
     <message>
+        <source>a field name without spaces, quotes, angle brackets or &amp;</source>
+        <translation>ein Feldname ohne Leerzeichen, Anführungszeichen, spitze Klammern oder &amp;</translation>
+    </message>
+    <message>
+        <source>The field a force-emailer sign-up form sends the address in, for a service not known by its address (default: email).</source>
+        <translation>Das Feld, in dem ein Anmeldeformular von force-emailer die Adresse sendet, für einen Dienst, der nicht an seiner Adresse erkannt wird (Vorgabe: email).</translation>
+    </message>
+    <message>
+        <source>Thank-you of the Force Emailer&apos;s sign-up form.</source>
+        <translation>Dank des Anmeldeformulars von Force Emailer.</translation>
+    </message>
+    <message>
         <source>The site&apos;s analytics told when the box shows, closes or is sent: none (default), datalayer, plausible, matomo or umami.</source>
         <translation>Die Web-Analyse der Website, die erfährt, wann die Box erscheint, geschlossen oder abgesendet wird: none (Standard), datalayer, plausible, matomo oder umami.</translation>
     </message>
@@ -1275,7 +1283,7 @@ absendet. Zephrin selbst sendet nichts.</translation>
     <name>SignupForm</name>
     <message>
         <source>&quot;%1&quot; is neither an e-mail address nor the https: address of a sign-up form</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder eine E-Mail-Adresse noch die https:-Adresse eines Anmeldeformulars</translation>
     </message>
 </context>
 <context>

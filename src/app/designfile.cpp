@@ -77,8 +77,8 @@ bool DesignFile::saveTo(const QString &path)
             : QLatin1String(lost->key);
         m_host.showMessage(m_window,
                            tr("%1 \"%2\" is not a whole number of pixels, so a design file "
-                              "cannot keep it. Type a number, or press Generate for the "
-                              "type's defaults. Nothing was saved.")
+                              "cannot keep it. Type a number, or leave it empty for the "
+                              "type's default. Nothing was saved.")
                                .arg(name, lost->value.write(design)));
         return false;
     }

@@ -211,6 +211,7 @@ AdSettings MainWindow::fieldSettings() const
     s.texts = m_ui->rulesPage->boxTexts();
     s.look = m_ui->rulesPage->look();
     s.analytics = m_ui->rulesPage->analytics();
+    s.formField = m_formField;
     return s;
 }
 
@@ -230,6 +231,7 @@ void MainWindow::applySettings(const AdSettings &settings)
     m_ui->rulesPage->setBoxTexts(settings.texts);
     m_ui->rulesPage->setLook(settings.look);
     m_ui->rulesPage->setAnalytics(settings.analytics);
+    m_formField = settings.formField;
     setDisplayRules(settings.rules);
 }
 

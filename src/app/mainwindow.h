@@ -121,6 +121,7 @@ private:
     std::unique_ptr<Ui::MainWindow> m_ui;
     DesignFile m_designFile;
     QString m_colour; // the ad's background colour as RRGGBB
+    QString m_formField; // a design's sign-up form field name, which has no control
     QString m_pagePath; // the page chosen to take the code; empty until one is chosen
     int m_timerSnapshotTop = 0; // the snapshot's top once "Timer AD" has been shown
 

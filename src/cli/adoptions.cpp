@@ -87,7 +87,11 @@ AdOptions::Design AdOptions::design(const QCommandLineParser &parser)
     if (const QString problem = captionProblem(result.settings); !problem.isEmpty()) {
         if (!file.design.gives(designSetting(SettingGroup::Top, "caption"))
             || options.design.gives(designSetting(SettingGroup::Top, "caption")))
-            return fail(Texts::tr("--caption: %1").arg(problem));
+            return fail(Texts::tr("--%1: %2")
+                            .arg(parser.optionNames().contains(QStringLiteral("form-action"))
+                                     ? QStringLiteral("form-action")
+                                     : QStringLiteral("caption"),
+                                 problem));
         return fail(Texts::tr("--settings: %1: \"caption\" %2")
                         .arg(parser.value(QStringLiteral("settings")), problem));
     }

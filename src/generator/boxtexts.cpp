@@ -95,6 +95,9 @@ QString BoxTexts::text(BoxText which) const
     case BoxText::Button:
         own = &button;
         break;
+    case BoxText::Thanks:
+        own = &thanks;
+        break;
     default:
         break;
     }

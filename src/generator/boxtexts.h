@@ -49,11 +49,12 @@ const BoxLanguage *boxLanguage(const QString &code);
 
 // The texts of a box as the ad settings hold them: the preset last chosen and
 // the texts set on their own on top of it (a close link caption for both
-// close links, a notice, a button caption). An unset text is the preset's.
+// close links, a notice, a button caption, a sign-up form's thank-you). An
+// unset text is the preset's.
 struct BoxTexts
 {
     QString language = QStringLiteral("en");
-    std::optional<QString> close, notice, button;
+    std::optional<QString> close, notice, button, thanks;
 
     // The text that goes into the box: the one set on its own, else the preset's.
     QString text(BoxText which) const;
@@ -62,7 +63,7 @@ struct BoxTexts
     bool operator==(const BoxTexts &o) const
     {
         return language == o.language && close == o.close && notice == o.notice
-            && button == o.button;
+            && button == o.button && thanks == o.thanks;
     }
     bool operator!=(const BoxTexts &o) const { return !(*this == o); }
 };

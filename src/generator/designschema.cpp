@@ -1,6 +1,7 @@
 #include "generator/designschema.h"
 
 #include "generator/generatedefaults.h"
+#include "generator/signupform.h"
 
 #include <QCoreApplication>
 
@@ -147,6 +148,22 @@ SettingValue rule(const char *key, const char *expected,
             [&field](const AdSettings &settings) { return field.write(settings.rules); }, copy};
 }
 
+// A sign-up form's field name; empty, the default, stands for "email".
+SettingValue formField()
+{
+    return {
+        false,
+        QT_TRANSLATE_NOOP("Settings", "a field name without spaces, quotes, angle brackets or &"),
+        [](const QString &text, AdSettings &settings) {
+            if (!isFormFieldName(text))
+                return false;
+            settings.formField = text;
+            return true;
+        },
+        [](const AdSettings &settings) { return settings.formField; },
+        copyParts<&AdSettings::formField>};
+}
+
 // The types' names and numbers, in the order of AdType.
 QStringList typeWords()
 {
@@ -197,11 +214,16 @@ std::vector<Setting> makeSettings()
          pixels<&S::horizontal, true>()},
         {top, "top", 1, "top", "N", QT_TRANSLATE_NOOP("Settings", "Vertical position in pixels."),
          pixels<&S::vertical, true>()},
-        {top, "caption", 1, "caption email", "TEXT",
+        {top, "caption", 1, "caption email form-action", "TEXT",
          QT_TRANSLATE_NOOP("Settings",
                            "Caption; for force-emailer the address to mail, or the "
                            "https: address of a sign-up form."),
          text<&S::caption>(false)},
+        {top, "form-field", 2, "form-field", "NAME",
+         QT_TRANSLATE_NOOP("Settings",
+                           "The field a force-emailer sign-up form sends the address in, "
+                           "for a service not known by its address (default: email)."),
+         formField()},
         {top, "colour", 1, "colour", "RRGGBB",
          QT_TRANSLATE_NOOP("Settings", "Background colour, RRGGBB or #RRGGBB."), colour()},
         {top, "body", 1, "body", "TEXT", QT_TRANSLATE_NOOP("Settings", "Body HTML of the box."),
@@ -264,6 +286,9 @@ std::vector<Setting> makeSettings()
         {texts, "button", 2, "button-text", "TEXT",
          QT_TRANSLATE_NOOP("Settings", "Caption of the Force Emailer's button."),
          text<&S::texts, &B::button>(true)},
+        {texts, "thanks", 2, "thanks-text", "TEXT",
+         QT_TRANSLATE_NOOP("Settings", "Thank-you of the Force Emailer's sign-up form."),
+         text<&S::texts, &B::thanks>(true)},
     };
 }
 

@@ -128,7 +128,12 @@ const Setting *fieldNotKeptInFile(const AdSettings &settings)
     const AdSettings readBack
         = resolvedSettings(designFromJson(designJson(settings), QString()).design);
     for (const Setting &setting : designSettings()) {
-        if (setting.value.write(readBack) != setting.value.write(settings))
+        const QString text = setting.value.write(settings);
+        // An empty size or position is meant to be left out: it reads back as
+        // the type's default, as the window fills it at Generate.
+        if (setting.value.number && text.isEmpty())
+            continue;
+        if (setting.value.write(readBack) != text)
             return &setting;
     }
     return nullptr;

@@ -25,14 +25,16 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source);
 DesignReadResult readDesignFile(const QString &path);
 
 // settings as a settings file's JSON text. A value its setting would not
-// read back (a size or position that is not a whole number, such as the
-// Generate command's "<Center>") is left out, so reading the file gives the
-// type's default for it; so is a setting newer than version 1 at its default.
-// The file's version is the newest its settings need.
+// read back (a size or position that is empty, as before the window's first
+// Generate, or not a whole number, such as the Generate command's "<Center>")
+// is left out, so reading the file gives the type's default for it; so is a
+// setting newer than version 1 at its default. The file's version is the
+// newest its settings need.
 QByteArray designJson(const AdSettings &settings);
 
 // The first setting of settings that its settings file would not give back
 // as it stands (a size or position that is not a whole number as designJson
-// writes it, such as empty or "0180"), or nullptr when reading
-// designJson(settings) gives settings again.
+// writes it, such as "12px" or "0180"), or nullptr when reading
+// designJson(settings) gives settings again, an empty size or position
+// meaning the type's default.
 const Setting *fieldNotKeptInFile(const AdSettings &settings);

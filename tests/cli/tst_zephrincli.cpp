@@ -231,6 +231,18 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
         << fromFile
         << QByteArray(
                R"({"version": 1, "type": "timer-ad", "width": 300, "caption": "from the file"})");
+    // What the window saves at once after start: the sizes, empty until
+    // Generate, are left out and read as Generate fills them.
+    AdSettings startUp;
+    startUp.type = AdType::StickMeNote;
+    startUp.caption = QStringLiteral("My CAPTION");
+    startUp.body = QString::fromLatin1(sampleBody);
+    startUp.colour = QString::fromLatin1(defaultColour);
+    AdSettings firstSave = windowAfterGenerate(AdType::StickMeNote);
+    firstSave.caption = startUp.caption;
+    QTest::newRow("settings file saved before Generate")
+        << QStringList {QStringLiteral("--settings"), QStringLiteral("given")} << firstSave
+        << designJson(startUp);
     AdSettings ruled = windowAfterGenerate(AdType::TimerAd);
     ruled.rules.start = DisplayRules::Start::AfterScroll;
     ruled.rules.startAmount = 30;
@@ -255,6 +267,17 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes_data()
         << texts
         << QByteArray(R"({"version": 2, "type": "force-emailer",)"
                       R"( "texts": {"language": "de", "close": "Zu", "button": "Los"}})");
+    // A sign-up form: its own field name and thank-you, kept in the saved design.
+    AdSettings signup = windowAfterGenerate(AdType::ForceEmailer);
+    signup.caption = QStringLiteral("https://lists.tolvane.example:8443/join?list=7");
+    signup.formField = QStringLiteral("addr");
+    signup.texts.thanks = QStringLiteral("Merci !");
+    QTest::newRow("Force Emailer, sign-up form")
+        << QStringList {QStringLiteral("--type"),        QStringLiteral("4"),
+                        QStringLiteral("--form-action"), signup.caption,
+                        QStringLiteral("--form-field"),  QStringLiteral("addr"),
+                        QStringLiteral("--thanks-text"), QStringLiteral("Merci !")}
+        << signup << QByteArray();
 }
 
 void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
@@ -295,6 +318,9 @@ void TestZephrinCli::generate_givesTheWindowsClipboardBytes()
         policy += " 'unsafe-hashes' " + hashSource(QStringLiteral("hidefadebox();return false"));
     if (window.type == AdType::JumpyAd)
         policy += " 'unsafe-hashes' " + hashSource(QStringLiteral("dismissbox();return false"));
+    if (window.caption.startsWith(QLatin1String("https:")))
+        policy += "; form-action https://lists.tolvane.example:8443"
+                  "; frame-src https://lists.tolvane.example:8443";
     QCOMPARE(both.err, policy + '\n');
     QCOMPARE(body.err, both.err); // the page's policy, whichever section is printed
 
@@ -669,6 +695,9 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
                         QStringLiteral("news @tolvane.example"),
                         QStringLiteral("p.html")}
         << QByteArray() << "--caption";
+    QTest::newRow("--form-action over http:")
+        << args("add --type 4 --form-action http://lists.tolvane.example/join p.html")
+        << QByteArray() << "--form-action: \"http:";
     QTest::newRow("settings: Force Emailer caption with a quote")
         << args("add --settings s.json p.html")
         << QByteArray(

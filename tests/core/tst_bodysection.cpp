@@ -187,6 +187,10 @@ void TestBodySection::rawBodySection_containsPiece_data()
     QTest::newRow("emailer German sign-up texts")
         << signup(mailchimp, "de")
         << "placeholder='Ihre E-Mail-Adresse' aria-label='E-Mail-Adresse'>";
+    AdSettings ownThanks = signup(mailchimp, "de");
+    ownThanks.texts.thanks = "<b>Merci !</b>";
+    QTest::newRow("emailer thanks set on its own")
+        << ownThanks << "<span style='display:none'><b>Merci !</b></span>";
     QTest::newRow("emailer German close control")
         << signup(mailchimp, "de") << "aria-label='Schließen' style='float:right'>";
 

@@ -16,6 +16,7 @@ const QMap<QString, std::pair<QString, QString>> samples {
     {"left", {"-20", "1.5"}},
     {"top", {"999999999", "1000000000"}},
     {"caption", {"\"Hi\" & <b>you</b>", {}}}, // any text: a file's number is refused
+    {"form-field", {"fields[addr]", "my field"}},
     {"colour", {"00FF7F", "12345G"}},
     {"body", {"one\r\ntwo\u00a0three", {}}},
     {"look", {"modern", "Modern"}},
@@ -29,6 +30,7 @@ const QMap<QString, std::pair<QString, QString>> samples {
     {"texts.close", {"Zu", ""}},
     {"texts.notice", {"Gleich weg", ""}},
     {"texts.button", {"Los", ""}},
+    {"texts.thanks", {"Danke!", ""}},
 };
 
 // key: value in a settings file of the newest version, value where setting keeps it.
@@ -102,6 +104,17 @@ void TestSettingsFile::setting_roundTripsAndRefusesBadValues()
     QVERIFY2(again.ok(), qPrintable(again.error));
     QCOMPARE(designJson(resolvedSettings(again.design)), saved);
     QVERIFY(!fieldNotKeptInFile(settings));
+    if (setting.value.number) {
+        // Left empty, as before the window's first Generate, it is left out
+        // of the file, which then gives the type's default for it.
+        AdSettings empty = settings;
+        setting.value.copy(AdSettings(), empty);
+        QVERIFY(!fieldNotKeptInFile(empty));
+        const QByteArray withoutIt = designJson(empty);
+        QVERIFY(!QJsonDocument::fromJson(withoutIt).object().contains(setting.key));
+        QCOMPARE(setting.value.write(resolvedSettings(designFromJson(withoutIt, "e.json").design)),
+                 setting.value.write(defaultSettings(settings.type)));
+    }
     // The option gives the same settings.
     const DesignReadResult option = fromOption(setting, good);
     QVERIFY2(option.ok(), qPrintable(option.error));
