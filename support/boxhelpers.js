@@ -140,10 +140,10 @@
   // The box's own record, kept by its script: its type, and what the scripts
   // written after that script in the same head section hand it in a
   // "zephrin-part" event (the storage key, the language, the display rules'
-  // hold(start) and the analytics' track(what, detail)). No other box can
-  // reach or change it.
+  // hold(start) and memory, and the analytics' track(what, detail)). No other
+  // box can reach or change it.
   function boxRecord(type) {
-    var record = { type: type, key: null, language: null, hold: null, track: null, state: '' };
+    var record = { type: type, key: null, language: null, hold: null, track: null, memory: null, state: '' };
     var script = document.currentScript;
     if (script) {
       script.addEventListener('zephrin-part', function (e) {
@@ -153,6 +153,7 @@
         record.language = part.language || 'en';
         record.hold = part.hold || record.hold;
         record.track = part.track || record.track;
+        record.memory = part.memory || record.memory;
       });
     }
     return record;

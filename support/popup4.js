@@ -56,10 +56,16 @@
   }
 
   // The sign-up form's frame is named after the box's storage key, which the
-  // display rules use too. Storage may be missing or refuse: then the box
-  // remembers nothing beyond this page view.
+  // display rules use too; their memory, where they have one, says when the
+  // box may store. Storage may be missing or refuse: then the box remembers
+  // nothing beyond this page view.
   function signedUp() {
+    if (record.memory) return record.memory.recall() === SIGNED_UP;
     try { return localStorage.getItem(form.target) === SIGNED_UP; } catch (e) { return false; }
+  }
+  function rememberSignUp() {
+    if (record.memory) return record.memory.remember(SIGNED_UP);
+    try { localStorage.setItem(form.target, SIGNED_UP); } catch (e) {}
   }
 
   // A value in a sign-up form's off-screen field means a bot filled it in:
@@ -73,7 +79,7 @@
     }
     announce(record, box, 'submit');
     if (!form) return;
-    try { localStorage.setItem(form.target, SIGNED_UP); } catch (err) {}
+    rememberSignUp();
     stopCountdown();
     if (box.contains(document.activeElement)) document.activeElement.blur();
     form.style.display = 'none';

@@ -210,10 +210,6 @@
         <translation>Die Box schreibt beim Erscheinen in den %1 des Lesers; dafür braucht es seine Einwilligung.</translation>
     </message>
     <message>
-        <source>Show it again always, or store only what the reader asks for.</source>
-        <translation>Sie immer wieder zeigen oder nur speichern, was der Leser wünscht.</translation>
-    </message>
-    <message>
         <source>On a %1 × %2 phone screen the box covers %3 %, more than %4 %.</source>
         <translation>Auf einem Handybildschirm von %1 × %2 bedeckt die Box %3 %, mehr als %4 %.</translation>
     </message>
@@ -232,6 +228,10 @@
     <message>
         <source>The code adds %1 bytes to a page, %2 gzip-compressed.</source>
         <translation>Der Code fügt einer Seite %1 Bytes hinzu, gzip-komprimiert %2.</translation>
+    </message>
+    <message>
+        <source>Store only when the reader closes the box (on-close), once the site&apos;s consent tool allows it (consent), or never (none).</source>
+        <translation>Nur speichern, wenn der Leser die Box schließt (on-close), sobald das Einwilligungswerkzeug der Website es erlaubt (consent), oder nie (none).</translation>
     </message>
 </context>
 <context>
@@ -473,6 +473,40 @@ und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</transla
         <translation>Modern</translation>
     </message>
     <message>
+        <source>Store on the reader&apos;s device</source>
+        <translation>Speichern im Browser des Lesers</translation>
+    </message>
+    <message>
+        <source>When &quot;Show again&quot; and a sign-up form may write to the
+reader&apos;s browser: when the box shows; only when the reader
+closes it or subscribes; never, so &quot;Once per visit&quot; and
+&quot;Once every N days&quot; mean once per page view; or once the
+site&apos;s consent tool (CookieConsent, Klaro, or the
+zephrin:consent event) allows it, never before.</source>
+        <translation>Wann „Wieder zeigen“ und ein Anmeldeformular in den Browser
+des Lesers schreiben dürfen: beim Erscheinen der Box; nur wenn
+der Leser sie schließt oder sich anmeldet; nie, dann heißen
+„Einmal je Besuch“ und „Einmal alle N Tage“ einmal je Seitenaufruf;
+oder sobald das Einwilligungswerkzeug der Website (CookieConsent,
+Klaro oder das Ereignis zephrin:consent) es erlaubt, nie vorher.</translation>
+    </message>
+    <message>
+        <source>When the box shows</source>
+        <translation>Beim Erscheinen</translation>
+    </message>
+    <message>
+        <source>When the reader closes it</source>
+        <translation>Wenn der Leser sie schließt</translation>
+    </message>
+    <message>
+        <source>Never: once per page view</source>
+        <translation>Nie: einmal je Seitenaufruf</translation>
+    </message>
+    <message>
+        <source>After the site&apos;s consent</source>
+        <translation>Nach Einwilligung</translation>
+    </message>
+    <message>
         <source>Site a&amp;nalytics</source>
         <translation>Web-A&amp;nalyse</translation>
     </message>
@@ -495,6 +529,10 @@ absendet. Zephrin selbst sendet nichts.</translation>
     <message>
         <source>Tag Manager (dataLayer)</source>
         <translation>Tag Manager (dataLayer)</translation>
+    </message>
+    <message>
+        <source>St&amp;ore</source>
+        <translation>Spei&amp;chern</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1245,14 @@ absendet. Zephrin selbst sendet nichts.</translation>
     <message>
         <source>classic or modern</source>
         <translation>classic oder modern</translation>
+    </message>
+    <message>
+        <source>When once per visit and every N days may write to the reader&apos;s device: on-show (default), on-close (when the reader closes the box or subscribes), none (never; they then mean once per page view) or consent (once the site&apos;s consent tool allows it; none until then).</source>
+        <translation>Wann „einmal pro Besuch“ und „alle N Tage“ auf das Gerät des Lesers schreiben dürfen: on-show (Vorgabe), on-close (wenn der Leser die Box schließt oder sich anmeldet), none (nie; sie heißen dann einmal je Seitenaufruf) oder consent (sobald das Einwilligungswerkzeug der Website es erlaubt; bis dahin none).</translation>
+    </message>
+    <message>
+        <source>on-show, on-close, none or consent</source>
+        <translation>on-show, on-close, none oder consent</translation>
     </message>
     <message>
         <source>a field name without spaces, quotes, angle brackets or &amp;</source>

@@ -36,8 +36,8 @@ Ui::DisplayRulesTab &DisplayRulesTab::controls()
     m_ui->untilDate->setDate(QDate::currentDate());
     showRuleAmounts();
 
-    for (QComboBox *rule :
-         {m_ui->startRule, m_ui->showAgainRule, m_ui->screensRule, m_ui->analytics})
+    for (QComboBox *rule : {m_ui->startRule, m_ui->showAgainRule, m_ui->storageRule,
+                            m_ui->screensRule, m_ui->analytics})
         connect(rule, &QComboBox::currentIndexChanged, this, &DisplayRulesTab::changed);
     for (QSpinBox *amount : {m_ui->startAmount, m_ui->showAgainDays})
         connect(amount, &QSpinBox::valueChanged, this, &DisplayRulesTab::changed);
@@ -77,6 +77,7 @@ DisplayRules DisplayRulesTab::rules()
     if (ui.untilDay->isChecked())
         rules.until = ui.untilDate->date();
     rules.screens = DisplayRules::Screens(ui.screensRule->currentIndex());
+    rules.storage = DisplayRules::Storage(ui.storageRule->currentIndex());
     return rules;
 }
 
@@ -97,6 +98,7 @@ void DisplayRulesTab::setRules(const DisplayRules &rules)
     if (rules.until.isValid())
         ui.untilDate->setDate(rules.until);
     ui.screensRule->setCurrentIndex(int(rules.screens));
+    ui.storageRule->setCurrentIndex(int(rules.storage));
 }
 
 void DisplayRulesTab::setBoxTexts(const BoxTexts &texts)

@@ -14,8 +14,8 @@ class DisplayRulesTab;
 }
 
 // The Display rules tab: when the box starts, how often one reader sees it,
-// on which days and screens, the language of its texts, its look and the
-// site's analytics that hears of it. Its controls are
+// when that may be stored, on which days and screens, the language of its
+// texts, its look and the site's analytics that hears of it. Its controls are
 // made the first time the tab is shown or its rules are asked for or set, so
 // a start-up that never shows the tab does not pay for them.
 class DisplayRulesTab : public QWidget

@@ -116,20 +116,19 @@ void checkControls(const AdSettings &s, QList<DesignFinding> &findings)
 
 void checkStorage(const AdSettings &s, QList<DesignFinding> &findings)
 {
-    QString storage;
-    if (s.rules.showAgain == DisplayRules::ShowAgain::OncePerVisit)
-        storage = QStringLiteral("sessionStorage");
-    else if (s.rules.showAgain == DisplayRules::ShowAgain::EveryNDays)
-        storage = QStringLiteral("localStorage");
-    if (storage.isEmpty())
+    if (!s.rules.storesOnShow())
         return;
+    const QString storage = s.rules.showAgain == DisplayRules::ShowAgain::OncePerVisit
+        ? QStringLiteral("sessionStorage")
+        : QStringLiteral("localStorage");
     findings.append(
-        {QStringLiteral("show-again"),
+        {QStringLiteral("storage"),
          QStringLiteral("ePrivacy Directive 5(3), EDPB Guidelines 2/2023, TDDDG 25"), storage,
          Texts::tr(
              "The box writes to the reader's %1 when it shows, which needs the reader's consent.")
              .arg(storage),
-         Texts::tr("Show it again always, or store only what the reader asks for.")});
+         Texts::tr("Store only when the reader closes the box (on-close), once the site's consent "
+                   "tool allows it (consent), or never (none).")});
 }
 
 // The rows [top, top + height) of a phone screen that a box covers.

@@ -256,6 +256,16 @@ std::vector<Setting> makeSettings()
                            "(once every N days, 1-3650)."),
          rule("show-again", QT_TRANSLATE_NOOP("Settings", "always, visit or days:N (1-3650)"),
               copyParts<&S::rules, &R::showAgain, &R::days>)},
+        {rules, "storage", 2, "storage", "WHEN",
+         QT_TRANSLATE_NOOP("Settings",
+                           "When once per visit and every N days may write to the reader's "
+                           "device: on-show (default), on-close (when the reader closes the box "
+                           "or subscribes), none (never; they then mean once per page view) or "
+                           "consent (once the site's consent tool allows it; none until then)."),
+         choice<&S::rules, &R::storage>(
+             {QStringLiteral("on-show"), QStringLiteral("on-close"), QStringLiteral("none"),
+              QStringLiteral("consent")},
+             QT_TRANSLATE_NOOP("Settings", "on-show, on-close, none or consent"))},
         {rules, "from", 2, "from", "YYYY-MM-DD",
          QT_TRANSLATE_NOOP("Settings", "First day to show the box, the reader's local date."),
          rule("from", QT_TRANSLATE_NOOP("Settings", "a day YYYY-MM-DD"),

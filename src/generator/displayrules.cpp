@@ -152,9 +152,12 @@ QString rulesStorageKey(AdType type, const QString &body)
         .arg(QLatin1String(adTypeInfo(type).name), QString::fromLatin1(digest.left(4).toHex()));
 }
 
-QStringList rulesScriptMembers(const DisplayRules &rules)
+QStringList rulesScriptMembers(const DisplayRules &rules, bool remembersSignup)
 {
-    if (rules.isEmpty())
+    // When the box's memory may be written; the script's own default is on show.
+    const bool store = rules.storage != DisplayRules::Storage::OnShow
+        && (remembersSignup || rules.showAgain != DisplayRules::ShowAgain::EveryView);
+    if (!rules.needScript() && !store)
         return {};
     // Every value is a name, a number or a day: nothing in it needs escaping.
     QStringList members;
@@ -168,6 +171,9 @@ QStringList rulesScriptMembers(const DisplayRules &rules)
         members << QStringLiteral("visit:1");
     if (rules.showAgain == DisplayRules::ShowAgain::EveryNDays)
         members << QStringLiteral("days:%1").arg(rules.days);
+    const char *const storeWords[] = {"show", "close", "none", "consent"};
+    if (store)
+        members << QStringLiteral("store:'%1'").arg(QLatin1String(storeWords[int(rules.storage)]));
     // Days as numbers YYYYMMDD, which the script compares with the reader's day.
     if (rules.from.isValid())
         members << QStringLiteral("from:") + dayText(rules.from, QStringLiteral("yyyyMMdd"));

@@ -17,6 +17,11 @@ struct DisplayRules
     enum class Start { AtOnce, AfterDelay, AfterScroll, PointerLeavesTop };
     enum class ShowAgain { EveryView, OncePerVisit, EveryNDays };
     enum class Screens { All, Wide, Narrow };
+    // When the rules that remember (once per visit, every N days) may write
+    // to the reader's device: when the box shows; only when the reader closes
+    // it or subscribes; never (they then count page views); or once the
+    // site's consent tool allows it, never before.
+    enum class Storage { OnShow, OnClose, None, Consent };
 
     Start start = Start::AtOnce;
     int startAmount = 0; // seconds (AfterDelay, 1-3600) or percent scrolled (AfterScroll, 1-100)
@@ -24,12 +29,27 @@ struct DisplayRules
     int days = 0; // EveryNDays, 1-3650
     QDate from, until; // the reader's local dates, inclusive; null: no limit
     Screens screens = Screens::All;
+    Storage storage = Storage::OnShow;
 
     bool isEmpty() const { return *this == DisplayRules(); }
+    // Whether the rules have anything to do in the reader's browser: a
+    // storage setting alone does not.
+    bool needScript() const
+    {
+        DisplayRules run = *this;
+        run.storage = Storage::OnShow;
+        return !run.isEmpty();
+    }
+    // Whether the box writes to the reader's device when it shows.
+    bool storesOnShow() const
+    {
+        return showAgain != ShowAgain::EveryView && storage == Storage::OnShow;
+    }
     bool operator==(const DisplayRules &o) const
     {
         return start == o.start && startAmount == o.startAmount && showAgain == o.showAgain
-            && days == o.days && from == o.from && until == o.until && screens == o.screens;
+            && days == o.days && from == o.from && until == o.until && screens == o.screens
+            && storage == o.storage;
     }
     bool operator!=(const DisplayRules &o) const { return !(*this == o); }
 };
@@ -65,6 +85,8 @@ QString rulesStorageKey(AdType type, const QString &body);
 
 // The rules as members of the object literal the rules script (rules.js)
 // receives in place of its placeholder /*RULES*/: "start:'delay'",
-// "amount:5", "visit:1", "days:7", "from:20261201", "until:…", "wide:true".
-// Empty when rules are empty: no rules, no script.
-QStringList rulesScriptMembers(const DisplayRules &rules);
+// "amount:5", "visit:1", "days:7", "store:'close'", "from:20261201",
+// "until:…", "wide:true". remembersSignup: the box keeps a sign-up of its own
+// (Force Emailer's form), which the storage rule governs too. Empty when the
+// rules have nothing to do: no rules, no script.
+QStringList rulesScriptMembers(const DisplayRules &rules, bool remembersSignup = false);

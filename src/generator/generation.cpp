@@ -54,6 +54,15 @@ QStringList partScriptLines(const AdSettings &s, const QByteArray &script,
     return lines;
 }
 
+// The members of the box's rules script: its display rules, and the storage
+// rule of a sign-up form's memory.
+QStringList rulesMembersOf(const AdSettings &settings)
+{
+    const bool signup = settings.type == AdType::ForceEmailer
+        && signupForm(settings.caption, settings.formField).has_value();
+    return rulesScriptMembers(settings.rules, signup);
+}
+
 QString headOf(const AdSettings &settings, const QStringList &lines, const QByteArray &rulesScript,
                const QByteArray &analyticsScript)
 {
@@ -63,7 +72,7 @@ QString headOf(const AdSettings &settings, const QStringList &lines, const QByte
     return headSection(
         settings, lines,
         partScriptLines(settings, rulesScript, QLatin1String("/*RULES*/"),
-                        rulesScriptMembers(settings.rules)),
+                        rulesMembersOf(settings)),
         partScriptLines(settings, analyticsScript, QLatin1String("/*ANALYTICS*/"), analytics));
 }
 
@@ -144,7 +153,7 @@ SupportScripts readSupportScripts(const QString &supportFolder, const AdSettings
         into = std::move(file.contents);
         scripts.error = file.error;
     };
-    if (!settings.rules.isEmpty())
+    if (!rulesMembersOf(settings).isEmpty())
         readBeside(rulesScriptName, scripts.rules);
     if (settings.analytics != Analytics::None)
         readBeside(analyticsScriptName, scripts.analytics);

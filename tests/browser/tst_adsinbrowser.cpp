@@ -5,6 +5,7 @@
 
 #include "demopage.h"
 #include "generator/bodysection.h"
+#include "generator/designschema.h"
 #include "generator/encoder.h"
 #include "generator/headsection.h"
 #include "generator/settingsfile.h"
@@ -733,9 +734,14 @@ void AdsInBrowser::timedBox_staysAsTheReaderAsks()
              ".observe(b, {subtree: true, childList: true, characterData: true}); })(%1)")
              .arg(box));
     if (enter.startsWith(QLatin1String("keys:"))) {
-        for (const QString &key : enter.mid(5).split(QLatin1Char(' ')))
-            QTest::keyClick(m_view->focusProxy(), QKeySequence::fromString(key)[0].key());
-        QVERIFY(check(keepOpen + QStringLiteral(" === document.activeElement")));
+        // The page takes keys in its own time: the last key goes once the
+        // ones before it have moved the focus onto Keep open.
+        const QStringList keys = enter.mid(5).split(QLatin1Char(' '));
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            if (i == keys.size() - 1)
+                QTRY_VERIFY(check(keepOpen + QStringLiteral(" === document.activeElement")));
+            QTest::keyClick(m_view->focusProxy(), QKeySequence::fromString(keys[i])[0].key());
+        }
     } else {
         eval(enter);
     }
@@ -1116,8 +1122,9 @@ AdSettings withRules(AdType type, const QStringList &rules)
     for (const QString &rule : rules) {
         const QString key = rule.section(QLatin1Char('='), 0, 0);
         const QString text = rule.section(QLatin1Char('='), 1);
-        for (const RuleField &field : ruleFields) {
-            if (key == QLatin1String(field.key) && !field.read(text, s.rules))
+        for (const Setting &setting : designSettings()) {
+            if (setting.group == SettingGroup::Rules && key == QLatin1String(setting.key)
+                && !setting.value.read(text, s))
                 qFatal("bad rule %s", qPrintable(rule));
         }
     }
@@ -1145,7 +1152,8 @@ void AdsInBrowser::displayRules_holdBoxBack_data()
     // Steps: "hidden:MS" (still out of sight MS ms on), "shown" (in sight
     // soon, within the window), "still:MS" (in sight MS ms on), "next" (another page of the site in
     // the same tab), "fresh" (the page in a browser that never saw the site), "js:CODE" (run in the
-    // page; KEY is the ad's storage key).
+    // page; KEY is the ad's storage key), "stored:SESSION/LOCAL" (what sessionStorage and
+    // localStorage hold: "-" nothing at all, "key" the ad's key and nothing else).
     QTest::addColumn<QStringList>("steps");
 
     const QString scroll = QStringLiteral(
@@ -1202,6 +1210,72 @@ void AdsInBrowser::displayRules_holdBoxBack_data()
     QTest::newRow("Jumpy AD, storage throws: shown on every view")
         << withRules(AdType::JumpyAd, {"show-again=visit", "until=" + day(9)}) << 800
         << throwingStorage << QStringList {"shown", "next", "shown"};
+    // When the memory is written: on show (above), on the reader's close or
+    // subscription, never, or with the consent of the site's consent tool.
+    const auto consentTool = [](const char *script) {
+        return QStringLiteral("<script>%1</script>").arg(QLatin1String(script));
+    };
+    const QString cookieConsent
+        = consentTool("var granted = true; window.CookieConsent = {acceptedCategory: function (c) {"
+                      " return granted && c === 'functionality'; }};");
+    const QString klaro = consentTool(
+        "var granted = true, watchers = [], manager = {confirmed: true, getConsent: function (s) {"
+        " return granted && s === 'zephrin'; }, watch: function (w) { watchers.push(w); }};"
+        " window.klaro = {getManager: function () { return manager; }};");
+    const QString nowGranted = QStringLiteral("js:granted = true, ");
+    QTest::newRow("on close: the session, on the close link")
+        << withRules(AdType::JumpyAd, {"show-again=visit", "storage=on-close"}) << 800 << QString()
+        << QStringList {"shown",        "stored:-/-", "js:dismissbox()",
+                        "stored:key/-", "next",       "hidden:1500"};
+    QTest::newRow("on close: nothing when the countdown closes it")
+        << withRules(AdType::TimerAd, {"show-again=days:7", "storage=on-close"}) << 800 << QString()
+        << QStringList {"shown", "hidden:8000", "stored:-/-"};
+    QTest::newRow("on close: a subscription")
+        << withRules(AdType::ForceEmailer, {"show-again=days:7", "storage=on-close"}) << 800
+        << QString()
+        << QStringList {"shown", "stored:-/-",
+                        "js:document.querySelector('#msg form').dispatchEvent("
+                        "new Event('submit', {bubbles: true, cancelable: true}))",
+                        "stored:-/key"};
+    QTest::newRow("none: nothing, and shown on every view")
+        << withRules(AdType::StickMeNote, {"show-again=visit", "storage=none"}) << 800 << QString()
+        << QStringList {"shown", "js:hidefadebox()", "stored:-/-", "next", "shown"};
+    QTest::newRow("consent, none given: as none")
+        << withRules(AdType::WindowAd, {"show-again=days:7", "storage=consent"}) << 800 << QString()
+        << QStringList {"shown", "stored:-/-", "next", "shown"};
+    QTest::newRow("consent through CookieConsent")
+        << withRules(AdType::WindowAd, {"show-again=days:7", "storage=consent"}) << 800
+        << cookieConsent << QStringList {"shown", "stored:-/key", "next", "hidden:1500"};
+    QTest::newRow("consent through CookieConsent, another category only")
+        << withRules(AdType::WindowAd, {"show-again=days:7", "storage=consent"}) << 800
+        << QString(cookieConsent)
+               .replace(QLatin1String("'functionality'"), QLatin1String("'analytics'"))
+        << QStringList {"shown", "stored:-/-"};
+    QTest::newRow("consent through CookieConsent, given after the show")
+        << withRules(AdType::WindowAd, {"show-again=visit", "storage=consent"}) << 800
+        << QString(cookieConsent)
+               .replace(QLatin1String("granted = true"), QLatin1String("granted = false"))
+        << QStringList {"shown", "stored:-/-",
+                        nowGranted + "dispatchEvent(new CustomEvent('cc:onConsent'))",
+                        "stored:key/-"};
+    QTest::newRow("consent through Klaro")
+        << withRules(AdType::TimerAd, {"show-again=days:7", "storage=consent"}) << 800 << klaro
+        << QStringList {"shown", "stored:-/key"};
+    QTest::newRow("consent through Klaro, given after the show")
+        << withRules(AdType::TimerAd, {"show-again=days:7", "storage=consent"}) << 800
+        << QString(klaro).replace(QLatin1String("granted = true"), QLatin1String("granted = false"))
+        << QStringList {"shown", "stored:-/-",
+                        nowGranted
+                            + "watchers.forEach(function (w) {"
+                              " w.update(manager, 'saveConsents', {}); })",
+                        "stored:-/key"};
+    QTest::newRow("consent through the page's own event")
+        << withRules(AdType::StickMeNote, {"show-again=days:7", "storage=consent"}) << 800
+        << QString()
+        << QStringList {"shown", "stored:-/-",
+                        "js:dispatchEvent(new CustomEvent('zephrin:consent',"
+                        " {detail: {granted: true}}))",
+                        "stored:-/key"};
     QTest::newRow("StickME note, delay under a strict policy")
         << withRules(AdType::StickMeNote, {"start=delay:1", "screens=wide"}) << 800
         << QStringLiteral("CSP") << QStringList {"shown"};
@@ -1244,6 +1318,15 @@ void AdsInBrowser::displayRules_holdBoxBack()
                    || step.startsWith(QLatin1String("still:"))) {
             QTest::qWait(step.section(QLatin1Char(':'), 1).toInt());
             QVERIFY2(check(seen) == step.startsWith(QLatin1String("still:")), qPrintable(step));
+        } else if (step.startsWith(QLatin1String("stored:"))) {
+            QVariantList expected;
+            for (const QString &held : step.mid(7).split(QLatin1Char('/')))
+                expected << QVariant(held == QLatin1String("key") ? QVariantList {key}
+                                                                  : QVariantList());
+            QCOMPARE(
+                eval(QStringLiteral("[Object.keys(sessionStorage), Object.keys(localStorage)]"))
+                    .toList(),
+                expected);
         } else if (step == QLatin1String("next") || step == QLatin1String("fresh")) {
             QVERIFY(open(step == QLatin1String("fresh")));
         } else {
@@ -1323,6 +1406,7 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving_data()
     // off-screen field in, and nothing may.
     QTest::addColumn<QString>("received");
     QTest::addColumn<QString>("close"); // closes the thank-you; empty: it goes by itself
+    QTest::addColumn<QString>("storage"); // the design's storage rule; empty: the default
 
     const QString esc = QStringLiteral(
         "document.dispatchEvent(new KeyboardEvent('keydown', {key: 'Escape', bubbles: true}))");
@@ -1333,27 +1417,37 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving_data()
     QTest::newRow("Mailchimp") << mailchimp << QString()
                                << "us21.list-manage.com /subscribe/post?u=5a1b&id=9c2d "
                                   "EMAIL=reader@tolvane.example&b_5a1b_9c2d=&website="
-                               << QString();
+                               << QString() << QString();
     QTest::newRow("Buttondown, Esc")
         << "https://buttondown.com/api/emails/embed-subscribe/tolvane" << QString()
         << "buttondown.com /api/emails/embed-subscribe/tolvane "
            "email=reader@tolvane.example&embed=1&website="
-        << esc;
+        << esc << QString();
     QTest::newRow("Kit, close control")
         << "https://app.kit.com/forms/1234567/subscriptions" << QString()
         << "app.kit.com /forms/1234567/subscriptions email_address=reader@tolvane.example&website="
-        << closeControl;
+        << closeControl << QString();
     QTest::newRow("MailerLite")
         << "https://assets.mailerlite.com/jsonp/123456/forms/98765/subscribe" << QString()
         << "assets.mailerlite.com /jsonp/123456/forms/98765/subscribe "
            "fields[email]=reader@tolvane.example&ml-submit=1&website="
-        << QString();
+        << QString() << QString();
+    // The reader's sign-up is remembered only as the storage rule says.
+    QTest::newRow("MailerLite, stored never: shown again")
+        << "https://assets.mailerlite.com/jsonp/123456/forms/98765/subscribe" << QString()
+        << "assets.mailerlite.com /jsonp/123456/forms/98765/subscribe "
+           "fields[email]=reader@tolvane.example&ml-submit=1&website="
+        << QString() << QStringLiteral("none");
+    QTest::newRow("Kit, stored on the subscription")
+        << "https://app.kit.com/forms/1234567/subscriptions" << QString()
+        << "app.kit.com /forms/1234567/subscriptions email_address=reader@tolvane.example&website="
+        << esc << QStringLiteral("on-close");
     QTest::newRow("another service, its own field name")
         << "https://lists.tolvane.example:8443/join?list=7&x=1" << QStringLiteral("addr")
-        << "lists.tolvane.example:8443 /join?list=7&x=1 addr=reader@tolvane.example&website="
-        << esc;
+        << "lists.tolvane.example:8443 /join?list=7&x=1 addr=reader@tolvane.example&website=" << esc
+        << QString();
     QTest::newRow("a bot fills the off-screen field: nothing sent")
-        << mailchimp << QString() << QString() << esc;
+        << mailchimp << QString() << QString() << esc << QString();
 }
 
 void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving()
@@ -1362,12 +1456,16 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving()
     QFETCH(QString, field);
     QFETCH(QString, received);
     QFETCH(QString, close);
+    QFETCH(QString, storage);
 
     AdSettings settings = testSettings(AdType::ForceEmailer);
     settings.caption = address;
     settings.formField = field;
     QVERIFY(signupForm(address));
-    const GeneratedCode code = generateCode(settings, supportScript(settings.type));
+    if (!storage.isEmpty())
+        QVERIFY(designSetting(SettingGroup::Rules, "storage").value.read(storage, settings));
+    const SupportScripts scripts = readSupportScripts(supportDir(), settings);
+    const GeneratedCode code = generateCode(settings, scripts.support, scripts.rules);
     // Under the policy zephrin-cli --csp prints for it.
     const QString page = QStringLiteral("<!DOCTYPE html>\n<html><head><meta "
                                         "http-equiv=Content-Security-Policy content=\"%1\">%2"
@@ -1425,9 +1523,13 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving()
     QCOMPARE(eval(violations).toString(), QString());
     QCOMPARE(m_page->errors, QStringList());
 
-    // The next page view shows the box again only to a reader who did not sign up.
+    // The browser keeps the sign-up alone, unless it may not be stored.
+    QCOMPARE(eval(QStringLiteral("localStorage.length + sessionStorage.length")).toInt(),
+             received.isEmpty() || storage == QLatin1String("none") ? 0 : 1);
+    // The next page view shows the box again only to a reader who did not
+    // sign up, or whose sign-up may not be stored.
     QVERIFY(loadUrl(site));
-    if (received.isEmpty()) {
+    if (received.isEmpty() || storage == QLatin1String("none")) {
         QTRY_VERIFY_WITH_TIMEOUT(check(boxShown), 15000);
     } else {
         QTest::qWait(1500);

@@ -661,6 +661,8 @@ void TestZephrinCli::badArguments_exitTwoAndWriteNothing_data()
                                  << "--from";
     QTest::newRow("day not YYYY-MM-DD")
         << args("preview --until 2026-2-1 -o out.html") << QByteArray() << "--until";
+    QTest::newRow("unknown storage")
+        << args("add --storage later p.html") << QByteArray() << "--storage";
     QTest::newRow("unknown screens")
         << args("add --screens tall p.html") << QByteArray() << "--screens";
     QTest::newRow("until before from")

@@ -54,11 +54,13 @@ void TestDesignCheck::checkDesign_findsWhatToChange_data()
     // Storage when the box shows.
     AdSettings visit = design(AdType::WindowAd);
     visit.rules.showAgain = DisplayRules::ShowAgain::OncePerVisit;
-    QTest::newRow("once per visit") << visit << QStringList {"show-again sessionStorage"};
+    QTest::newRow("once per visit") << visit << QStringList {"storage sessionStorage"};
     AdSettings days = design(AdType::JumpyAd);
     days.rules.showAgain = DisplayRules::ShowAgain::EveryNDays;
     days.rules.days = 7;
-    QTest::newRow("every 7 days") << days << QStringList {small, "show-again localStorage"};
+    QTest::newRow("every 7 days") << days << QStringList {small, "storage localStorage"};
+    days.rules.storage = DisplayRules::Storage::OnClose;
+    QTest::newRow("every 7 days, stored on close") << days << QStringList {small};
     // The share of a 360 x 640 screen: the box's width inside 344 px, its rows on screen.
     QTest::newRow("240 x 288: 30 %, no more")
         << design(AdType::WindowAd, "FFFFFF", 240, 288) << QStringList();

@@ -233,6 +233,18 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules_data()
         << QStringList {"show-again=days:3650", "from=2026-02-28", "until=2027-01-09"}
         << "days:3650,from:20260228,until:20270109";
     QTest::newRow("wide") << QStringList {"screens=wide"} << "wide:true";
+    // The storage rule goes with what the box remembers: the rules' memory or a sign-up.
+    QTest::newRow("every N days, stored on close")
+        << QStringList {"show-again=days:7", "storage=on-close"} << "days:7,store:'close'";
+    QTest::newRow("stored on show, as without the setting")
+        << QStringList {"show-again=visit", "storage=on-show"} << "visit:1";
+    QTest::newRow("storage with nothing to remember")
+        << QStringList {"storage=none", "start=delay:5"} << "start:'delay',amount:5";
+    QTest::newRow("storage alone") << QStringList {"storage=consent"} << QString();
+    QTest::newRow("a sign-up remembered after consent")
+        << QStringList {"type=force-emailer", "caption=https://app.kit.com/forms/1/subscriptions",
+                        "storage=consent"}
+        << "store:'consent'";
     QTest::newRow("analytics none")
         << QStringList {"analytics=none", "start=delay:5"} << "start:'delay',amount:5";
     QTest::newRow("analytics without rules")
@@ -261,10 +273,10 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules()
                          ? QString()
                          : text);
         }
-        if (key == QLatin1String("language"))
-            QVERIFY(designSetting(SettingGroup::Texts, "language").value.read(text, s));
-        if (key == QLatin1String("analytics"))
-            QVERIFY(designSetting(SettingGroup::Top, "analytics").value.read(text, s));
+        for (const Setting &setting : designSettings()) {
+            if (key == QLatin1String(setting.key))
+                QVERIFY2(setting.value.read(text, s), qPrintable(rule));
+        }
     }
     QString expected = QStringLiteral("popup\r\n");
     const QStringList objects = object.split(QStringLiteral(" | "));
@@ -279,7 +291,7 @@ void TestHeadSection::rulesScript_followsSupportScriptWithRules()
 
     // Another ad, of another type or with another text, keeps a count of its own.
     const QString key = rulesStorageKey(s.type, s.body);
-    QVERIFY(key.startsWith(QStringLiteral("zephrin-stickme-note-")));
+    QVERIFY(key.startsWith(QStringLiteral("zephrin-%1-").arg(adTypeInfo(s.type).name)));
     QVERIFY(key != rulesStorageKey(AdType::JumpyAd, s.body));
     QVERIFY(key != rulesStorageKey(s.type, s.body + QLatin1Char(' ')));
 }

@@ -23,6 +23,7 @@ const QMap<QString, std::pair<QString, QString>> samples {
     {"analytics", {"matomo", "google"}},
     {"rules.start", {"scroll:40", "delay:0"}},
     {"rules.show-again", {"days:7", "days:3651"}},
+    {"rules.storage", {"consent", "on-view"}},
     {"rules.from", {"2026-12-01", "2026-02-30"}},
     {"rules.until", {"2026-12-24", "2026-2-1"}},
     {"rules.screens", {"narrow", "tall"}},

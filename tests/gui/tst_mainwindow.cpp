@@ -1175,6 +1175,9 @@ void TestMainWindow::design_givesWhatCommandLineGives_data()
         R"( "caption": "Hi", "body": "one\ntwo\u00a0three\r\nfour",)"
         R"( "colour": "#00ff7f"})")
                                  << QString();
+    QTest::newRow("memory stored on close") << QByteArray(
+        R"({"version": 2, "type": "timer-ad", "rules": {"show-again": "visit", "storage": "on-close"}})")
+                                            << QString();
     // The window's own list, picked by name: every text of the box in French.
     QTest::newRow("French box") << QByteArray(R"({"version": 1, "type": "force-emailer"})")
                                 << QString::fromUtf8("Fran\xc3\xa7"
