@@ -447,6 +447,32 @@ die Namen, die Screenreader ansagen. Der Link auf Zephrin bleibt englisch.</tran
         <translation> %</translation>
     </message>
     <message>
+        <source>Loo&amp;k</source>
+        <translation>Ausse&amp;hen</translation>
+    </message>
+    <message>
+        <source>Classic: the box as designed.
+Modern: the page&apos;s font, rounded corners, text colours
+that read on the box colour, a round close button,
+and a dark box on dark screens when the colour is white.</source>
+        <translation>Klassisch: die Box wie entworfen.
+Modern: die Schrift der Seite, runde Ecken, Textfarben,
+die auf der Boxfarbe gut lesbar sind, ein runder Schließen-Knopf
+und eine dunkle Box auf dunklen Bildschirmen, wenn die Farbe Weiß ist.</translation>
+    </message>
+    <message>
+        <source>Look of the box</source>
+        <translation>Aussehen der Box</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <translation>Modern</translation>
+    </message>
+    <message>
         <source>Store on the reader&apos;s device</source>
         <translation>Speichern im Browser des Lesers</translation>
     </message>
@@ -1211,6 +1237,14 @@ absendet. Zephrin selbst sendet nichts.</translation>
     <message>
         <source>Caption; for force-emailer the address to mail, or the https: address of a sign-up form.</source>
         <translation>Titel; bei force-emailer die Adresse, an die gemailt wird, oder die https:-Adresse eines Anmeldeformulars.</translation>
+    </message>
+    <message>
+        <source>classic (default: the box as designed) or modern (the page&apos;s font, rounded corners, text colours that read on the box colour).</source>
+        <translation>classic (Vorgabe: die Box wie entworfen) oder modern (die Schrift der Seite, runde Ecken, Textfarben, die auf der Boxfarbe gut lesbar sind).</translation>
+    </message>
+    <message>
+        <source>classic or modern</source>
+        <translation>classic oder modern</translation>
     </message>
     <message>
         <source>When once per visit and every N days may write to the reader&apos;s device: on-show (default), on-close (when the reader closes the box or subscribes), none (never; they then mean once per page view) or consent (once the site&apos;s consent tool allows it; none until then).</source>

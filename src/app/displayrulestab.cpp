@@ -51,6 +51,11 @@ Ui::DisplayRulesTab &DisplayRulesTab::controls()
         m_boxTexts.language = m_ui->boxLanguage->itemData(index).toString();
         Q_EMIT changed();
     });
+    // The list holds the looks in the order of their enumeration.
+    connect(m_ui->boxLook, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_look = Look(index);
+        Q_EMIT changed();
+    });
     prepareControls(this);
     return *m_ui;
 }
@@ -112,6 +117,11 @@ Analytics DisplayRulesTab::analytics()
 void DisplayRulesTab::setAnalytics(Analytics analytics)
 {
     controls().analytics->setCurrentIndex(int(analytics));
+}
+
+void DisplayRulesTab::setLook(Look look)
+{
+    controls().boxLook->setCurrentIndex(int(look));
 }
 
 void DisplayRulesTab::showRuleAmounts()

@@ -3,6 +3,7 @@
 #include "generator/analytics.h"
 #include "generator/boxtexts.h"
 #include "generator/displayrules.h"
+#include "generator/look.h"
 
 #include <QWidget>
 
@@ -14,9 +15,9 @@ class DisplayRulesTab;
 
 // The Display rules tab: when the box starts, how often one reader sees it,
 // when that may be stored, on which days and screens, the language of its
-// texts and the site's analytics that hears of it. Its controls are made the
-// first time the tab is shown or its rules are asked for or set, so a start-up
-// that never shows the tab does not pay for them.
+// texts, its look and the site's analytics that hears of it. Its controls are
+// made the first time the tab is shown or its rules are asked for or set, so
+// a start-up that never shows the tab does not pay for them.
 class DisplayRulesTab : public QWidget
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     // The box's texts: the language chosen, and single texts a design gave.
     BoxTexts boxTexts() const { return m_boxTexts; }
     void setBoxTexts(const BoxTexts &texts);
+    Look look() const { return m_look; }
+    void setLook(Look look);
     // The site's analytics the box's events go to.
     Analytics analytics();
     void setAnalytics(Analytics analytics);
@@ -37,7 +40,8 @@ public:
     void setVisible(bool visible) override;
 
 Q_SIGNALS:
-    // A rule, the box's language or the analytics changed, by the user or by a setter.
+    // A rule, the box's language, its look or the analytics changed, by the
+    // user or by a setter.
     void changed();
 
 private:
@@ -48,4 +52,5 @@ private:
 
     std::unique_ptr<Ui::DisplayRulesTab> m_ui; // null until the controls are made
     BoxTexts m_boxTexts;
+    Look m_look = Look::Classic;
 };

@@ -209,6 +209,7 @@ AdSettings MainWindow::fieldSettings() const
     s.colour = m_colour;
     s.rules = displayRules();
     s.texts = m_ui->rulesPage->boxTexts();
+    s.look = m_ui->rulesPage->look();
     s.analytics = m_ui->rulesPage->analytics();
     s.formField = m_formField;
     return s;
@@ -228,6 +229,7 @@ void MainWindow::applySettings(const AdSettings &settings)
         QString(settings.body).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     showColour(settings.colour);
     m_ui->rulesPage->setBoxTexts(settings.texts);
+    m_ui->rulesPage->setLook(settings.look);
     m_ui->rulesPage->setAnalytics(settings.analytics);
     m_formField = settings.formField;
     setDisplayRules(settings.rules);

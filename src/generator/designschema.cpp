@@ -228,6 +228,12 @@ std::vector<Setting> makeSettings()
          QT_TRANSLATE_NOOP("Settings", "Background colour, RRGGBB or #RRGGBB."), colour()},
         {top, "body", 1, "body", "TEXT", QT_TRANSLATE_NOOP("Settings", "Body HTML of the box."),
          text<&S::body>(false)},
+        {top, "look", 2, "look", "LOOK",
+         QT_TRANSLATE_NOOP("Settings",
+                           "classic (default: the box as designed) or modern (the page's font, "
+                           "rounded corners, text colours that read on the box colour)."),
+         choice<&S::look>({lookName(Look::Classic), lookName(Look::Modern)},
+                          QT_TRANSLATE_NOOP("Settings", "classic or modern"))},
         {top, "analytics", 2, "analytics", "NAME",
          QT_TRANSLATE_NOOP("Settings",
                            "The site's analytics told when the box shows, closes or is sent: "

@@ -3,6 +3,7 @@
 #include "generator/adsettings.h"
 #include "generator/colourtext.h"
 #include "generator/generatedefaults.h"
+#include "generator/signupform.h"
 #include "generator/weblinks.h"
 
 #include <algorithm>
@@ -28,12 +29,22 @@ QString cssColour(ColourValue colour)
 }
 
 // The box's colours as custom properties, which the rules take: background,
-// text and hairlines, and for Window AD its title bar and the bar's text.
+// text and hairlines, Force Emailer's hint in its address field, and Window
+// AD's title bar and the bar's text.
 QString palette(AdType type, ColourValue background, const char *line)
 {
     const ColourValue text = textColourOn(background);
     QString out = QLatin1String("--z-bg:") + cssColour(background) + QLatin1String(";--z-fg:")
         + cssColour(text) + QLatin1String(";--z-line:") + QLatin1String(line);
+    if (type == AdType::ForceEmailer) {
+        // The address field's hint: the text colour, paler where it still reads.
+        ColourValue hint = text;
+        for (double part : {0.2, 0.35}) {
+            if (contrastRatio(mixed(text, background, part), background) >= 4.5)
+                hint = mixed(text, background, part);
+        }
+        out += QLatin1String(";--z-hint:") + cssColour(hint);
+    }
     if (type == AdType::WindowAd) {
         const ColourValue bar = mixed(background, text, 0.1);
         out += QLatin1String(";--z-bar:") + cssColour(bar) + QLatin1String(";--z-bar-fg:")
@@ -65,18 +76,25 @@ const char card[] = "background:var(--z-bg)!important;color:var(--z-fg)!importan
                     "border:1px solid var(--z-line)!important;border-radius:12px;"
                     "box-shadow:0 8px 28px #0003!important";
 
-// The design's close link ("Hide Box", "[Close Box]") as a round button in
-// the top right corner, drawn as a cross. Its text stays, out of sight, as
-// its name for screen readers.
-const char closeButton[]
-    = "$ [align=right]>[onclick]{position:absolute;top:6px;right:6px;width:32px;height:32px;"
-      "border-radius:50%;overflow:hidden;white-space:nowrap;text-indent:64px;"
-      "color:#0000!important;background:linear-gradient(45deg,#0000 45%,var(--z-fg) 0 55%,#0000 0),"
-      "linear-gradient(-45deg,#0000 45%,var(--z-fg) 0 55%,#0000 0);background-size:16px 16px;"
-      "background-position:50%;background-repeat:no-repeat}"
-      "$ [align=right]>[onclick]:hover{background-color:var(--z-line)}"
-      "@media(pointer:coarse){${padding-right:56px}"
-      "$ [align=right]>[onclick]{top:0;right:0;width:44px;height:44px}}";
+// The close control close of box as a round button drawn as a cross, placed
+// by the declarations place (coarsePlace on touch screens, where extra rules
+// apply too). Its text stays, out of sight, as its name for screen readers.
+QString closeButton(const QString &box, const char *close, const char *place,
+                    const char *coarsePlace = "", const char *extra = "")
+{
+    const QString control = box + QLatin1Char(' ') + QLatin1String(close);
+    return control
+        + QLatin1String("{width:32px;height:32px;padding:0;border:0;border-radius:50%;"
+                        "overflow:hidden;white-space:nowrap;text-indent:64px;"
+                        "color:#0000!important;cursor:pointer;background:linear-gradient(45deg,"
+                        "#0000 45%,var(--z-fg) 0 55%,#0000 0),linear-gradient(-45deg,#0000 45%,"
+                        "var(--z-fg) 0 55%,#0000 0);background-size:16px 16px;"
+                        "background-position:50%;background-repeat:no-repeat;")
+        + QLatin1String(place) + QLatin1Char('}') + control
+        + QLatin1String(":hover{background-color:var(--z-line)}@media(pointer:coarse){") + control
+        + QLatin1String("{width:44px;height:44px;") + QLatin1String(coarsePlace) + QLatin1Char('}')
+        + forBox(extra, box) + QLatin1Char('}');
+}
 
 // Window AD's title bar in the box's colours, with flat buttons.
 const char windowParts[]
@@ -92,7 +110,8 @@ const char windowParts[]
 
 // Force Emailer: hidden until its script shows it (it would otherwise stand
 // in the design's look while the page loads), a form whose button takes the
-// text colour as its background.
+// text colour as its background. A sign-up form's close button floats at the
+// top right.
 const char emailerParts[]
     = "$:not([role]){visibility:hidden!important}$ p{margin:0}$ form{margin:12px 0 4px}"
       "$ :is(input,button){font:inherit;border-radius:8px;padding:8px 14px;max-width:100%;"
@@ -101,10 +120,13 @@ const char emailerParts[]
       "font-weight:600;cursor:pointer}"
       "$ input:not([type=submit]){background:var(--z-bg);color:var(--z-fg);"
       "border:1px solid var(--z-fg)}";
+const char signupParts[] = "$ ::placeholder{color:var(--z-hint);opacity:1}";
 
-// Timer AD: one card instead of two nested coloured tables.
+// Timer AD: one card instead of two nested coloured tables; the inner one
+// takes the card's text colour also where a page without a doctype would not
+// pass it into a table.
 const char timerParts[] = "$ td{padding:0;border:0;background:none}"
-                          "$ table table{border:0;background:none}"
+                          "$ table table{border:0;background:none;color:inherit}"
                           "$ td td{padding:16px 20px}$ p{margin:12px 0 0}";
 
 } // namespace
@@ -112,15 +134,6 @@ const char timerParts[] = "$ td{padding:0;border:0;background:none}"
 QString lookName(Look look)
 {
     return look == Look::Modern ? QStringLiteral("modern") : QStringLiteral("classic");
-}
-
-std::optional<Look> lookFromName(const QString &text)
-{
-    for (Look look : {Look::Classic, Look::Modern}) {
-        if (text == lookName(look))
-            return look;
-    }
-    return std::nullopt;
 }
 
 QString demoPageName(AdType type, Look look)
@@ -161,7 +174,10 @@ QString lookStyleElement(const AdSettings &settings)
         css += QLatin1String(";padding:16px 48px 16px 20px;height:auto!important");
         if (const int height = settings.height.toInt(); height > 0)
             css += QLatin1String(";min-height:") + QString::number(height) + QLatin1String("px");
-        css += QLatin1Char('}') + forBox(closeButton, box);
+        // The design's close link ("Hide Box", "[Close Box]") in the top right corner.
+        css += QLatin1Char('}')
+            + closeButton(box, "[align=right]>[onclick]", "position:absolute;top:6px;right:6px",
+                          "top:0;right:0", "${padding-right:56px}");
         // The design's text colour (green on white, white on a colour) gives
         // way to the box's.
         if (type == AdType::JumpyAd)
@@ -172,6 +188,10 @@ QString lookStyleElement(const AdSettings &settings)
         break;
     case AdType::ForceEmailer:
         css += QLatin1String(";padding:16px 20px}") + forBox(emailerParts, box);
+        if (signupForm(settings.caption, settings.formField)) {
+            css += closeButton(box, "[data-close]", "float:right;margin:-8px -12px 0 8px")
+                + forBox(signupParts, box);
+        }
         break;
     case AdType::TimerAd:
         css += QLatin1String("}") + box + QLatin1String(">table{border-spacing:0;")

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include <optional>
-
 struct AdSettings;
 
 // How a box looks on the reader's page. Classic is the boxes' own design,
@@ -18,9 +16,6 @@ enum class Look {
 
 // The look's name on the command line and in settings files: "classic" or "modern".
 QString lookName(Look look);
-
-// The look named by text (one of the names above); nothing for anything else.
-std::optional<Look> lookFromName(const QString &text);
 
 // The file name of type's demonstration page in look: the catalogue's one
 // (sticky.html ...) for classic, the same with "modern-" before it for modern.

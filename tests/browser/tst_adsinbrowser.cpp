@@ -1544,8 +1544,8 @@ void AdsInBrowser::signupForm_postsOnceAndThanksWithoutLeaving()
 namespace {
 
 // The lowest contrast of any text the element el shows against the
-// background behind it, with that text and the background's luminance:
-// [ratio, text, luminance].
+// background behind it, with that text, and the luminance of the background
+// behind the body text (the marker): [ratio, text, luminance].
 const QString lowestContrast = QStringLiteral(R"((function (el) {
   function rgba(c) { return c.match(/[\d.]+/g).map(Number).concat([1]).slice(0, 4); }
   function lum(c) {
@@ -1557,17 +1557,27 @@ const QString lowestContrast = QStringLiteral(R"((function (el) {
     for (; e; e = e.parentElement) { var b = rgba(getComputedStyle(e).backgroundColor); if (b[3] > 0) return b; }
     return [255, 255, 255, 1];
   }
-  var low = [21, '', 1], w = document.createTreeWalker(el, NodeFilter.SHOW_TEXT), r = document.createRange();
+  // Each text with the element that colours it and where it is drawn: the
+  // text nodes, and the labels of input buttons.
+  var texts = [], w = document.createTreeWalker(el, NodeFilter.SHOW_TEXT), low = [21, ''], body = 1;
   for (var n; (n = w.nextNode());) {
-    var e = n.parentElement, cs = getComputedStyle(e), c = rgba(cs.color);
+    var r = document.createRange();
     r.selectNodeContents(n);
-    var box = r.getBoundingClientRect();
-    if (!n.data.trim() || c[3] === 0 || cs.visibility !== 'visible' || box.width < 1 || box.height < 1) continue;
-    var a = lum(c), b = lum(behind(e)), ratio = (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
-    if (ratio <= low[0]) low = [ratio, n.data.trim(), b];
+    texts.push([n.parentElement, n.data, r.getBoundingClientRect()]);
   }
-  return low;
-}))");
+  [].forEach.call(el.querySelectorAll('input[type=submit], input[type=button]'), function (i) {
+    texts.push([i, i.value, i.getBoundingClientRect()]);
+  });
+  texts.forEach(function (t) {
+    var e = t[0], cs = getComputedStyle(e), c = rgba(cs.color);
+    if (!t[1].trim() || c[3] === 0 || cs.visibility !== 'visible' || t[2].width < 1 || t[2].height < 1) return;
+    var a = lum(c), b = lum(behind(e)), ratio = (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
+    if (ratio <= low[0]) low = [ratio, t[1].trim()];
+    if (t[1].indexOf('%1') >= 0) body = b;
+  });
+  return low.concat([body]);
+}))")
+                                   .arg(marker);
 
 // Computed styles of the page's own elements, which no box may change.
 const QString ownStyles = QStringLiteral(R"(['button', 'a', 'p', 'table', 'td'].map(function (tag) {
@@ -1586,7 +1596,8 @@ const QString ownStyles = QStringLiteral(R"(['button', 'a', 'p', 'table', 'td'].
 void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles_data()
 {
     QTest::addColumn<AdSettings>("settings");
-    QTest::addColumn<QString>("pageFont"); // the page's font-family; empty: none
+    // The page's font-family; empty: none, nor a doctype, as on the preview page.
+    QTest::addColumn<QString>("pageFont");
     QTest::addColumn<QString>("closer"); // selector of the close control; empty: none
 
     const bool dark = qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")
@@ -1608,11 +1619,16 @@ void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles_data()
         QTest::addRow("%s, modern, %s", name, scheme) << s << serif << closer;
         // Colours on either side of where white text starts to read better.
         s.colour = QStringLiteral("777777");
-        QTest::addRow("%s, modern, grey, no page font, %s", name, scheme)
-            << s << QString() << closer;
+        QTest::addRow("%s, modern, grey, bare page, %s", name, scheme) << s << QString() << closer;
         s.colour = QStringLiteral("2E6DA4");
         QTest::addRow("%s, modern, blue, %s", name, scheme) << s << serif << closer;
     }
+    AdSettings signup = testSettings(AdType::ForceEmailer);
+    signup.look = Look::Modern;
+    signup.caption = QStringLiteral("https://buttondown.com/api/emails/embed-subscribe/zephrin");
+    signup.colour = QStringLiteral("2E6DA4");
+    QTest::addRow("Force Emailer, modern, blue, sign-up form, %s", scheme)
+        << signup << serif << QStringLiteral("#msg [data-close]");
 }
 
 void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles()
@@ -1624,16 +1640,17 @@ void AdsInBrowser::look_readsAndFitsBesideThePagesOwnStyles()
 
     const QString page
         = QStringLiteral(
-              "<!DOCTYPE html>\n<html><head><style>body{%1color:#333}"
+              "%1<html><head><style>body{%2color:#333}"
               "button{background:#c33;color:#fff;border:3px solid #900;border-radius:2px;"
               "padding:5px 9px;font:inherit}a{color:#060;text-decoration:none}"
               "p{margin:10px 0;color:#444}table{border:2px solid #999;border-spacing:3px}"
-              "td{padding:4px;background:#eee}</style>%2</head>\n<body>"
+              "td{padding:4px;background:#eee}</style>%3</head>\n<body>"
               "<p id=own-p>Own text, <a id=own-a href='#x'>own link</a>.</p>"
               "<button id=own-button>Own button</button>"
-              "<table id=own-table><tr><td id=own-td>Own cell</td></tr></table>%3"
+              "<table id=own-table><tr><td id=own-td>Own cell</td></tr></table>%4"
               "<p>After the ad.</p></body></html>\n")
-              .arg(pageFont.isEmpty() ? QString()
+              .arg(pageFont.isEmpty() ? QString() : QStringLiteral("<!DOCTYPE html>\n"),
+                   pageFont.isEmpty() ? QString()
                                       : QStringLiteral("font-family:%1;").arg(pageFont));
     m_view->resize(320, 640);
     QVERIFY(load(page.arg(QString(), QString())));

@@ -19,6 +19,7 @@ const QMap<QString, std::pair<QString, QString>> samples {
     {"form-field", {"fields[addr]", "my field"}},
     {"colour", {"00FF7F", "12345G"}},
     {"body", {"one\r\ntwo\u00a0three", {}}},
+    {"look", {"modern", "Modern"}},
     {"analytics", {"matomo", "google"}},
     {"rules.start", {"scroll:40", "delay:0"}},
     {"rules.show-again", {"days:7", "days:3651"}},

@@ -1182,6 +1182,9 @@ void TestMainWindow::design_givesWhatCommandLineGives_data()
     QTest::newRow("French box") << QByteArray(R"({"version": 1, "type": "force-emailer"})")
                                 << QString::fromUtf8("Fran\xc3\xa7"
                                                      "ais");
+    QTest::newRow("modern look") << QByteArray(
+        R"({"version": 2, "type": "window-ad", "look": "modern"})")
+                                 << QString();
     QTest::newRow("site analytics")
         << QByteArray(R"({"version": 2, "type": "timer-ad", "analytics": "umami"})") << QString();
 }
