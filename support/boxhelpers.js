@@ -172,13 +172,3 @@
     box.dispatchEvent(new CustomEvent('zephrin:' + what, { bubbles: true, detail: detail }));
     if (record.track) record.track(what, detail);
   }
-
-  // The look's interface font (--zephrin-font) where the page keeps the browser's default.
-  function lookFont(box) {
-    var font = getComputedStyle(box).getPropertyValue('--zephrin-font'), up = box.parentNode, probe;
-    if (!font) return;
-    probe = up.insertBefore(document.createElement('i'), box);
-    probe.style.fontFamily = 'initial';
-    if (getComputedStyle(probe).fontFamily === getComputedStyle(up).fontFamily) box.style.fontFamily = font;
-    up.removeChild(probe);
-  }

@@ -19,7 +19,6 @@
   function show() {
     box.setAttribute('role', 'dialog');
     if (!box.hasAttribute('aria-label')) box.setAttribute('aria-label', 'Note');
-    lookFont(box);
     // The style element writes the colour as bare hex digits, which only pages
     // without a doctype accept; other pages get the same colour this way.
     var colour = ruleValue('fadeinbox', 'background-color');

@@ -74,7 +74,7 @@
     var content = document.createElement('div');
     var buttons = {};
 
-    win.setAttribute('data-zephrin', 'window');
+    win.setAttribute('data-zephrin', '');
     win.setAttribute('role', 'dialog');
     caption = caption == null ? '' : String(caption);
     // The caption names the window; without one it still needs a name.
@@ -203,7 +203,6 @@
 
     fit(number(left, 0), number(top, 0), number(width, 300), number(height, null));
     document.body.appendChild(win);
-    lookFont(win);
     this.element = win;
     this.close = close;
     if (canClose) {

@@ -27,7 +27,6 @@
   function show() {
     box.setAttribute('role', 'dialog');
     if (!box.hasAttribute('aria-label')) box.setAttribute('aria-label', 'Announcement');
-    lookFont(box);
     var s = box.style;
     // The colour comes as bare hex digits, which only pages without a doctype accept.
     var colour = (box.getAttribute('style') || '').match(/background-color:\s*([0-9a-f]{6})\s*(;|$)/i);

@@ -33,7 +33,6 @@
   function show() {
     box.setAttribute('role', 'dialog');
     if (!box.hasAttribute('aria-label')) box.setAttribute('aria-label', 'Subscribe');
-    lookFont(box);
     // The colour comes as bare hex digits, which only pages without a doctype accept.
     var colour = ruleValue('msg', 'background-color');
     if (/^[0-9a-f]{6}$/i.test(colour)) box.style.backgroundColor = '#' + colour;

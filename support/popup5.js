@@ -32,7 +32,6 @@
   function show() {
     box.setAttribute('role', 'dialog');
     if (!box.hasAttribute('aria-label')) box.setAttribute('aria-label', 'Sponsored announcement');
-    lookFont(box);
     // The style element writes height, top and left as bare numbers, which
     // only pages without a doctype accept.
     ['height', 'top', 'left'].forEach(function (property) {

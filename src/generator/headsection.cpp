@@ -88,7 +88,7 @@ QString headSection(const AdSettings &settings, const QStringList &lines,
         }
     }
     out += styleElement(settings);
-    out += lookStyleElement(settings);
+    out += lookElements(settings);
     return out;
 }
 

@@ -19,8 +19,8 @@ QString styleElement(const AdSettings &settings);
 
 // The head section of settings.type: every script line followed by CR LF,
 // then every line of the rules script and of the analytics script, each
-// followed by CR LF, then the type's style element and the look's
-// (lookStyleElement), not followed by a line break. A null QString for
+// followed by CR LF, then the type's style element and the look's elements
+// (lookElements), not followed by a line break. A null QString for
 // AdType::None.
 QString headSection(const AdSettings &settings, const QStringList &lines,
                     const QStringList &rulesLines = {}, const QStringList &analyticsLines = {});

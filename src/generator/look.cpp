@@ -4,7 +4,6 @@
 #include "generator/colourtext.h"
 #include "generator/generatedefaults.h"
 #include "generator/signupform.h"
-#include "generator/weblinks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,11 +53,11 @@ QString palette(AdType type, ColourValue background, const char *line)
 }
 
 // The selector of the box itself: the id its body section gives it, or for
-// Window AD, which its script builds, the attribute's value.
+// Window AD, which its script builds, the one box of Zephrin's without an id.
 QString boxSelector(AdType type)
 {
     if (type == AdType::WindowAd)
-        return QStringLiteral("[data-zephrin=window]");
+        return QStringLiteral("[data-zephrin]:not([id])");
     return QLatin1Char('#') + QLatin1String(adTypeInfo(type).boxId)
         + QLatin1String("[data-zephrin]");
 }
@@ -85,11 +84,10 @@ QString closeButton(const QString &box, const char *close, const char *place,
     const QString control = box + QLatin1Char(' ') + QLatin1String(close);
     return control
         + QLatin1String("{width:32px;height:32px;padding:0;border:0;border-radius:50%;"
-                        "overflow:hidden;white-space:nowrap;text-indent:64px;"
-                        "color:#0000!important;cursor:pointer;background:linear-gradient(45deg,"
-                        "#0000 45%,var(--z-fg) 0 55%,#0000 0),linear-gradient(-45deg,#0000 45%,"
-                        "var(--z-fg) 0 55%,#0000 0);background-size:16px 16px;"
-                        "background-position:50%;background-repeat:no-repeat;")
+                        "font-size:0;cursor:pointer;background:linear-gradient(45deg,"
+                        "#0000 45%,var(--z-fg) 0 55%,#0000 0) 50%/16px 16px no-repeat,"
+                        "linear-gradient(-45deg,#0000 45%,var(--z-fg) 0 55%,#0000 0) 50%/16px "
+                        "16px no-repeat;")
         + QLatin1String(place) + QLatin1Char('}') + control
         + QLatin1String(":hover{background-color:var(--z-line)}@media(pointer:coarse){") + control
         + QLatin1String("{width:44px;height:44px;") + QLatin1String(coarsePlace) + QLatin1Char('}')
@@ -129,6 +127,16 @@ const char timerParts[] = "$ td{padding:0;border:0;background:none}"
                           "$ table table{border:0;background:none;color:inherit}"
                           "$ td td{padding:16px 20px}$ p{margin:12px 0 0}";
 
+// As a box of the look shows, it takes the interface font of its
+// --z-font where its parent has the browser's default font, which a
+// style rule cannot tell. A box of the classic look has no such property.
+const char fontScript[]
+    = "<script>addEventListener('zephrin:show',function(e){var b=e.target,u=b.parentNode,"
+      "f=getComputedStyle(b).getPropertyValue('--z-font'),i;if(f){"
+      "i=u.insertBefore(document.createElement('i'),b);i.style.fontFamily='initial';"
+      "if(getComputedStyle(i).fontFamily==getComputedStyle(u).fontFamily)b.style.fontFamily=f;"
+      "i.remove()}})</script>";
+
 } // namespace
 
 QString lookName(Look look)
@@ -152,7 +160,7 @@ ColourValue textColourOn(ColourValue background)
     return std::max(onInk, onWhite) >= 4.5 ? better : colourValue(0, 0, 0);
 }
 
-QString lookStyleElement(const AdSettings &settings)
+QString lookElements(const AdSettings &settings)
 {
     const AdType type = settings.type;
     if (settings.look != Look::Modern || type == AdType::None)
@@ -163,7 +171,7 @@ QString lookStyleElement(const AdSettings &settings)
     const QString box = boxSelector(type);
 
     QString css = box + QLatin1Char('{') + palette(type, background, "#0002")
-        + QLatin1String(";--zephrin-font:system-ui,sans-serif;line-height:1.45");
+        + QLatin1String(";--z-font:system-ui,sans-serif;line-height:1.45");
     if (type != AdType::TimerAd)
         css += QLatin1Char(';') + QLatin1String(card);
     switch (type) {
@@ -204,13 +212,12 @@ QString lookStyleElement(const AdSettings &settings)
     css += forBox("$ :is(p,td,li,h1,h2,h3,h4){color:inherit}$ a{color:var(--z-fg)}", box);
     // The credit link's 10 pixels would be hard to read and to hit.
     if (type != AdType::WindowAd) {
-        css += box + QLatin1String(" font[size='1']{font-size:12px}") + box
-            + QLatin1String(" [href='") + QLatin1String(WebLinks::productPage)
-            + QLatin1String("']{display:inline-block;line-height:24px}");
+        css += box + QLatin1String(" font[size='1']{font-size:12px;display:inline-block;"
+                                   "line-height:24px}");
     }
     if (colour == QLatin1String(defaultColour)) {
         css += QLatin1String("@media(prefers-color-scheme:dark){") + box + QLatin1Char('{')
             + palette(type, colourValue(0x1F, 0x20, 0x23), "#fff3") + QLatin1String("}}");
     }
-    return QLatin1String("<style>") + css + QLatin1String("</style>");
+    return QLatin1String("<style>") + css + QLatin1String("</style>") + QLatin1String(fontScript);
 }

@@ -21,18 +21,18 @@ QString lookName(Look look);
 // (sticky.html ...) for classic, the same with "modern-" before it for modern.
 QString demoPageName(AdType type, Look look);
 
-// The style element that settings.look adds after the rest of the head
-// section: empty for classic. For modern, rules that reach Zephrin's box of
+// The style element and the script that settings.look adds after the rest of
+// the head section: nothing for classic. For modern, rules that reach Zephrin's box of
 // settings.type and the elements inside it only: the page's font, or the
-// system's interface font where the page sets none (the support script
-// decides which, from the custom property --zephrin-font); the colour of
+// system's interface font where the page sets none (the script decides
+// which as the box shows); the colour of
 // settings as the box's background with text and links that read on it at
 // 4.5:1 or better; rounded corners, a soft shadow and room around the text;
 // a close button of at least 32 x 32 pixels (44 x 44 on touch screens) where
 // the box has a close link, keeping the link's text as its name; and, where
 // the colour is the untouched default white, a dark box under a dark colour
 // scheme. Nothing in it asks for a font, image or other file.
-QString lookStyleElement(const AdSettings &settings);
+QString lookElements(const AdSettings &settings);
 
 // The text colour for background: a soft black or white, whichever reads
 // better, or pure black where that one would fall short of 4.5:1.

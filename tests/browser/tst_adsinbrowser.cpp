@@ -1036,6 +1036,14 @@ void AdsInBrowser::printedPolicy_boxShowsAndClosesWithoutViolations_data()
         << testSettings(AdType::ForceEmailer) << QStringList {esc} << QStringList() << QString();
     QTest::newRow("Timer AD") << testSettings(AdType::TimerAd) << QStringList {esc} << QStringList()
                               << QString();
+    // The look's script gives the box the system's font on this page without one.
+    AdSettings modern = testSettings(AdType::TimerAd);
+    modern.look = Look::Modern;
+    QTest::newRow("Timer AD, modern look")
+        << modern << QStringList {esc}
+        << QStringList {QStringLiteral("document.querySelector('#sponsorAdDiv').style.fontFamily"
+                                       ".startsWith('system-ui')")}
+        << QString();
     AdSettings counted = testSettings(AdType::JumpyAd);
     counted.analytics = Analytics::Plausible;
     QTest::newRow("Jumpy AD, site analytics")
