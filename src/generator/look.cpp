@@ -212,8 +212,9 @@ QString lookElements(const AdSettings &settings)
     css += forBox("$ :is(p,td,li,h1,h2,h3,h4){color:inherit}$ a{color:var(--z-fg)}", box);
     // The credit link's 10 pixels would be hard to read and to hit.
     if (type != AdType::WindowAd) {
-        css += box + QLatin1String(" font[size='1']{font-size:12px;display:inline-block;"
-                                   "line-height:24px}");
+        css += box
+            + QLatin1String(" font[size='1']{font-size:12px;display:inline-block;"
+                            "line-height:24px}");
     }
     if (colour == QLatin1String(defaultColour)) {
         css += QLatin1String("@media(prefers-color-scheme:dark){") + box + QLatin1Char('{')
