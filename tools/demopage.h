@@ -20,11 +20,14 @@ namespace DemoPage {
 inline constexpr std::array<AdType, 5> allTypes = {
     AdType::StickMeNote, AdType::WindowAd, AdType::JumpyAd, AdType::ForceEmailer, AdType::TimerAd};
 
-// Settings that fit the preview window's browser (about 545 x 377 pixels).
-inline AdSettings sampleSettings(AdType type)
+// Settings that fit the preview window's browser (about 545 x 377 pixels),
+// in look. With signUpForm, Force Emailer's box holds a sign-up form whose
+// sign-up lasts one page view, so that "Show again" shows the form again.
+inline AdSettings sampleSettings(AdType type, Look look = Look::Classic, bool signUpForm = false)
 {
     AdSettings s;
     s.type = type;
+    s.look = look;
     s.height = QStringLiteral("150");
     s.width = QStringLiteral("280");
     s.horizontal = QStringLiteral("130");
@@ -54,6 +57,11 @@ inline AdSettings sampleSettings(AdType type)
         s.colour = QStringLiteral("EEF4FF");
         s.caption = QStringLiteral("news@tolvane.example");
         s.body = QStringLiteral("<b>Join our newsletter</b><br>One e-mail a month, no spam.");
+        if (signUpForm) {
+            s.height = QStringLiteral("190");
+            s.caption = QStringLiteral("https://tolvane.example/newsletter/subscribe");
+            s.rules.storage = DisplayRules::Storage::None;
+        }
         break;
     case AdType::TimerAd:
         s.height = QStringLiteral("120");
@@ -66,15 +74,15 @@ inline AdSettings sampleSettings(AdType type)
     return s;
 }
 
-// The page for type around the given support script file, its box in look.
-// It is a modern page (doctype, UTF-8; for the modern look light or dark as
-// the reader's system is) with the head section in its head and the body section in its body, as
-// a user pastes them; line ends are LF throughout.
-inline QString pageText(AdType type, const QByteArray &supportScript, Look look = Look::Classic)
+// The page for the box of s, made from the given support scripts. It is a
+// modern page (doctype, UTF-8; for the modern look light or dark as the
+// reader's system is) with the head section in its head and the body section
+// in its body, as a user pastes them; line ends are LF throughout.
+inline QString pageText(const AdSettings &s, const SupportScripts &scripts)
 {
-    AdSettings s = sampleSettings(type);
-    s.look = look;
-    const AdTypeInfo &info = adTypeInfo(type);
+    const Look look = s.look;
+    const GeneratedCode code = generateCode(s, scripts);
+    const AdTypeInfo &info = adTypeInfo(s.type);
     const QString caption = QString::fromLatin1(info.caption);
     QString page
         = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n"
@@ -90,9 +98,9 @@ inline QString pageText(AdType type, const QByteArray &supportScript, Look look 
               look == Look::Modern
                   ? "@media(prefers-color-scheme:dark){body{background:#18191B;color:#ddd}}"
                   : "")
-        + QStringLiteral("</style>\n") + generateHead(s, supportScript)
-        + QStringLiteral("\n</head>\n<body>\n<h1>") + caption + QStringLiteral("</h1>\n<p>")
-        + QString::fromLatin1(info.description) + QStringLiteral("</p>\n") + generateBody(s)
+        + QStringLiteral("</style>\n") + code.head + QStringLiteral("\n</head>\n<body>\n<h1>")
+        + caption + QStringLiteral("</h1>\n<p>") + QString::fromLatin1(info.description)
+        + QStringLiteral("</p>\n") + code.body
         + QStringLiteral(
               "\n<p>Press \"Show again\" to watch it once more.</p>\n</body>\n</html>\n");
     page.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -1,12 +1,13 @@
 // zephrin_demopages: writes the demonstration pages (sticky.html ...
-// timer.html, and modern-sticky.html ... in the modern look) from the support
-// scripts, at build time.
+// timer.html, modern-sticky.html ... in the modern look, and Force Emailer's
+// with a sign-up form, signup-optin.html and modern-signup-optin.html) from
+// the support scripts, at build time.
 //
 //   zephrin_demopages SCRIPT_DIR OUT_DIR
 //
-// Reads popup1.js ... popup5.js, as installed, from SCRIPT_DIR and writes each page into
-// OUT_DIR. Links the core alone, so the build needs no browser engine for it.
-// A page is replaced only once it is written whole.
+// Reads popup1.js ... popup5.js and rules.js, as installed, from SCRIPT_DIR and writes each page
+// into OUT_DIR. Links the core alone, so the build needs no browser engine for it. A page is
+// replaced only once it is written whole.
 
 #include "demopage.h"
 
@@ -23,20 +24,15 @@ bool fail(const QString &message)
     return false;
 }
 
-bool writePage(AdType type, const QDir &scripts, const QDir &out)
+bool writePage(const AdSettings &settings, const QDir &scripts, const QDir &out)
 {
-    AdSettings settings;
-    settings.type = type;
     const PreparedGeneration script = prepareGeneration(scripts.path(), settings);
     if (!script.ok())
         return fail(script.error());
-    for (Look look : {Look::Classic, Look::Modern}) {
-        QSaveFile page(out.filePath(demoPageName(type, look)));
-        if (!page.open(QIODevice::WriteOnly)
-            || page.write(DemoPage::pageText(type, script.scripts.support, look).toUtf8()) < 0
-            || !page.commit())
-            return fail(page.fileName() + QStringLiteral(": ") + page.errorString());
-    }
+    QSaveFile page(out.filePath(demoPageFor(settings)));
+    if (!page.open(QIODevice::WriteOnly)
+        || page.write(DemoPage::pageText(settings, script.scripts).toUtf8()) < 0 || !page.commit())
+        return fail(page.fileName() + QStringLiteral(": ") + page.errorString());
     return true;
 }
 
@@ -51,8 +47,14 @@ int main(int argc, char *argv[])
     const QDir scripts(QString::fromLocal8Bit(argv[1]));
     const QDir out(QString::fromLocal8Bit(argv[2]));
     for (AdType type : DemoPage::allTypes) {
-        if (!writePage(type, scripts, out))
-            return 1;
+        for (Look look : {Look::Classic, Look::Modern}) {
+            for (bool signUp : {false, true}) {
+                if (signUp && type != AdType::ForceEmailer)
+                    continue;
+                if (!writePage(DemoPage::sampleSettings(type, look, signUp), scripts, out))
+                    return 1;
+            }
+        }
     }
     return 0;
 }

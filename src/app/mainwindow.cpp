@@ -6,6 +6,7 @@
 #include "generator/colourtext.h"
 #include "generator/designcheck.h"
 #include "generator/generatedefaults.h"
+#include "generator/look.h"
 #include "generator/signupform.h"
 #include "generator/weblinks.h"
 #include "host/hostservices.h"
@@ -296,7 +297,7 @@ void MainWindow::showTestDrive()
     if (!m_preview) {
         // The preview module, with the web engine, loads on the first test drive.
         QString error;
-        m_preview = createPreviewWindow(m_host, selectedType(), &error, fieldSettings().look);
+        m_preview = createPreviewWindow(m_host, demoPageFor(fieldSettings()), &error);
         if (!m_preview) {
             m_host.showMessage(this, error);
             return;

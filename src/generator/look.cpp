@@ -144,10 +144,20 @@ QString lookName(Look look)
     return look == Look::Modern ? QStringLiteral("modern") : QStringLiteral("classic");
 }
 
-QString demoPageName(AdType type, Look look)
+QString demoPageName(AdType type, Look look, bool signUpForm)
 {
-    const QString classic = QLatin1String(adTypeInfo(type).demoPage);
-    return look == Look::Modern ? QLatin1String("modern-") + classic : classic;
+    QString name = QLatin1String(adTypeInfo(type).demoPage);
+    if (signUpForm && type == AdType::ForceEmailer)
+        name.prepend(QLatin1String("signup-"));
+    return look == Look::Modern ? QLatin1String("modern-") + name : name;
+}
+
+QString demoPageFor(const AdSettings &settings)
+{
+    if (settings.type == AdType::None)
+        return QString();
+    return demoPageName(settings.type, settings.look,
+                        signupForm(settings.caption, settings.formField).has_value());
 }
 
 ColourValue textColourOn(ColourValue background)

@@ -18,8 +18,15 @@ enum class Look {
 QString lookName(Look look);
 
 // The file name of type's demonstration page in look: the catalogue's one
-// (sticky.html ...) for classic, the same with "modern-" before it for modern.
-QString demoPageName(AdType type, Look look);
+// (sticky.html ...) for classic, the same with "modern-" before it for
+// modern. Force Emailer's page with a sign-up form (signUpForm) has "signup-"
+// before the catalogue's name (signup-optin.html, modern-signup-optin.html).
+QString demoPageName(AdType type, Look look, bool signUpForm = false);
+
+// The demonstration page that shows settings best: their type's, in their
+// look, with a sign-up form where their Force Emailer's caption makes one.
+// Empty for AdType::None.
+QString demoPageFor(const AdSettings &settings);
 
 // The style element and the script that settings.look adds after the rest of
 // the head section: nothing for classic. For modern, rules that reach Zephrin's box of

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "generator/adtype.h"
-#include "generator/look.h"
-
+#include <QString>
 #include <QtPlugin>
 
 class HostServices;
@@ -16,9 +14,9 @@ public:
     virtual ~PreviewFactory() = default;
 
     // A new preview window without an owner, showing the demonstration page
-    // of selected in look (none for AdType::None). The caller owns it.
-    virtual QWidget *createPreviewWindow(HostServices &host, AdType selected, Look look) = 0;
+    // demoPage of the application folder (none when empty). The caller owns it.
+    virtual QWidget *createPreviewWindow(HostServices &host, const QString &demoPage) = 0;
 };
 
-#define ZephrinPreviewFactory_iid "example.tolvane.Zephrin.PreviewFactory/1.1"
+#define ZephrinPreviewFactory_iid "example.tolvane.Zephrin.PreviewFactory/1.2"
 Q_DECLARE_INTERFACE(PreviewFactory, ZephrinPreviewFactory_iid)

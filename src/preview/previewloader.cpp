@@ -109,7 +109,7 @@ PreviewFactory *loadFactory(const QString &path, QString *error)
 
 } // namespace
 
-QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error, Look look)
+QWidget *createPreviewWindow(HostServices &host, const QString &demoPage, QString *error)
 {
     PreviewFactory *&factory = state().factory;
     if (!factory) {
@@ -131,5 +131,5 @@ QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error
             return nullptr;
         }
     }
-    return factory->createPreviewWindow(host, selected, look);
+    return factory->createPreviewWindow(host, demoPage);
 }

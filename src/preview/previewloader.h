@@ -1,8 +1,5 @@
 #pragma once
 
-#include "generator/adtype.h"
-#include "generator/look.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -16,8 +13,7 @@ class QWidget;
 // Returns nullptr and sets *error (when error is not null) to a message naming
 // the module file when it is missing or cannot be loaded; the next call tries
 // again.
-QWidget *createPreviewWindow(HostServices &host, AdType selected, QString *error,
-                             Look look = Look::Classic);
+QWidget *createPreviewWindow(HostServices &host, const QString &demoPage, QString *error);
 
 // The folders searched for the preview module, in order.
 QStringList previewModuleFolders();

@@ -11,9 +11,9 @@ class PreviewPlugin : public QObject, public PreviewFactory
     Q_PLUGIN_METADATA(IID ZephrinPreviewFactory_iid)
     Q_INTERFACES(PreviewFactory)
 public:
-    QWidget *createPreviewWindow(HostServices &host, AdType selected, Look look) override
+    QWidget *createPreviewWindow(HostServices &host, const QString &demoPage) override
     {
-        return new PreviewWindow(host, selected, look);
+        return new PreviewWindow(host, demoPage);
     }
 };
 

@@ -6,8 +6,26 @@
 #include "widgets/windowstyle.h"
 
 #include <QUrl>
+#include <QWebEngineUrlRequestInterceptor>
 
-PreviewWindow::PreviewWindow(HostServices &host, AdType selected, Look look, QWidget *parent)
+namespace {
+
+// Drops every post a page makes: a demonstration's sign-up form shows the
+// reader's side of signing up and sends no address anywhere.
+class PostsDropped : public QWebEngineUrlRequestInterceptor
+{
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (info.requestMethod() == "POST")
+            info.block(true);
+    }
+};
+
+} // namespace
+
+PreviewWindow::PreviewWindow(HostServices &host, const QString &demoPage, QWidget *parent)
     : QDialog(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_host(host)
@@ -23,18 +41,19 @@ PreviewWindow::PreviewWindow(HostServices &host, AdType selected, Look look, QWi
     connect(m_ui->Command2, &QPushButton::clicked, this, &PreviewWindow::showAgain);
     connect(m_ui->Command3, &QPushButton::clicked, this, &PreviewWindow::openStore);
 
-    showDemonstration(selected, look);
+    showDemonstration(demoPage);
 }
 
 PreviewWindow::~PreviewWindow() = default;
 
-void PreviewWindow::showDemonstration(AdType selected, Look look)
+void PreviewWindow::showDemonstration(const QString &demoPage)
 {
-    if (selected == AdType::None)
+    if (demoPage.isEmpty())
         return;
-    const QString page
-        = m_host.applicationFolder() + QLatin1Char('/') + demoPageName(selected, look);
-    m_ui->WebBrowser1->load(QUrl::fromLocalFile(page));
+    m_ui->WebBrowser1->page()->setUrlRequestInterceptor(
+        new PostsDropped(m_ui->WebBrowser1->page()));
+    m_ui->WebBrowser1->load(
+        QUrl::fromLocalFile(m_host.applicationFolder() + QLatin1Char('/') + demoPage));
 }
 
 void PreviewWindow::showAgain()

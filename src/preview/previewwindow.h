@@ -1,8 +1,5 @@
 #pragma once
 
-#include "generator/adtype.h"
-#include "generator/look.h"
-
 #include <QDialog>
 
 #include <memory>
@@ -20,15 +17,16 @@ class PreviewWindow : public QDialog
 {
     Q_OBJECT
 public:
-    // selected is the type chosen in the main window when the window opens,
-    // shown in look; the page stays until the window is closed. With no type
-    // selected the browser stays empty.
-    PreviewWindow(HostServices &host, AdType selected, Look look = Look::Classic,
-                  QWidget *parent = nullptr);
+    // demoPage is the file name, in the application folder, of the
+    // demonstration page of the design in the main window when the window
+    // opens; the page stays until the window is closed. With no page the
+    // browser stays empty. A demonstration sends nothing anywhere: its
+    // sign-up form's post is dropped.
+    PreviewWindow(HostServices &host, const QString &demoPage, QWidget *parent = nullptr);
     ~PreviewWindow() override;
 
 private:
-    void showDemonstration(AdType selected, Look look);
+    void showDemonstration(const QString &demoPage);
     void showAgain();
     void openStore();
 

@@ -769,27 +769,44 @@ void AdsInBrowser::timedBox_staysAsTheReaderAsks()
 
 void AdsInBrowser::demoPage_showsBoxWithoutErrors_data()
 {
-    QTest::addColumn<AdType>("type");
+    QTest::addColumn<AdSettings>("settings");
     for (AdType type : DemoPage::allTypes)
-        QTest::newRow(adTypeInfo(type).demoPage) << type;
+        QTest::newRow(adTypeInfo(type).demoPage) << DemoPage::sampleSettings(type);
+    for (Look look : {Look::Classic, Look::Modern}) {
+        const AdSettings signUp = DemoPage::sampleSettings(AdType::ForceEmailer, look, true);
+        QTest::newRow(qPrintable(demoPageFor(signUp))) << signUp;
+    }
 }
 
 void AdsInBrowser::demoPage_showsBoxWithoutErrors()
 {
-    QFETCH(AdType, type);
-    const AdTypeInfo &info = adTypeInfo(type);
+    QFETCH(AdSettings, settings);
     m_view->resize(545, 377); // the preview window's browser
     // The pages are built into the application folder with the program.
-    QVERIFY(
-        loadUrl(QUrl::fromLocalFile(QDir(QStringLiteral(ZEPHRIN_APP_DIR))
-                                        .absoluteFilePath(QString::fromLatin1(info.demoPage)))));
+    const QUrl page = QUrl::fromLocalFile(
+        QDir(QStringLiteral(ZEPHRIN_APP_DIR)).absoluteFilePath(demoPageFor(settings)));
+    QVERIFY(loadUrl(page));
     // The sample text's first words, as the box shows them.
-    const QString body = DemoPage::sampleSettings(type).body;
+    const QString body = settings.body;
     const QString words = body.mid(3, body.indexOf(QLatin1Char('<'), 3) - 3);
     const QString quoted
         = QString::fromUtf8(QJsonDocument(QJsonArray {words}).toJson(QJsonDocument::Compact));
-    QTRY_VERIFY_WITH_TIMEOUT(check(QStringLiteral("zShown(zBox(%1[0]))").arg(quoted)), 15000);
+    const QString shown = QStringLiteral("zShown(zBox(%1[0]))").arg(quoted);
+    QTRY_VERIFY_WITH_TIMEOUT(check(shown), 15000);
     QCOMPARE(m_page->errors, QStringList());
+
+    // The test drive's sign-up thanks the reader, and "Show again" (a new
+    // view of the page) shows the form again.
+    if (signupForm(settings.caption)) {
+        eval(QStringLiteral("document.querySelector('#msg input[type=email]').value = "
+                            "'reader@tolvane.example', document.querySelector('#msg "
+                            "[type=submit]').click()"));
+        QTRY_VERIFY(check(QStringLiteral("zShown(document.querySelector('#msg [role=status] "
+                                         "span'))")));
+        QVERIFY(loadUrl(page));
+        QTRY_VERIFY_WITH_TIMEOUT(check(shown), 15000);
+        QVERIFY(check(QStringLiteral("zShown(document.querySelector('#msg form'))")));
+    }
 
     // The snapshot made of it shows no word in any language: every letter and
     // digit left on the page, a button's label too, is drawn transparent.

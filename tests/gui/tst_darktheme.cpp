@@ -1,5 +1,6 @@
 #include "about/aboutwindow.h"
 #include "app/mainwindow.h"
+#include "generator/look.h"
 #include "gui/fakehost.h"
 #include "preview/previewloader.h"
 #include "widgets/windowstyle.h"
@@ -103,7 +104,8 @@ void TestDarkTheme::everyText_readsUnderDarkTheme_data()
     QTest::newRow("preview window") << WindowFactory([](HostServices &host) -> QWidget * {
         setPreviewModuleFolders({QStringLiteral(ZEPHRIN_MODULE_BUILD_DIR)});
         QString error;
-        QWidget *window = createPreviewWindow(host, AdType::WindowAd, &error);
+        QWidget *window
+            = createPreviewWindow(host, demoPageName(AdType::WindowAd, Look::Classic), &error);
         if (!window)
             qWarning("%s", qPrintable(error));
         return window;

@@ -1,10 +1,12 @@
 #include "app/mainwindow.h"
+#include "generator/look.h"
 #include "gui/fakehost.h"
 #include "preview/previewloader.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -63,7 +65,9 @@ QWidget *TestPreviewWindow::openPreview() const
 QWidget *TestPreviewWindow::newPreview(AdType type)
 {
     QString error;
-    QWidget *preview = createPreviewWindow(*m_host, type, &error);
+    AdSettings settings;
+    settings.type = type;
+    QWidget *preview = createPreviewWindow(*m_host, demoPageFor(settings), &error);
     if (!preview)
         qWarning("%s", qPrintable(error));
     return preview;
@@ -166,6 +170,19 @@ void TestPreviewWindow::testDrive_keepsPageUntilClosed()
     QVERIFY(openPreview());
     QTRY_COMPARE(pageOf(openPreview()),
                  QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("modern-wiggler.html"))));
+
+    // A Force Emailer whose caption is a sign-up form's address shows that form.
+    closed = openPreview();
+    closed->close();
+    QTRY_VERIFY(!closed);
+    main.findChild<QRadioButton *>(QStringLiteral("Option4"))->setChecked(true);
+    main.findChild<QLineEdit *>(QStringLiteral("Text5"))
+        ->setText(QStringLiteral("https://buttondown.com/api/emails/embed-subscribe/tolvane"));
+    testDrive->click();
+    QVERIFY(openPreview());
+    QTRY_COMPARE(
+        pageOf(openPreview()),
+        QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("modern-signup-optin.html"))));
     openPreview()->close();
 }
 

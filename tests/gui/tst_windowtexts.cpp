@@ -164,7 +164,7 @@ void TestWindowTexts::captions_fitTheirControls()
     std::unique_ptr<QWidget> about(new AboutWindow(host));
     setPreviewModuleFolders({QStringLiteral(ZEPHRIN_MODULE_BUILD_DIR)});
     QString error;
-    std::unique_ptr<QWidget> preview(createPreviewWindow(host, AdType::None, &error));
+    std::unique_ptr<QWidget> preview(createPreviewWindow(host, QString(), &error));
     QVERIFY2(preview, qPrintable(error));
     for (QWidget *window : {about.get(), preview.get()}) {
         window->show();
