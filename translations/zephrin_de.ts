@@ -723,49 +723,76 @@ absendet. Zephrin selbst sendet nichts.</translation>
         <translation>Gestalten</translation>
     </message>
     <message>
-        <source>Height</source>
-        <translation>Höhe</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Breite</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Vertikal</translation>
-    </message>
-    <message>
-        <source>Caption</source>
-        <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Body</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>(Don&apos;t leave any space)</source>
-        <translation>(Ohne Leerzeichen)</translation>
-    </message>
-    <message>
-        <source>Do not leave space in html code.&lt;b&gt;Message&lt;/b&gt; is not the same as &lt;b&gt;Message here    &lt;/b&gt;.</source>
-        <translation>Keine Leerzeichen im HTML-Code lassen: &lt;b&gt;Nachricht&lt;/b&gt; ist nicht dasselbe wie &lt;b&gt;Nachricht hier    &lt;/b&gt;.</translation>
-    </message>
-    <message>
-        <source>Click here to choose the background color for the Popup/Ad.</source>
-        <translation>Hier klicken, um die Hintergrundfarbe des Popups bzw. der Anzeige zu wählen.</translation>
-    </message>
-    <message>
-        <source>Choose Background color</source>
-        <translation>Hintergrundfarbe wählen</translation>
-    </message>
-    <message>
         <source>Generate</source>
         <translation>Generieren</translation>
     </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Asp Files(*.asp)</source>
+        <translation>ASP-Dateien (*.asp)</translation>
+    </message>
+    <message>
+        <source>HTML Files (*.htm,*.html)</source>
+        <translation>HTML-Dateien (*.htm,*.html)</translation>
+    </message>
+    <message>
+        <source>Php Files (*.php)</source>
+        <translation>PHP-Dateien (*.php)</translation>
+    </message>
+    <message>
+        <source>Please select a file first</source>
+        <translation>Bitte zuerst eine Datei wählen</translation>
+    </message>
+    <message>
+        <source>Open design…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>Open a design saved as a file: its type, settings, body and colour (Ctrl+O)</source>
+        <translation>Einen als Datei gespeicherten Entwurf öffnen: Art, Einstellungen, Text und Farbe (Strg+O)</translation>
+    </message>
+    <message>
+        <source>Save design…</source>
+        <translation>Speichern…</translation>
+    </message>
+    <message>
+        <source>Save the design to its file (Ctrl+S); the arrow saves it under a new name (Ctrl+Shift+S)</source>
+        <translation>Den Entwurf in seiner Datei speichern (Strg+S); der Pfeil speichert ihn unter neuem Namen (Strg+Umschalt+S)</translation>
+    </message>
+    <message>
+        <source>Save design as…</source>
+        <translation>Entwurf speichern unter…</translation>
+    </message>
+    <message>
+        <source>Save the design under a new name (Ctrl+Shift+S)</source>
+        <translation>Den Entwurf unter neuem Namen speichern (Strg+Umschalt+S)</translation>
+    </message>
+    <message>
+        <source>Display rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Check: OK</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>Check: %1</source>
+        <translation>Prüfung: %1</translation>
+    </message>
+    <message>
+        <source>The code was added to &quot;%1&quot;, but %2.</source>
+        <translation>Der Code wurde in „%1“ eingefügt, aber %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2. Nothing was generated.</source>
+        <translation>%1 %2. Es wurde nichts erzeugt.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPage</name>
     <message>
         <source>Place this code between the body start tag and close tag of your document.</source>
         <translation>Diesen Code in Ihrem Dokument zwischen die body-Tags einfügen.</translation>
@@ -837,74 +864,6 @@ absendet. Zephrin selbst sendet nichts.</translation>
     <message>
         <source>Help on Web !</source>
         <translation>Hilfe im Web!</translation>
-    </message>
-    <message>
-        <source>All Files (*.*)</source>
-        <translation>Alle Dateien (*.*)</translation>
-    </message>
-    <message>
-        <source>Asp Files(*.asp)</source>
-        <translation>ASP-Dateien (*.asp)</translation>
-    </message>
-    <message>
-        <source>HTML Files (*.htm,*.html)</source>
-        <translation>HTML-Dateien (*.htm,*.html)</translation>
-    </message>
-    <message>
-        <source>Php Files (*.php)</source>
-        <translation>PHP-Dateien (*.php)</translation>
-    </message>
-    <message>
-        <source>Please select a file first</source>
-        <translation>Bitte zuerst eine Datei wählen</translation>
-    </message>
-    <message>
-        <source>Open design…</source>
-        <translation>Öffnen…</translation>
-    </message>
-    <message>
-        <source>Open a design saved as a file: its type, settings, body and colour (Ctrl+O)</source>
-        <translation>Einen als Datei gespeicherten Entwurf öffnen: Art, Einstellungen, Text und Farbe (Strg+O)</translation>
-    </message>
-    <message>
-        <source>Save design…</source>
-        <translation>Speichern…</translation>
-    </message>
-    <message>
-        <source>Save the design to its file (Ctrl+S); the arrow saves it under a new name (Ctrl+Shift+S)</source>
-        <translation>Den Entwurf in seiner Datei speichern (Strg+S); der Pfeil speichert ihn unter neuem Namen (Strg+Umschalt+S)</translation>
-    </message>
-    <message>
-        <source>Save design as…</source>
-        <translation>Entwurf speichern unter…</translation>
-    </message>
-    <message>
-        <source>Save the design under a new name (Ctrl+Shift+S)</source>
-        <translation>Den Entwurf unter neuem Namen speichern (Strg+Umschalt+S)</translation>
-    </message>
-    <message>
-        <source>Display rules</source>
-        <translation>Regeln</translation>
-    </message>
-    <message>
-        <source>Check: OK</source>
-        <translation>Geprüft</translation>
-    </message>
-    <message>
-        <source>Check: %1</source>
-        <translation>Prüfung: %1</translation>
-    </message>
-    <message>
-        <source>The code was added to &quot;%1&quot;, but %2.</source>
-        <translation>Der Code wurde in „%1“ eingefügt, aber %2.</translation>
-    </message>
-    <message>
-        <source>The box&apos;s caption. For Force Emailer: the e-mail address that receives subscriptions, or the https: address of a mailing list&apos;s sign-up form.</source>
-        <translation>Die Überschrift der Box. Für Force Emailer: die E-Mail-Adresse, die Anmeldungen erhält, oder die https:-Adresse des Anmeldeformulars einer Mailingliste.</translation>
-    </message>
-    <message>
-        <source>%1 %2. Nothing was generated.</source>
-        <translation>%1 %2. Es wurde nichts erzeugt.</translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1282,53 @@ absendet. Zephrin selbst sendet nichts.</translation>
     <message>
         <source>Email to:</source>
         <translation>E-Mail an:</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>(Don&apos;t leave any space)</source>
+        <translation>(Ohne Leerzeichen)</translation>
+    </message>
+    <message>
+        <source>Do not leave space in html code.&lt;b&gt;Message&lt;/b&gt; is not the same as &lt;b&gt;Message here    &lt;/b&gt;.</source>
+        <translation>Keine Leerzeichen im HTML-Code lassen: &lt;b&gt;Nachricht&lt;/b&gt; ist nicht dasselbe wie &lt;b&gt;Nachricht hier    &lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Click here to choose the background color for the Popup/Ad.</source>
+        <translation>Hier klicken, um die Hintergrundfarbe des Popups bzw. der Anzeige zu wählen.</translation>
+    </message>
+    <message>
+        <source>Choose Background color</source>
+        <translation>Hintergrundfarbe wählen</translation>
+    </message>
+    <message>
+        <source>The box&apos;s caption. For Force Emailer: the e-mail address that receives subscriptions, or the https: address of a mailing list&apos;s sign-up form.</source>
+        <translation>Die Überschrift der Box. Für Force Emailer: die E-Mail-Adresse, die Anmeldungen erhält, oder die https:-Adresse des Anmeldeformulars einer Mailingliste.</translation>
     </message>
 </context>
 <context>

@@ -18,10 +18,10 @@ QStringList designNameFilters()
 
 // The fields' captions in the window, for naming them in messages.
 const char *const pixelFieldCaptions[] = {
-    QT_TRANSLATE_NOOP("MainWindow", "Height"),
-    QT_TRANSLATE_NOOP("MainWindow", "Width"),
-    QT_TRANSLATE_NOOP("MainWindow", "Horizontal"),
-    QT_TRANSLATE_NOOP("MainWindow", "Vertical"),
+    QT_TRANSLATE_NOOP("SettingsPage", "Height"),
+    QT_TRANSLATE_NOOP("SettingsPage", "Width"),
+    QT_TRANSLATE_NOOP("SettingsPage", "Horizontal"),
+    QT_TRANSLATE_NOOP("SettingsPage", "Vertical"),
 };
 
 } // namespace
@@ -73,7 +73,7 @@ bool DesignFile::saveTo(const QString &path)
         const auto index
             = static_cast<std::size_t>(lost - &designSetting(SettingGroup::Top, "height"));
         const QString name = index < std::size(pixelFieldCaptions)
-            ? QCoreApplication::translate("MainWindow", pixelFieldCaptions[index])
+            ? QCoreApplication::translate("SettingsPage", pixelFieldCaptions[index])
             : QLatin1String(lost->key);
         m_host.showMessage(m_window,
                            tr("%1 \"%2\" is not a whole number of pixels, so a design file "

@@ -30,10 +30,15 @@ FileDrops::FileDrops(QWidget *window)
 {
     window->setAcceptDrops(true);
     window->installEventFilter(this);
+    watchFields(window);
+}
+
+void FileDrops::watchFields(QWidget *part)
+{
     // The fields take text drops themselves; a dropped file is the window's.
-    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+    for (QLineEdit *field : part->findChildren<QLineEdit *>())
         field->installEventFilter(this);
-    for (QPlainTextEdit *field : window->findChildren<QPlainTextEdit *>()) {
+    for (QPlainTextEdit *field : part->findChildren<QPlainTextEdit *>()) {
         field->installEventFilter(this);
         field->viewport()->installEventFilter(this);
     }

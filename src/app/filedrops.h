@@ -12,6 +12,8 @@ class FileDrops : public QObject
 public:
     // Watches window and the text fields in it.
     explicit FileDrops(QWidget *window);
+    // Watches the text fields in part, made after the window.
+    void watchFields(QWidget *part);
 
 Q_SIGNALS:
     void dropped(const QString &path);

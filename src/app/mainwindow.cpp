@@ -15,6 +15,8 @@
 #include "pages/sitewalk.h"
 #include "preview/previewloader.h"
 #include "ui_mainwindow.h"
+#include "ui_outputpage.h"
+#include "ui_settingspage.h"
 #include "widgets/windowstyle.h"
 
 #include <QCloseEvent>
@@ -75,19 +77,15 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     setClassicBackground(this, QPalette::Base, Qt::white);
     setAutoFillBackground(true);
     m_ui->setupUi(this);
-    setTextColour(m_ui->Text17, QPalette::Text, QPalette::Base, Qt::blue);
-    for (QWidget *line : {m_ui->Line1, m_ui->Line2, m_ui->Line3, m_ui->Line4})
-        setBackground(line, QPalette::Window, lineGrey);
     prepareControls(this);
 
     setUpDesignButtons();
     setUpTypeButtons();
     connectCommands();
     setUpRulesTab();
+    m_ui->createPage->setBuilder([this] { buildSettingsPage(); });
+    m_ui->generatePage->setBuilder([this] { buildOutputPage(); });
 
-    m_ui->Txtbody->setPlainText(QString::fromLatin1(sampleBody));
-    // The swatch shows the box's colour under any desktop colour scheme.
-    showColour(m_colour);
     m_ui->SSTab1->setCurrentIndex(ChooseTab);
     m_ui->Option1->setChecked(true);
     // What start-up puts in the fields is no change to a design.
@@ -109,7 +107,8 @@ void MainWindow::setUpDesignButtons()
     connect(m_ui->saveDesignAction, &QAction::triggered, this, &MainWindow::saveDesign);
     connect(m_ui->saveDesignAsAction, &QAction::triggered, this, &MainWindow::saveDesignAs);
     // A page dropped on the window becomes the target page; a design (.json) opens.
-    connect(new FileDrops(this), &FileDrops::dropped, this, &MainWindow::openDroppedFile);
+    m_fileDrops = new FileDrops(this);
+    connect(m_fileDrops, &FileDrops::dropped, this, &MainWindow::openDroppedFile);
 }
 
 void MainWindow::setUpTypeButtons()
@@ -134,8 +133,8 @@ void MainWindow::setUpTypeButtons()
         m_ui->Picture1->setVisible(tab == ChooseTab);
         // The help icon is the desktop theme's, whose index takes long to
         // read: it is looked up when its tab first shows.
-        if (tab == GenerateTab && m_ui->Picture2->icon().isNull())
-            m_ui->Picture2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+        if (tab == GenerateTab && outputPage().Picture2->icon().isNull())
+            outputPage().Picture2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     });
 }
 
@@ -146,13 +145,6 @@ void MainWindow::connectCommands()
     connect(m_ui->b, &QPushButton::clicked, this, &MainWindow::showOutput);
     connect(m_ui->Command10, &QPushButton::clicked, this, &MainWindow::showAbout);
     connect(m_ui->Command4, &QPushButton::clicked, this, &MainWindow::showTestDrive);
-    connect(m_ui->Picture2, &QToolButton::clicked, this, &MainWindow::openHelp);
-    connect(m_ui->Command12, &QPushButton::clicked, this, &MainWindow::chooseColour);
-    connect(m_ui->Command1, &QPushButton::clicked, this, &MainWindow::generateBody);
-    connect(m_ui->Command2, &QPushButton::clicked, this, &MainWindow::generateHead);
-    connect(m_ui->view, &QPushButton::clicked, this, &MainWindow::showPreview);
-    connect(m_ui->Command13, &QPushButton::clicked, this, &MainWindow::choosePage);
-    connect(m_ui->Command7, &QPushButton::clicked, this, &MainWindow::addCodeToPage);
 }
 
 void MainWindow::setUpRulesTab()
@@ -168,12 +160,59 @@ void MainWindow::watchChanges()
         if (checked)
             updateModifiedMark();
     });
-    for (QLineEdit *field : {m_ui->Text1, m_ui->Text2, m_ui->Text3, m_ui->Text4, m_ui->Text5})
+}
+
+void MainWindow::buildSettingsPage()
+{
+    m_settingsUi = std::make_unique<Ui::SettingsPage>();
+    Ui::SettingsPage &ui = *m_settingsUi;
+    ui.setupUi(m_ui->createPage);
+    for (QWidget *line : {ui.Line1, ui.Line2, ui.Line3, ui.Line4})
+        setBackground(line, QPalette::Window, lineGrey);
+    prepareControls(m_ui->createPage);
+    m_fileDrops->watchFields(m_ui->createPage);
+    connect(ui.Command12, &QPushButton::clicked, this, &MainWindow::chooseColour);
+    ui.Txtbody->setPlainText(QString::fromLatin1(sampleBody));
+    // The swatch shows the box's colour under any desktop colour scheme.
+    showColour(m_colour);
+    // What the fields start with is no change to a design.
+    for (QLineEdit *field : {ui.Text1, ui.Text2, ui.Text3, ui.Text4, ui.Text5})
         connect(field, &QLineEdit::textChanged, this, &MainWindow::updateModifiedMark);
-    connect(m_ui->Txtbody, &QPlainTextEdit::textChanged, this, &MainWindow::updateModifiedMark);
+    connect(ui.Txtbody, &QPlainTextEdit::textChanged, this, &MainWindow::updateModifiedMark);
     // In the multi-line fields Enter is "&Output" too.
-    for (QPlainTextEdit *field : {m_ui->Txtbody, m_ui->Text6, m_ui->Text7})
+    ui.Txtbody->installEventFilter(this);
+}
+
+void MainWindow::buildOutputPage()
+{
+    m_outputUi = std::make_unique<Ui::OutputPage>();
+    Ui::OutputPage &ui = *m_outputUi;
+    ui.setupUi(m_ui->generatePage);
+    setTextColour(ui.Text17, QPalette::Text, QPalette::Base, Qt::blue);
+    if (!m_pagePath.isEmpty())
+        ui.Text17->setText(m_pagePath);
+    prepareControls(m_ui->generatePage);
+    m_fileDrops->watchFields(m_ui->generatePage);
+    connect(ui.Picture2, &QToolButton::clicked, this, &MainWindow::openHelp);
+    connect(ui.Command1, &QPushButton::clicked, this, &MainWindow::generateBody);
+    connect(ui.Command2, &QPushButton::clicked, this, &MainWindow::generateHead);
+    connect(ui.view, &QPushButton::clicked, this, &MainWindow::showPreview);
+    connect(ui.Command13, &QPushButton::clicked, this, &MainWindow::choosePage);
+    connect(ui.Command7, &QPushButton::clicked, this, &MainWindow::addCodeToPage);
+    for (QPlainTextEdit *field : {ui.Text6, ui.Text7})
         field->installEventFilter(this);
+}
+
+Ui::SettingsPage &MainWindow::settingsPage() const
+{
+    m_ui->createPage->build();
+    return *m_settingsUi;
+}
+
+Ui::OutputPage &MainWindow::outputPage() const
+{
+    m_ui->generatePage->build();
+    return *m_outputUi;
 }
 
 MainWindow::~MainWindow()
@@ -199,13 +238,13 @@ AdSettings MainWindow::fieldSettings() const
 {
     AdSettings s;
     s.type = selectedType();
-    s.height = m_ui->Text1->text();
-    s.width = m_ui->Text2->text();
-    s.horizontal = m_ui->Text3->text();
-    s.vertical = m_ui->Text4->text();
-    s.caption = m_ui->Text5->text();
+    s.height = settingsPage().Text1->text();
+    s.width = settingsPage().Text2->text();
+    s.horizontal = settingsPage().Text3->text();
+    s.vertical = settingsPage().Text4->text();
+    s.caption = settingsPage().Text5->text();
     // The body as typed: the plain-text form would turn no-break spaces into spaces.
-    s.body = m_ui->Txtbody->document()->toRawText();
+    s.body = settingsPage().Txtbody->document()->toRawText();
     s.body.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     s.colour = m_colour;
     s.rules = displayRules();
@@ -221,12 +260,12 @@ void MainWindow::applySettings(const AdSettings &settings)
     if (QAbstractButton *type = m_ui->typeButtons->button(static_cast<int>(settings.type)))
         type->setChecked(true);
     applyFormState(settings.type);
-    m_ui->Text1->setText(settings.height);
-    m_ui->Text2->setText(settings.width);
-    m_ui->Text3->setText(settings.horizontal);
-    m_ui->Text4->setText(settings.vertical);
-    m_ui->Text5->setText(settings.caption);
-    m_ui->Txtbody->setPlainText(
+    settingsPage().Text1->setText(settings.height);
+    settingsPage().Text2->setText(settings.width);
+    settingsPage().Text3->setText(settings.horizontal);
+    settingsPage().Text4->setText(settings.vertical);
+    settingsPage().Text5->setText(settings.caption);
+    settingsPage().Txtbody->setPlainText(
         QString(settings.body).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     showColour(settings.colour);
     m_ui->rulesPage->setBoxTexts(settings.texts);
@@ -256,31 +295,33 @@ void MainWindow::showSettings()
 {
     applyFormState(selectedType());
     m_ui->SSTab1->setCurrentIndex(CreateTab);
-    m_ui->Command12->setFocus();
+    settingsPage().Command12->setFocus();
 }
 
 void MainWindow::applyFormState(AdType type)
 {
     const SettingsFormState state = generateDefaults(type);
-    QLabel *const labels[] = {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->Label4, m_ui->Label5};
-    QLineEdit *const fields[] = {m_ui->Text1, m_ui->Text2, m_ui->Text3, m_ui->Text4, m_ui->Text5};
+    QLabel *const labels[] = {settingsPage().Label1, settingsPage().Label2, settingsPage().Label3,
+                              settingsPage().Label4, settingsPage().Label5};
+    QLineEdit *const fields[] = {settingsPage().Text1, settingsPage().Text2, settingsPage().Text3,
+                                 settingsPage().Text4, settingsPage().Text5};
     for (std::size_t i = 0; i < state.fields.size(); ++i) {
         labels[i]->setEnabled(state.labelsEnabled[i]);
         fields[i]->setEnabled(state.fields[i].enabled);
         fields[i]->setText(state.fields[i].text);
     }
-    m_ui->Label5->setText(
+    settingsPage().Label5->setText(
         QCoreApplication::translate("SettingsForm", state.captionLabel.toUtf8().constData()));
 }
 
 void MainWindow::showOutput()
 {
-    showCode(m_ui->Text6, QString());
-    showCode(m_ui->Text7, QString());
-    m_ui->checkResult->clear();
-    m_ui->checkResult->setToolTip(QString());
+    showCode(outputPage().Text6, QString());
+    showCode(outputPage().Text7, QString());
+    outputPage().checkResult->clear();
+    outputPage().checkResult->setToolTip(QString());
     m_ui->SSTab1->setCurrentIndex(GenerateTab);
-    m_ui->Command1->setFocus();
+    outputPage().Command1->setFocus();
 }
 
 void MainWindow::showAbout()
@@ -329,13 +370,13 @@ void MainWindow::generateBody()
     if (current.type == AdType::None || !captionFits(current))
         return;
     const QString body = ::generateBody(current);
-    showCode(m_ui->Text6, body);
+    showCode(outputPage().Text6, body);
     m_host.setClipboardText(body);
 }
 
 void MainWindow::generateHead()
 {
-    showCode(m_ui->Text7, QString());
+    showCode(outputPage().Text7, QString());
     const AdSettings current = settings();
     if (current.type == AdType::None)
         return;
@@ -343,7 +384,7 @@ void MainWindow::generateHead()
     if (!scripts)
         return;
     const GeneratedCode code = generateCode(current, scripts->support, scripts->rules);
-    showCode(m_ui->Text7, code.head);
+    showCode(outputPage().Text7, code.head);
     showCheck(current, code);
     if (headGoesToClipboard(current.type, scripts->support))
         m_host.setClipboardText(code.head);
@@ -363,8 +404,8 @@ bool MainWindow::captionFits(const AdSettings &settings)
 {
     const QString problem = captionProblem(settings);
     if (!problem.isEmpty())
-        m_host.showMessage(this,
-                           tr("%1 %2. Nothing was generated.").arg(m_ui->Label5->text(), problem));
+        m_host.showMessage(
+            this, tr("%1 %2. Nothing was generated.").arg(settingsPage().Label5->text(), problem));
     return problem.isEmpty();
 }
 
@@ -377,8 +418,8 @@ std::optional<GeneratedCode> MainWindow::generateBothSections()
     if (!scripts)
         return std::nullopt;
     GeneratedCode code = generateCode(current, *scripts);
-    showCode(m_ui->Text6, code.body);
-    showCode(m_ui->Text7, code.head);
+    showCode(outputPage().Text6, code.body);
+    showCode(outputPage().Text7, code.head);
     showCheck(current, code);
     m_host.setClipboardText(code.clipboard);
     return code;
@@ -437,10 +478,10 @@ void MainWindow::showColour(const QString &colour)
 {
     m_colour = colour;
     const QColor shown(QLatin1Char('#') + colour);
-    QPalette palette = m_ui->Text13->palette();
+    QPalette palette = settingsPage().Text13->palette();
     palette.setColor(QPalette::Base, shown);
     palette.setColor(QPalette::Text, shown);
-    m_ui->Text13->setPalette(palette);
+    settingsPage().Text13->setPalette(palette);
 }
 
 void MainWindow::choosePage()
@@ -452,7 +493,7 @@ void MainWindow::choosePage()
 void MainWindow::setTargetPage(const QString &path)
 {
     m_pagePath = path;
-    m_ui->Text17->setText(m_pagePath);
+    outputPage().Text17->setText(m_pagePath);
 }
 
 void MainWindow::openDesign()
@@ -503,9 +544,9 @@ void MainWindow::showCheck(const AdSettings &settings, const GeneratedCode &code
     for (const DesignFinding &finding : check.findings)
         lines << QStringLiteral("%1 (%2) %3").arg(finding.finding, finding.rule, finding.change);
     lines << check.blockSizes();
-    m_ui->checkResult->setText(
+    outputPage().checkResult->setText(
         check.findings.isEmpty() ? tr("Check: OK") : tr("Check: %1").arg(check.findings.size()));
-    m_ui->checkResult->setToolTip(lines.join(QLatin1String("\n\n")));
+    outputPage().checkResult->setToolTip(lines.join(QLatin1String("\n\n")));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

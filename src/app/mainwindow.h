@@ -10,12 +10,15 @@
 #include <memory>
 #include <optional>
 
+class FileDrops;
 class HostServices;
 class QPlainTextEdit;
 
 namespace Ui {
 class MainWindow;
-}
+class OutputPage;
+class SettingsPage;
+} // namespace Ui
 
 // The main window: the ad type catalogue, the ad settings, the display rules
 // and the generated code on four tabs, and the commands that generate the code, preview it and
@@ -88,6 +91,12 @@ private:
     void connectCommands();
     void setUpRulesTab();
     void watchChanges();
+    // The Create and Generate tabs' controls, made the first time their tab
+    // shows or the window needs them; the accessors make them if not yet.
+    void buildSettingsPage();
+    void buildOutputPage();
+    Ui::SettingsPage &settingsPage() const;
+    Ui::OutputPage &outputPage() const;
 
     // The fields as they stand, the body's line breaks as typed (LF): what a
     // design file keeps and what the open one is compared with.
@@ -119,7 +128,10 @@ private:
 
     HostServices &m_host;
     std::unique_ptr<Ui::MainWindow> m_ui;
+    std::unique_ptr<Ui::SettingsPage> m_settingsUi; // null until the Create tab's controls are made
+    std::unique_ptr<Ui::OutputPage> m_outputUi; // null until the Generate tab's controls are made
     DesignFile m_designFile;
+    FileDrops *m_fileDrops = nullptr; // takes files dropped on the window and its fields
     QString m_colour; // the ad's background colour as RRGGBB
     QString m_formField; // a design's sign-up form field name, which has no control
     QString m_pagePath; // the page chosen to take the code; empty until one is chosen

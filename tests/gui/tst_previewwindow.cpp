@@ -176,6 +176,7 @@ void TestPreviewWindow::testDrive_keepsPageUntilClosed()
     closed->close();
     QTRY_VERIFY(!closed);
     main.findChild<QRadioButton *>(QStringLiteral("Option4"))->setChecked(true);
+    main.showSettings();
     main.findChild<QLineEdit *>(QStringLiteral("Text5"))
         ->setText(QStringLiteral("https://buttondown.com/api/emails/embed-subscribe/tolvane"));
     testDrive->click();
