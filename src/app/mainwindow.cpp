@@ -33,9 +33,6 @@ namespace {
 
 enum Tab { ChooseTab = 0, CreateTab = 1, RulesTab = 2, GenerateTab = 3 };
 
-// The type selected when the window opens.
-constexpr AdType startType = AdType::StickMeNote;
-
 const QColor lineGrey(128, 128, 128);
 
 // "Timer AD" lifts the snapshot box by 135 twips, and it stays there.
@@ -69,12 +66,6 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
           host, this, [this] { return fieldSettings(); },
           [this](const AdSettings &design) { applySettings(design); })
     , m_colour(QString::fromLatin1(defaultColour))
-    , m_startSnapshot(std::async(std::launch::async, [path = snapshotPath(startType)] {
-        const QImage image(path);
-        // In the form a pixmap keeps, so that making one takes no time.
-        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                             : QImage::Format_RGB32);
-    }))
 {
     // The window's colours are set before its controls exist, which take them
     // on as they are made: set afterwards, each change would walk every control.
@@ -96,7 +87,7 @@ MainWindow::MainWindow(HostServices &host, QWidget *parent)
     m_ui->generatePage->setBuilder([this] { buildOutputPage(); });
 
     m_ui->SSTab1->setCurrentIndex(ChooseTab);
-    m_ui->typeButtons->button(int(startType))->setChecked(true);
+    m_ui->Option1->setChecked(true);
     // What start-up puts in the fields is no change to a design.
     watchChanges();
 }
@@ -367,16 +358,10 @@ void MainWindow::showCatalogueEntry(AdType type)
     const AdTypeInfo &info = adTypeInfo(type);
     m_ui->Label14->setText(QCoreApplication::translate("AdCatalogue", info.description));
     // A missing or unreadable image leaves the box empty.
-    m_ui->Picture1->setPixmap(type == startType && m_startSnapshot.valid()
-                                  ? QPixmap::fromImage(m_startSnapshot.get())
-                                  : QPixmap(snapshotPath(type)));
+    m_ui->Picture1->setPixmap(
+        QPixmap(m_host.applicationFolder() + QLatin1Char('/') + QLatin1String(info.snapshot)));
     if (type == AdType::TimerAd)
         m_ui->Picture1->move(m_ui->Picture1->x(), m_timerSnapshotTop);
-}
-
-QString MainWindow::snapshotPath(AdType type) const
-{
-    return m_host.applicationFolder() + QLatin1Char('/') + QLatin1String(adTypeInfo(type).snapshot);
 }
 
 void MainWindow::generateBody()

@@ -4,11 +4,9 @@
 #include "generator/adsettings.h"
 #include "generator/generation.h"
 
-#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
-#include <future>
 #include <memory>
 #include <optional>
 
@@ -114,7 +112,6 @@ private:
     // A page dropped on the window becomes the target page; a design (.json) opens.
     void openDroppedFile(const QString &path);
     void showCatalogueEntry(AdType type);
-    QString snapshotPath(AdType type) const;
     void showCode(QPlainTextEdit *field, const QString &code);
     // The design check of settings and their code beside the head section:
     // how many findings, each with what to change in its tooltip.
@@ -139,9 +136,6 @@ private:
     QString m_formField; // a design's sign-up form field name, which has no control
     QString m_pagePath; // the page chosen to take the code; empty until one is chosen
     int m_timerSnapshotTop = 0; // the snapshot's top once "Timer AD" has been shown
-    // The snapshot the window starts with, read on another thread while the
-    // window is made (most of which is loading fonts); taken once.
-    std::future<QImage> m_startSnapshot;
 
     QPointer<QWidget> m_about;
     QPointer<QWidget> m_preview;
