@@ -4,23 +4,21 @@
 #include "widgets/windowstyle.h"
 
 DisplayRulesTab::DisplayRulesTab(QWidget *parent)
-    : QWidget(parent)
-{ }
+    : LazyPage(parent)
+{
+    setBuilder([this] { makeControls(); });
+}
 
 DisplayRulesTab::~DisplayRulesTab() = default;
 
-void DisplayRulesTab::setVisible(bool visible)
-{
-    // Made before the tab shows, the controls show with it.
-    if (visible)
-        controls();
-    QWidget::setVisible(visible);
-}
-
 Ui::DisplayRulesTab &DisplayRulesTab::controls()
 {
-    if (m_ui)
-        return *m_ui;
+    build();
+    return *m_ui;
+}
+
+void DisplayRulesTab::makeControls()
+{
     m_ui = std::make_unique<Ui::DisplayRulesTab>();
     m_ui->setupUi(this);
     for (const BoxLanguage &language : boxLanguages)
@@ -57,7 +55,6 @@ Ui::DisplayRulesTab &DisplayRulesTab::controls()
         Q_EMIT changed();
     });
     prepareControls(this);
-    return *m_ui;
 }
 
 DisplayRules DisplayRulesTab::rules()

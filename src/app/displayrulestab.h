@@ -4,8 +4,7 @@
 #include "generator/boxtexts.h"
 #include "generator/displayrules.h"
 #include "generator/look.h"
-
-#include <QWidget>
+#include "widgets/lazypage.h"
 
 #include <memory>
 
@@ -18,7 +17,7 @@ class DisplayRulesTab;
 // texts, its look and the site's analytics that hears of it. Its controls are
 // made the first time the tab is shown or its rules are asked for or set, so
 // a start-up that never shows the tab does not pay for them.
-class DisplayRulesTab : public QWidget
+class DisplayRulesTab : public LazyPage
 {
     Q_OBJECT
 public:
@@ -37,8 +36,6 @@ public:
     Analytics analytics();
     void setAnalytics(Analytics analytics);
 
-    void setVisible(bool visible) override;
-
 Q_SIGNALS:
     // A rule, the box's language, its look or the analytics changed, by the
     // user or by a setter.
@@ -47,6 +44,7 @@ Q_SIGNALS:
 private:
     // The controls, made the first time they are needed.
     Ui::DisplayRulesTab &controls();
+    void makeControls();
     // Enables and labels the amounts that go with the chosen rules.
     void showRuleAmounts();
 
