@@ -236,15 +236,16 @@ AdSettings MainWindow::settings() const
 
 AdSettings MainWindow::fieldSettings() const
 {
+    const Ui::SettingsPage &fields = settingsPage();
     AdSettings s;
     s.type = selectedType();
-    s.height = settingsPage().Text1->text();
-    s.width = settingsPage().Text2->text();
-    s.horizontal = settingsPage().Text3->text();
-    s.vertical = settingsPage().Text4->text();
-    s.caption = settingsPage().Text5->text();
+    s.height = fields.Text1->text();
+    s.width = fields.Text2->text();
+    s.horizontal = fields.Text3->text();
+    s.vertical = fields.Text4->text();
+    s.caption = fields.Text5->text();
     // The body as typed: the plain-text form would turn no-break spaces into spaces.
-    s.body = settingsPage().Txtbody->document()->toRawText();
+    s.body = fields.Txtbody->document()->toRawText();
     s.body.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     s.colour = m_colour;
     s.rules = displayRules();
@@ -257,15 +258,16 @@ AdSettings MainWindow::fieldSettings() const
 
 void MainWindow::applySettings(const AdSettings &settings)
 {
+    Ui::SettingsPage &fields = settingsPage();
     if (QAbstractButton *type = m_ui->typeButtons->button(static_cast<int>(settings.type)))
         type->setChecked(true);
     applyFormState(settings.type);
-    settingsPage().Text1->setText(settings.height);
-    settingsPage().Text2->setText(settings.width);
-    settingsPage().Text3->setText(settings.horizontal);
-    settingsPage().Text4->setText(settings.vertical);
-    settingsPage().Text5->setText(settings.caption);
-    settingsPage().Txtbody->setPlainText(
+    fields.Text1->setText(settings.height);
+    fields.Text2->setText(settings.width);
+    fields.Text3->setText(settings.horizontal);
+    fields.Text4->setText(settings.vertical);
+    fields.Text5->setText(settings.caption);
+    fields.Txtbody->setPlainText(
         QString(settings.body).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     showColour(settings.colour);
     m_ui->rulesPage->setBoxTexts(settings.texts);
@@ -300,28 +302,28 @@ void MainWindow::showSettings()
 
 void MainWindow::applyFormState(AdType type)
 {
+    Ui::SettingsPage &form = settingsPage();
     const SettingsFormState state = generateDefaults(type);
-    QLabel *const labels[] = {settingsPage().Label1, settingsPage().Label2, settingsPage().Label3,
-                              settingsPage().Label4, settingsPage().Label5};
-    QLineEdit *const fields[] = {settingsPage().Text1, settingsPage().Text2, settingsPage().Text3,
-                                 settingsPage().Text4, settingsPage().Text5};
+    QLabel *const labels[] = {form.Label1, form.Label2, form.Label3, form.Label4, form.Label5};
+    QLineEdit *const fields[] = {form.Text1, form.Text2, form.Text3, form.Text4, form.Text5};
     for (std::size_t i = 0; i < state.fields.size(); ++i) {
         labels[i]->setEnabled(state.labelsEnabled[i]);
         fields[i]->setEnabled(state.fields[i].enabled);
         fields[i]->setText(state.fields[i].text);
     }
-    settingsPage().Label5->setText(
+    form.Label5->setText(
         QCoreApplication::translate("SettingsForm", state.captionLabel.toUtf8().constData()));
 }
 
 void MainWindow::showOutput()
 {
-    showCode(outputPage().Text6, QString());
-    showCode(outputPage().Text7, QString());
-    outputPage().checkResult->clear();
-    outputPage().checkResult->setToolTip(QString());
+    Ui::OutputPage &output = outputPage();
+    showCode(output.Text6, QString());
+    showCode(output.Text7, QString());
+    output.checkResult->clear();
+    output.checkResult->setToolTip(QString());
     m_ui->SSTab1->setCurrentIndex(GenerateTab);
-    outputPage().Command1->setFocus();
+    output.Command1->setFocus();
 }
 
 void MainWindow::showAbout()
@@ -539,14 +541,15 @@ void MainWindow::showCode(QPlainTextEdit *field, const QString &code)
 
 void MainWindow::showCheck(const AdSettings &settings, const GeneratedCode &code)
 {
+    Ui::OutputPage &output = outputPage();
     const DesignCheck check = checkDesign(settings, code);
     QStringList lines;
     for (const DesignFinding &finding : check.findings)
         lines << QStringLiteral("%1 (%2) %3").arg(finding.finding, finding.rule, finding.change);
     lines << check.blockSizes();
-    outputPage().checkResult->setText(
+    output.checkResult->setText(
         check.findings.isEmpty() ? tr("Check: OK") : tr("Check: %1").arg(check.findings.size()));
-    outputPage().checkResult->setToolTip(lines.join(QLatin1String("\n\n")));
+    output.checkResult->setToolTip(lines.join(QLatin1String("\n\n")));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
