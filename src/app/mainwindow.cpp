@@ -17,6 +17,7 @@
 #include "ui_mainwindow.h"
 #include "ui_outputpage.h"
 #include "ui_settingspage.h"
+#include "widgets/snapshotpixels.h"
 #include "widgets/windowstyle.h"
 
 #include <QCloseEvent>
@@ -359,9 +360,9 @@ void MainWindow::showCatalogueEntry(AdType type)
 {
     const AdTypeInfo &info = adTypeInfo(type);
     m_ui->Label14->setText(QCoreApplication::translate("AdCatalogue", info.description));
-    // A missing or unreadable image leaves the box empty.
-    m_ui->Picture1->setPixmap(
-        QPixmap(m_host.applicationFolder() + QLatin1Char('/') + QLatin1String(info.snapshot)));
+    // A missing or unreadable picture leaves the box empty.
+    m_ui->Picture1->setPixmap(snapshotPicture(m_host.applicationFolder() + QLatin1Char('/')
+                                              + QLatin1String(info.snapshot)));
     if (type == AdType::TimerAd)
         m_ui->Picture1->move(m_ui->Picture1->x(), m_timerSnapshotTop);
 }

@@ -9,6 +9,7 @@
 #include "pages/pagetext.h"
 #include "pages/previewpage.h"
 #include "widgets/lazypage.h"
+#include "widgets/snapshotpixels.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -84,6 +85,8 @@ private Q_SLOTS:
     void generate_setsDefaultsOfSelectedType();
     void selection_leavesSettingsAndOutputsAlone();
     void selection_timerMovesSnapshotUpForGood();
+    void snapshot_isTheFilesPicture_data();
+    void snapshot_isTheFilesPicture();
     void arrowKeys_selectInScreenOrder();
     void colour_setsTextAndSwatch_data();
     void colour_setsTextAndSwatch();
@@ -367,6 +370,48 @@ void TestMainWindow::selection_timerMovesSnapshotUpForGood()
     QVERIFY(child<QLabel>("Label14")->text().startsWith(
         QStringLiteral("Jumpy ads can never be missed.")));
     QVERIFY(!snapshot->pixmap().isNull());
+}
+
+void TestMainWindow::snapshot_isTheFilesPicture_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("snapshot");
+    QTest::addColumn<QByteArray>("replacement"); // the file's new bytes; null: as shipped
+    QTest::addColumn<bool>("fromPixels"); // shown from the compiled-in pixels
+    const char *names[] = {"sticky.gif", "window.gif", "wiggler.gif", "optin.gif", "bagger.gif"};
+    for (int option = 1; option <= 5; ++option)
+        QTest::addRow("%s as shipped", names[option - 1])
+            << option << names[option - 1] << QByteArray() << true;
+    QTest::newRow("another picture in its place")
+        << 1 << "sticky.gif"
+        << readAll(QDir(qEnvironmentVariable("ZEPHRIN_SUPPORT_DIR"))
+                       .filePath(QStringLiteral("window.gif")))
+        << false;
+    QTest::newRow("no picture") << 1 << "sticky.gif" << QByteArray("GIF89a") << false;
+    QTest::newRow("missing") << 1 << "sticky.gif" << QByteArray("(missing)") << false;
+}
+
+void TestMainWindow::snapshot_isTheFilesPicture()
+{
+    QFETCH(int, option);
+    QFETCH(QString, snapshot);
+    QFETCH(QByteArray, replacement);
+    QFETCH(bool, fromPixels);
+    const QString path = m_folder->filePath(snapshot);
+    if (replacement == "(missing)")
+        QVERIFY(QFile::remove(path));
+    else if (!replacement.isNull())
+        writeAll(path, replacement);
+    select(option == 1 ? 2 : 1);
+    select(option);
+
+    const auto asCompared = [](const QImage &image) {
+        return image.convertToFormat(QImage::Format_ARGB32);
+    };
+    QCOMPARE(asCompared(child<QLabel>("Picture1")->pixmap().toImage()), asCompared(QImage(path)));
+    QFile pixels(QStringLiteral(":/snapshots/%1.pixels").arg(snapshot));
+    QVERIFY(pixels.open(QIODevice::ReadOnly));
+    QCOMPARE(!imageFromSnapshotPixels(pixels.readAll(), readAll(path)).isNull(), fromPixels);
 }
 
 void TestMainWindow::arrowKeys_selectInScreenOrder()
