@@ -1,23 +1,19 @@
 #include "widgets/snapshotpixels.h"
 
-#include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
+#include <QResource>
 
 #include <cstring>
 
 namespace {
 
-// The layout: digest, size, colour table, then one byte per pixel, row by row.
+// The layout: the file's bytes, the size, the colour table, then one byte per
+// pixel, row by row.
 constexpr QDataStream::Version streamVersion = QDataStream::Qt_6_0;
-
-QByteArray digestOf(const QByteArray &fileBytes)
-{
-    return QCryptographicHash::hash(fileBytes, QCryptographicHash::Sha256);
-}
 
 } // namespace
 
@@ -46,7 +42,7 @@ QByteArray snapshotPixels(const QImage &image, const QByteArray &fileBytes)
     QByteArray pixels;
     QDataStream out(&pixels, QIODevice::WriteOnly);
     out.setVersion(streamVersion);
-    out << digestOf(fileBytes) << rgb.size() << colours << indices;
+    out << fileBytes << rgb.size() << colours << indices;
     return pixels;
 }
 
@@ -54,12 +50,12 @@ QImage imageFromSnapshotPixels(const QByteArray &pixels, const QByteArray &fileB
 {
     QDataStream in(pixels);
     in.setVersion(streamVersion);
-    QByteArray digest;
+    QByteArray madeFrom;
     QSize size;
     QList<QRgb> colours;
     QByteArray indices;
-    in >> digest >> size >> colours >> indices;
-    if (in.status() != QDataStream::Ok || digest != digestOf(fileBytes) || size.isEmpty()
+    in >> madeFrom >> size >> colours >> indices;
+    if (in.status() != QDataStream::Ok || madeFrom != fileBytes || size.isEmpty()
         || colours.size() > 256 || indices.size() != qsizetype(size.width()) * size.height())
         return {};
     // Every byte is an index into the table once it has 256 entries.
@@ -78,9 +74,10 @@ QPixmap snapshotPicture(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
-    QFile pixels(QStringLiteral(":/snapshots/%1.pixels").arg(QFileInfo(path).fileName()));
-    if (pixels.open(QIODevice::ReadOnly)) {
-        const QImage image = imageFromSnapshotPixels(pixels.readAll(), bytes);
+    // Stored uncompressed, the pixels are read where the program is mapped.
+    const QResource pixels(QStringLiteral(":/snapshots/%1.pixels").arg(QFileInfo(path).fileName()));
+    if (pixels.isValid()) {
+        const QImage image = imageFromSnapshotPixels(pixels.uncompressedData(), bytes);
         if (!image.isNull())
             return QPixmap::fromImage(image);
     }

@@ -8,9 +8,9 @@
 // The catalogue's snapshot pictures, shown without decoding the shipped ones
 // at every start: the build decodes each into its pixels (at most 256
 // colours, one byte each), which the program carries compiled in under
-// :/snapshots/<file name>.pixels, keyed by the SHA-256 of the file they came
-// from. Decoding a GIF loads Qt's GIF reader and costs about a millisecond,
-// a tenth of the window's start.
+// :/snapshots/<file name>.pixels together with the bytes of the file they
+// came from. Decoding a GIF at start would load Qt's GIF reader plugin and
+// run its decoder over every pixel.
 
 // The pixels of image, keyed by fileBytes, the file it was decoded from.
 // Empty when the image has more than 256 colours.
