@@ -58,8 +58,9 @@ QImage imageFromSnapshotPixels(const QByteArray &pixels, const QByteArray &fileB
     if (in.status() != QDataStream::Ok || madeFrom != fileBytes || size.isEmpty()
         || colours.size() > 256 || indices.size() != qsizetype(size.width()) * size.height())
         return {};
-    // Every byte is an index into the table once it has 256 entries.
-    colours.resize(256);
+    // Every byte is an index into the table once it has 256 entries; the
+    // added ones are opaque, so an opaque picture stays one.
+    colours.resize(256, qRgb(0, 0, 0));
     QImage image(size, QImage::Format_Indexed8);
     image.setColorTable(colours);
     for (int y = 0; y < size.height(); ++y)
