@@ -189,7 +189,7 @@ QString forceEmailer(const AdSettings &s)
     const QString box = QLatin1String("<div class=Section1><div") + countdownTexts(s)
         + QLatin1String(" id=msg data-zephrin") + nameAttribute(s, BoxText::EmailerName)
         + QLatin1Char('>');
-    const std::optional<SignupForm> form = signupForm(s.caption, s.formField);
+    const std::optional<SignupForm> form = signupFormOf(s);
     if (!form) {
         return box + QLatin1String("<p class=MsoNormal>") + s.body
             + QLatin1String("<form name=ewq action=")

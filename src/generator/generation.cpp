@@ -58,9 +58,7 @@ QStringList partScriptLines(const AdSettings &s, const QByteArray &script,
 // rule of a sign-up form's memory.
 QStringList rulesMembersOf(const AdSettings &settings)
 {
-    const bool signup = settings.type == AdType::ForceEmailer
-        && signupForm(settings.caption, settings.formField).has_value();
-    return rulesScriptMembers(settings.rules, signup);
+    return rulesScriptMembers(settings.rules, signupFormOf(settings).has_value());
 }
 
 QString headOf(const AdSettings &settings, const QStringList &lines, const QByteArray &rulesScript,
@@ -118,16 +116,13 @@ QString scriptSrcPolicy(const AdSettings &settings, const GeneratedCode &code)
     }
     QString policy = scriptSrcDirective(scripts, inlineHandlerHashes(markup));
     // A sign-up form posts to its service, into a frame of the box's own.
-    if (settings.type == AdType::ForceEmailer) {
-        if (const std::optional<SignupForm> form
-            = signupForm(settings.caption, settings.formField)) {
-            const QString origin
-                = QString::fromLatin1(QUrl(form->action)
-                                          .adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath
-                                                    | QUrl::RemoveQuery | QUrl::RemoveFragment)
-                                          .toEncoded());
-            policy += QStringLiteral("; form-action %1; frame-src %1").arg(origin);
-        }
+    if (const std::optional<SignupForm> form = signupFormOf(settings)) {
+        const QString origin
+            = QString::fromLatin1(QUrl(form->action)
+                                      .adjusted(QUrl::RemoveUserInfo | QUrl::RemovePath
+                                                | QUrl::RemoveQuery | QUrl::RemoveFragment)
+                                      .toEncoded());
+        policy += QStringLiteral("; form-action %1; frame-src %1").arg(origin);
     }
     return policy;
 }

@@ -156,8 +156,7 @@ QString demoPageFor(const AdSettings &settings)
 {
     if (settings.type == AdType::None)
         return QString();
-    return demoPageName(settings.type, settings.look,
-                        signupForm(settings.caption, settings.formField).has_value());
+    return demoPageName(settings.type, settings.look, signupFormOf(settings).has_value());
 }
 
 ColourValue textColourOn(ColourValue background)
@@ -206,7 +205,7 @@ QString lookElements(const AdSettings &settings)
         break;
     case AdType::ForceEmailer:
         css += QLatin1String(";padding:16px 20px}") + forBox(emailerParts, box);
-        if (signupForm(settings.caption, settings.formField)) {
+        if (signupFormOf(settings)) {
             css += closeButton(box, "[data-close]", "float:right;margin:-8px -12px 0 8px")
                 + forBox(signupParts, box);
         }

@@ -100,6 +100,13 @@ std::optional<SignupForm> signupForm(const QString &caption, const QString &fiel
     return form;
 }
 
+std::optional<SignupForm> signupFormOf(const AdSettings &settings)
+{
+    if (settings.type != AdType::ForceEmailer)
+        return std::nullopt;
+    return signupForm(settings.caption, settings.formField);
+}
+
 QString captionProblem(const AdSettings &settings)
 {
     if (settings.type != AdType::ForceEmailer || isEmailAddress(settings.caption)

@@ -43,6 +43,10 @@ bool isEmailAddress(const QString &text);
 // empty one means "email".
 std::optional<SignupForm> signupForm(const QString &caption, const QString &fieldName = {});
 
+// The sign-up form of settings: a Force Emailer's whose caption makes one,
+// sending the address under its form field; nullopt for every other box.
+std::optional<SignupForm> signupFormOf(const AdSettings &settings);
+
 // What is wrong with the caption of settings, for a message that names the
 // field in front of it; empty when nothing is. Force Emailer's caption must
 // be an e-mail address or a sign-up form's https: address; the other types
