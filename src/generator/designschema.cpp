@@ -309,10 +309,16 @@ QString Setting::option() const
     return QString::fromLatin1(options).section(QLatin1Char(' '), 0, 0);
 }
 
+QString settingPath(SettingGroup group, const QString &key)
+{
+    if (group == SettingGroup::Top)
+        return key;
+    return QLatin1String(settingGroupKeys[int(group)]) + QLatin1Char('.') + key;
+}
+
 QString Setting::path() const
 {
-    const char *const groups[] = {"", "rules.", "texts."};
-    return QLatin1String(groups[int(group)]) + QLatin1String(key);
+    return settingPath(group, QLatin1String(key));
 }
 
 QString Setting::expectedText() const

@@ -20,6 +20,13 @@
 // object or in the "texts" object.
 enum class SettingGroup { Top, Rules, Texts };
 
+// The groups' objects in a settings file, by SettingGroup; the top group is
+// the file itself.
+inline constexpr const char *settingGroupKeys[] = {"", "rules", "texts"};
+
+// A key of group as messages name it: "height", "rules.start".
+QString settingPath(SettingGroup group, const QString &key);
+
 // How a setting's text is checked, read into AdSettings and written back.
 struct SettingValue
 {

@@ -18,9 +18,6 @@ class SettingsFile
     Q_DECLARE_TR_FUNCTIONS(SettingsFile)
 };
 
-// The objects of the groups, by SettingGroup; the top group is the file itself.
-const char *const groupKeys[] = {"", "rules", "texts"};
-
 // The JSON value as a setting's text: a whole number's digits or a string,
 // as number says; nothing for any other value. The numbers are those a size
 // or position takes, so a saved file reads back.
@@ -52,7 +49,7 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
         result.error = SettingsFile::tr("%1: \"%2\" %3").arg(source, key, what);
         return result;
     };
-    QJsonObject groups[std::size(groupKeys)] = {document.object()};
+    QJsonObject groups[std::size(settingGroupKeys)] = {document.object()};
     const QJsonValue version = groups[0].take(QLatin1String("version"));
     const std::optional<QString> versionText = settingText(version, true);
     if (version.isUndefined())
@@ -64,10 +61,11 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
                         SettingsFile::tr("is %1, newer than this program reads (%2)")
                             .arg(*versionText)
                             .arg(settingsFileVersion));
-    for (std::size_t group = 1; group < std::size(groupKeys); ++group) {
-        const QJsonValue object = groups[0].take(QLatin1String(groupKeys[group]));
+    for (std::size_t group = 1; group < std::size(settingGroupKeys); ++group) {
+        const QJsonValue object = groups[0].take(QLatin1String(settingGroupKeys[group]));
         if (!object.isUndefined() && !object.isObject())
-            return keyError(QLatin1String(groupKeys[group]), SettingsFile::tr("must be an object"));
+            return keyError(QLatin1String(settingGroupKeys[group]),
+                            SettingsFile::tr("must be an object"));
         groups[group] = object.toObject();
     }
 
@@ -81,10 +79,9 @@ DesignReadResult designFromJson(const QByteArray &json, const QString &source)
             return keyError(setting.path(),
                             SettingsFile::tr("must be %1").arg(setting.expectedText()));
     }
-    for (std::size_t group = 0; group < std::size(groupKeys); ++group) {
+    for (std::size_t group = 0; group < std::size(settingGroupKeys); ++group) {
         if (!groups[group].isEmpty())
-            return keyError(QLatin1String(groupKeys[group]) + (group ? "." : "")
-                                + groups[group].begin().key(),
+            return keyError(settingPath(SettingGroup(group), groups[group].begin().key()),
                             SettingsFile::tr("is not a setting this program knows"));
     }
     return result;
@@ -103,7 +100,7 @@ DesignReadResult readDesignFile(const QString &path)
 
 QByteArray designJson(const AdSettings &settings)
 {
-    QJsonObject groups[std::size(groupKeys)];
+    QJsonObject groups[std::size(settingGroupKeys)];
     int version = 1;
     for (const Setting &setting : designSettings()) {
         const QString text = setting.value.write(settings);
@@ -115,9 +112,9 @@ QByteArray designJson(const AdSettings &settings)
                                           setting.value.number ? QJsonValue(text.toInt()) : text);
         version = std::max(version, setting.since);
     }
-    for (std::size_t group = 1; group < std::size(groupKeys); ++group) {
+    for (std::size_t group = 1; group < std::size(settingGroupKeys); ++group) {
         if (!groups[group].isEmpty())
-            groups[0].insert(QLatin1String(groupKeys[group]), groups[group]);
+            groups[0].insert(QLatin1String(settingGroupKeys[group]), groups[group]);
     }
     groups[0].insert(QLatin1String("version"), version);
     return QJsonDocument(groups[0]).toJson(QJsonDocument::Indented);
