@@ -4,12 +4,13 @@
 //   zephrin_snapshotpixels OUT_DIR IMAGE...    writes OUT_DIR/<image file name>.pixels
 //
 // A picture that does not decode, or has more than 256 colours, fails the build.
+// Each pixels file is replaced only once it is written whole.
 
+#include "pages/filestore.h"
 #include "widgets/snapshotpixels.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 
@@ -26,24 +27,18 @@ int main(int argc, char *argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     for (int i = 2; i < argc; ++i) {
         const QString path = QString::fromLocal8Bit(argv[i]);
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "zephrin_snapshotpixels: cannot read %s\n", argv[i]);
-            return 1;
+        const ReadResult file = readWholeFile(path);
+        QString error = file.error;
+        if (error.isEmpty()) {
+            const QByteArray pixels
+                = snapshotPixels(QImage::fromData(file.contents), file.contents);
+            error = pixels.isEmpty()
+                ? path + QStringLiteral(" is no picture of 256 colours or fewer")
+                : replaceFileContents(
+                    out.filePath(QFileInfo(path).fileName() + QStringLiteral(".pixels")), pixels);
         }
-        const QByteArray bytes = file.readAll();
-        const QByteArray pixels = snapshotPixels(QImage::fromData(bytes), bytes);
-        if (pixels.isEmpty()) {
-            std::fprintf(stderr,
-                         "zephrin_snapshotpixels: %s is no picture of 256 colours or fewer\n",
-                         argv[i]);
-            return 1;
-        }
-        QFile written(out.filePath(QFileInfo(path).fileName() + QStringLiteral(".pixels")));
-        if (!written.open(QIODevice::WriteOnly) || written.write(pixels) != pixels.size()
-            || !written.flush()) {
-            std::fprintf(stderr, "zephrin_snapshotpixels: cannot write %s\n",
-                         qPrintable(written.fileName()));
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "zephrin_snapshotpixels: %s\n", qPrintable(error));
             return 1;
         }
     }

@@ -1,7 +1,8 @@
 #include "widgets/snapshotpixels.h"
 
+#include "pages/filestore.h"
+
 #include <QDataStream>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
@@ -71,10 +72,10 @@ QImage imageFromSnapshotPixels(const QByteArray &pixels, const QByteArray &fileB
 
 QPixmap snapshotPicture(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const ReadResult file = readWholeFile(path);
+    if (!file.ok())
         return {};
-    const QByteArray bytes = file.readAll();
+    const QByteArray &bytes = file.contents;
     // Stored uncompressed, the pixels are read where the program is mapped.
     const QResource pixels(QStringLiteral(":/snapshots/%1.pixels").arg(QFileInfo(path).fileName()));
     if (pixels.isValid()) {
